@@ -1,0 +1,40 @@
+# The program, its Windows tests and the end-to-end driver (MinGW-w64; tests run through Wine).
+enable_language(RC)
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} --codepage=65001")
+add_compile_options(-municode)
+add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+# Static: the only imports left are the system's own DLLs.
+add_link_options(-static -municode)
+
+add_library(tamarak_win STATIC
+  src/app/frmSysTray.cpp
+  src/app/menus.cpp
+  src/app/win32_services.cpp
+  src/monitor/memory_panel.cpp
+  src/monitor/meter_icons.cpp
+  src/monitor/tray_icon.cpp
+  src/optimiser/optimiser_band.cpp
+  src/ui/colour_button.cpp
+  src/ui/controls.cpp
+  src/ui/fonts.cpp
+  src/ui/text.cpp
+  src/ui/tooltips.cpp
+  src/ui/window.cpp)
+target_link_libraries(tamarak_win PUBLIC tamarak_rules comctl32 gdi32 user32 shell32)
+
+add_executable(tamarak WIN32 src/app/main.cpp src/resources/tamarak.rc)
+target_link_libraries(tamarak PRIVATE tamarak_win)
+target_link_options(tamarak PRIVATE -s)
+
+add_executable(win_tests
+  tests/win/fake_system.cpp
+  tests/win/frmSysTray_test.cpp
+  src/resources/tamarak.rc)
+target_link_libraries(win_tests PRIVATE tamarak_win GTest::gtest_main)
+gtest_discover_tests(win_tests DISCOVERY_MODE PRE_TEST)
+
+add_executable(e2e_tests tests/e2e/resident_test.cpp tests/e2e/driver.cpp)
+target_link_libraries(e2e_tests PRIVATE GTest::gtest_main user32)
+add_dependencies(e2e_tests tamarak)
+target_compile_definitions(e2e_tests PRIVATE TAMARAK_EXE="$<TARGET_FILE:tamarak>")
+gtest_discover_tests(e2e_tests DISCOVERY_MODE PRE_TEST PROPERTIES RUN_SERIAL TRUE)

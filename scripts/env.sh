@@ -1,0 +1,33 @@
+# Shared settings for the scripts: sourced, not run.
+repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+export WINEPREFIX=${WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/tamarak/wineprefix}
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+wine=/usr/lib/wine/wine64
+
+# Starts a private Xvfb and, with "persistent", a wineserver that outlives each program
+# (0.04 s a start instead of 2 s); stop_session ends both.
+start_session() {
+  local n
+  for n in $(seq 90 140); do
+    [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || break
+  done
+  Xvfb :$n -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb_pid=$!
+  export DISPLAY=:$n
+  for _ in $(seq 100); do
+    xdpyinfo >/dev/null 2>&1 && break
+    sleep 0.1
+  done
+  if [ "${1:-}" = persistent ]; then wineserver -p; fi
+  session_started=1
+}
+
+stop_session() {
+  [ -n "${session_started:-}" ] || return 0
+  wineserver -k 2>/dev/null || true
+  wineserver -w 2>/dev/null || true
+  kill "$xvfb_pid" 2>/dev/null || true
+  wait "$xvfb_pid" 2>/dev/null || true
+  session_started=
+}

@@ -1,0 +1,69 @@
+// The main window: hidden most of its life, it owns the tray icon, the memory panel, the timer and
+// both menus.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+
+#include "app/system_services.h"
+#include "monitor/memory_panel.h"
+#include "monitor/meter_icons.h"
+#include "monitor/tray_icon.h"
+#include "optimiser/optimiser_band.h"
+#include "ui/controls.h"
+#include "ui/handles.h"
+#include "ui/window.h"
+
+namespace tamarak {
+
+// Why a window is asked to close.
+enum class CloseReason { user = 0, program = 1, session_end = 2, task_manager = 3 };
+
+class frmSysTray : public Window {
+ public:
+  frmSysTray(SystemServices& system, ProgramLifetime& lifetime);
+
+  // Creates the window hidden, with its controls and Timer1 running.
+  bool create();
+  // The start-up sequence: version check, tray icon, amount labels, single-instance rule.
+  void Form_Load();
+
+  void Timer1_Timer();
+  void ShowMainWindow();
+  void mnuFileClose_Click();
+  void mnuFileExit_Click();
+  void mnuPopupOpen_Click();
+  void mnuPopupExit_Click();
+
+  const ControlSet& controls() const { return *controls_; }
+  HMENU tray_popup() const { return popup_.get(); }
+
+ private:
+  LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam) override;
+  void on_create();
+  void on_command(UINT id);
+  void on_tray_callback(WPARAM icon_id, LPARAM mouse_message);
+  void Form_Resize();
+  // True cancels the close.
+  bool Form_QueryUnload(CloseReason reason);
+  void Form_Unload();
+  void unload(CloseReason reason);
+  void RefreshMemoryStatus(DWORD message);
+  void paint_backdrop(HDC dc, int width, int height) const;
+
+  SystemServices& system_;
+  int dpi_;
+  OwnedFont font_, italic_font_;
+  MeterIcons icons_;
+  OwnedMenu popup_;
+  std::unique_ptr<ControlSet> controls_;
+  std::unique_ptr<MemoryPanel> panel_;
+  std::unique_ptr<OptimiserBand> band_;
+  std::unique_ptr<TrayIcon> tray_;
+  int lin1_ = 0, lin2_ = 0;
+  UINT taskbar_created_;
+  bool refused_ = false;  // the start-up check failed: end without unloading
+};
+
+}  // namespace tamarak

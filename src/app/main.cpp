@@ -1,0 +1,39 @@
+#include <windows.h>
+#include <commctrl.h>
+
+#include "app/frmSysTray.h"
+#include "app/win32_services.h"
+
+namespace {
+
+// Before anything loads a DLL: the program may be started from a Downloads folder full of
+// strangers' DLLs. Looked up at run time, as Windows 7 without its loader update lacks it.
+void load_dlls_from_system32_only() {
+  using SetDirectories = BOOL(WINAPI*)(DWORD);
+  const auto set_directories = reinterpret_cast<SetDirectories>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories")));
+  if (set_directories) set_directories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  load_dlls_from_system32_only();
+  const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&controls);
+
+  tamarak::Win32Services system;
+  tamarak::ProgramLifetime lifetime;
+  tamarak::frmSysTray main_window(system, lifetime);
+  if (!main_window.create()) return 1;
+  main_window.Form_Load();
+
+  MSG msg;
+  while (lifetime.open_windows() > 0 && GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    const HWND active = GetActiveWindow();
+    if (active && IsDialogMessageW(active, &msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  return 0;
+}

@@ -1,0 +1,48 @@
+#include "app/win32_services.h"
+
+#include <string>
+
+namespace tamarak {
+
+MemorySample Win32Services::memory_status() {
+  MEMORYSTATUSEX status{};
+  status.dwLength = sizeof status;
+  GlobalMemoryStatusEx(&status);
+  return {status.dwMemoryLoad,    status.ullTotalPhys,    status.ullAvailPhys,   status.ullTotalPageFile,
+          status.ullAvailPageFile, status.ullTotalVirtual, status.ullAvailVirtual};
+}
+
+unsigned long Win32Services::os_major_version() {
+  OSVERSIONINFOW info{};
+  info.dwOSVersionInfoSize = sizeof info;
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+  GetVersionExW(&info);
+#pragma GCC diagnostic pop
+  return info.dwMajorVersion;
+}
+
+bool Win32Services::notify_icon(DWORD operation, const NOTIFYICONDATAW& record) {
+  NOTIFYICONDATAW copy = record;
+  return Shell_NotifyIconW(operation, &copy) != FALSE;
+}
+
+int Win32Services::message_box(HWND owner, std::wstring_view text, std::wstring_view title, UINT style) {
+  return MessageBoxW(owner, std::wstring(text).c_str(), std::wstring(title).c_str(), style);
+}
+
+UINT Win32Services::track_popup_menu(HWND owner, HMENU menu, POINT where) {
+  return static_cast<UINT>(
+      TrackPopupMenuEx(menu, TPM_LEFTALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD, where.x, where.y, owner, nullptr));
+}
+
+bool Win32Services::another_instance_running() {
+  // Held for the whole run; the system drops it when the process ends, however it ends.
+  if (!instance_mutex_) {
+    instance_mutex_.reset(CreateMutexW(nullptr, FALSE, L"Local\\Tamarak-3.0-resident"));
+    another_copy_ = instance_mutex_ && GetLastError() == ERROR_ALREADY_EXISTS;
+  }
+  return another_copy_;
+}
+
+}  // namespace tamarak

@@ -1,0 +1,46 @@
+#include "monitor/memory_figures.h"
+
+#include <cmath>
+
+namespace tamarak {
+
+namespace {
+
+constexpr double kMegabyteDivisor = 1.04297;
+
+std::string whole_units(double value, const char* unit) {
+  return std::to_string(static_cast<std::uint64_t>(std::floor(value))) + unit;
+}
+
+}  // namespace
+
+std::string size_text(std::uint64_t bytes) {
+  const double b = static_cast<double>(bytes);
+  for (auto [scale, unit] : {std::pair{1e6, " MB"}, std::pair{1e9, " GB"}}) {
+    const double figure = std::floor(b / scale / kMegabyteDivisor);
+    if (figure < 100000.0) return whole_units(figure, unit);
+  }
+  return whole_units(b / 1e12 / kMegabyteDivisor, " TB");
+}
+
+std::string used_share_text(std::uint64_t available, std::uint64_t total) {
+  if (total == 0) return "0 %";
+  const double share = 100.0 - static_cast<double>(available) / static_cast<double>(total) * 100.0;
+  // A sample whose available figure exceeds the total (the system samples them apart) must not
+  // turn into a huge unsigned number.
+  return std::to_string(static_cast<long long>(std::floor(share))) + " %";
+}
+
+std::string load_text(std::uint32_t load) { return std::to_string(load) + " %"; }
+
+std::string tray_tip(std::uint32_t load) {
+  return "メモリ使用率 : " + std::to_string(load) + "%";
+}
+
+int load_band(std::uint32_t load) { return load >= 100 ? 4 : static_cast<int>(load / 25); }
+
+std::string amount_text(std::uint64_t total_phys, double share) {
+  return whole_units(static_cast<double>(total_phys) / 1e6 / kMegabyteDivisor * share, " MB");
+}
+
+}  // namespace tamarak

@@ -1,0 +1,28 @@
+#include "ui/colour_button.h"
+
+#include <string>
+
+namespace tamarak {
+
+void draw_colour_button(const DRAWITEMSTRUCT& item, COLORREF face) {
+  const HDC dc = item.hDC;
+  RECT r = item.rcItem;
+  const bool pressed = item.itemState & ODS_SELECTED;
+  SetDCBrushColor(dc, face);
+  FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+  DrawEdge(dc, &r, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+
+  wchar_t caption[64];
+  const int length = GetWindowTextW(item.hwndItem, caption, 64);
+  RECT text = r;
+  if (pressed) OffsetRect(&text, 1, 1);
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+  DrawTextW(dc, caption, length, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  if (item.itemState & ODS_FOCUS) {
+    InflateRect(&r, -3, -3);
+    DrawFocusRect(dc, &r);
+  }
+}
+
+}  // namespace tamarak

@@ -1,0 +1,32 @@
+#include "ui/tooltips.h"
+
+#include <commctrl.h>
+
+#include <string>
+
+#include "ui/text.h"
+
+namespace tamarak {
+
+Tooltips::Tooltips(HWND owner)
+    : owner_(owner),
+      tips_(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
+                            GetModuleHandleW(nullptr), nullptr)) {}
+
+Tooltips::~Tooltips() {
+  if (IsWindow(tips_)) DestroyWindow(tips_);
+}
+
+void Tooltips::add(HWND control, std::string_view utf8_text) {
+  std::wstring text = widen(utf8_text);
+  TTTOOLINFOW info{};
+  info.cbSize = sizeof info;
+  info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  info.hwnd = owner_;
+  info.uId = reinterpret_cast<UINT_PTR>(control);
+  info.lpszText = text.data();
+  SendMessageW(tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+}  // namespace tamarak

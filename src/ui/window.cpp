@@ -1,0 +1,59 @@
+#include "ui/window.h"
+
+namespace tamarak {
+
+Window::~Window() {
+  if (hwnd_) DestroyWindow(hwnd_);
+}
+
+bool Window::create_window(const wchar_t* class_name, const wchar_t* caption, DWORD style, DWORD ex_style,
+                           int width, int height, HMENU menu) {
+  const HINSTANCE instance = GetModuleHandleW(nullptr);
+  WNDCLASSEXW wc{};
+  if (!GetClassInfoExW(instance, class_name, &wc)) {
+    wc = {};
+    wc.cbSize = sizeof wc;
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = window_proc;
+    wc.hInstance = instance;
+    wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.lpszClassName = class_name;
+    RegisterClassExW(&wc);
+  }
+  const int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+  const int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+  return CreateWindowExW(ex_style, class_name, caption, style, x, y, width, height, nullptr, menu, instance,
+                         this) != nullptr;
+}
+
+LRESULT Window::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
+  return default_message(message, wparam, lparam);
+}
+
+LRESULT CALLBACK Window::window_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (message == WM_NCCREATE) {
+    self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
+    self->hwnd_ = hwnd;
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    self->lifetime_.window_opened();
+  }
+  if (!self) return DefWindowProcW(hwnd, message, wparam, lparam);
+  const LRESULT result = self->on_message(message, wparam, lparam);
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+    self->hwnd_ = nullptr;
+    self->lifetime_.window_closed();
+  }
+  return result;
+}
+
+int screen_dpi() {
+  const HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return dpi > 0 ? dpi : 96;
+}
+
+}  // namespace tamarak

@@ -4,7 +4,7 @@ set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} --codepage=65001")
 add_compile_options(-municode)
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 # Static: the only imports left are the system's own DLLs.
-add_link_options(-static -municode)
+add_link_options(-static)
 
 add_library(tamarak_win STATIC
   src/app/frmSysTray.cpp
@@ -24,7 +24,7 @@ target_link_libraries(tamarak_win PUBLIC tamarak_rules comctl32 gdi32 user32 she
 
 add_executable(tamarak WIN32 src/app/main.cpp src/resources/tamarak.rc)
 target_link_libraries(tamarak PRIVATE tamarak_win)
-target_link_options(tamarak PRIVATE -s)
+target_link_options(tamarak PRIVATE -municode -s)
 
 add_executable(win_tests
   tests/win/fake_system.cpp
@@ -34,7 +34,9 @@ target_link_libraries(win_tests PRIVATE tamarak_win GTest::gtest_main)
 gtest_discover_tests(win_tests DISCOVERY_MODE PRE_TEST)
 
 add_executable(e2e_tests tests/e2e/resident_test.cpp tests/e2e/driver.cpp)
-target_link_libraries(e2e_tests PRIVATE GTest::gtest_main user32)
+# Control and command ids only: the driver links none of the program.
+target_include_directories(e2e_tests PRIVATE src)
+target_link_libraries(e2e_tests PRIVATE GTest::gtest_main user32 gdi32)
 add_dependencies(e2e_tests tamarak)
 target_compile_definitions(e2e_tests PRIVATE TAMARAK_EXE="$<TARGET_FILE:tamarak>")
 gtest_discover_tests(e2e_tests DISCOVERY_MODE PRE_TEST PROPERTIES RUN_SERIAL TRUE)

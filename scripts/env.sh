@@ -19,7 +19,12 @@ start_session() {
     xdpyinfo >/dev/null 2>&1 && break
     sleep 0.1
   done
-  if [ "${1:-}" = persistent ]; then wineserver -p; fi
+  if [ "${1:-}" = persistent ]; then
+    wineserver -p
+    # The system services start with the first program and inherit its output; started here, they
+    # hold no test's pipe open.
+    $wine wineboot >/dev/null 2>&1 </dev/null
+  fi
   session_started=1
 }
 

@@ -37,6 +37,7 @@ class frmSysTray : public Window {
   void mnuPopupExit_Click();
 
   const ControlSet& controls() const { return *controls_; }
+  const MemoryPanel& panel() const { return *panel_; }
   HMENU tray_popup() const { return popup_.get(); }
 
  private:

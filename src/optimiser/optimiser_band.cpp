@@ -39,7 +39,7 @@ OptimiserBand::OptimiserBand(ControlSet& controls, HWND window, HFONT font, HFON
   }
   controls.add_label(Label12, {20, 126, 105, 17}, "- Version 3.0 -",
                      {RGB(255, 0, 255), std::nullopt, SS_LEFT, false, italic_font});
-  controls.add_label(Label14, {372, 108, 137, 29}, "Tamarak Project\nwww.example.com", white);
+  controls.add_label(Label14, {372, 108, 137, 29}, "(C) Tamarak Project", white);
   controls.add_line({480, 124, 528, 124, kWhite});  // Line8
 }
 

@@ -1,0 +1,126 @@
+#include "driver.h"
+
+#include <fstream>
+#include <vector>
+
+namespace e2e {
+
+namespace {
+
+std::wstring program_path() {
+  std::string unix_path = TAMARAK_EXE;
+  std::wstring path = L"Z:";
+  for (char c : unix_path) path += c == '/' ? L'\\' : static_cast<wchar_t>(c);
+  return path;
+}
+
+}  // namespace
+
+Program::Program() {
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  std::wstring command = L"\"" + program_path() + L"\"";
+  CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info_);
+}
+
+Program::~Program() {
+  if (!info_.hProcess) return;
+  if (running()) {
+    TerminateProcess(info_.hProcess, 1);
+    WaitForSingleObject(info_.hProcess, 5000);
+  }
+  CloseHandle(info_.hThread);
+  CloseHandle(info_.hProcess);
+}
+
+bool wait_until(const std::function<bool()>& condition, DWORD ms) {
+  const ULONGLONG end = GetTickCount64() + ms;
+  while (!condition()) {
+    if (GetTickCount64() > end) return false;
+    Sleep(20);
+  }
+  return true;
+}
+
+HWND find_window(DWORD pid, const wchar_t* class_name, const std::wstring& caption) {
+  struct Search {
+    DWORD pid;
+    const wchar_t* class_name;
+    const std::wstring& caption;
+    HWND found = nullptr;
+  } search{pid, class_name, caption};
+  EnumWindows(
+      [](HWND window, LPARAM data) -> BOOL {
+        auto& s = *reinterpret_cast<Search*>(data);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        wchar_t cls[64];
+        GetClassNameW(window, cls, 64);
+        if (owner != s.pid || text_of(window) != s.caption) return TRUE;
+        if (s.class_name && std::wstring(cls) != s.class_name) return TRUE;
+        s.found = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+HWND wait_for_window(DWORD pid, const wchar_t* class_name, const std::wstring& caption) {
+  HWND found = nullptr;
+  wait_until([&] { return (found = find_window(pid, class_name, caption)) != nullptr; });
+  return found;
+}
+
+std::wstring text_of(HWND window) {
+  wchar_t buffer[512] = L"";
+  SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 2000, nullptr);
+  return buffer;
+}
+
+std::wstring control_text(HWND parent, int id) { return text_of(GetDlgItem(parent, id)); }
+
+int tray_icon_count() {
+  const HWND tray = FindWindowW(nullptr, L"Wine System Tray");
+  if (!tray || !IsWindowVisible(tray)) return 0;
+  int count = 0;
+  for (HWND child = GetWindow(tray, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    if (IsWindowVisible(child)) ++count;
+  return count;
+}
+
+void save_screenshot(HWND window, const std::string& name) {
+  RECT r{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  if (window) {
+    // Paint messages wait for an idle queue: have the window finish painting first.
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
+    GetWindowRect(window, &r);
+  }
+  const int w = r.right - r.left, h = r.bottom - r.top;
+  const HDC screen = GetDC(nullptr);
+  const HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO bmi{};
+  bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  bmi.bmiHeader.biWidth = w;
+  bmi.bmiHeader.biHeight = h;
+  bmi.bmiHeader.biPlanes = 1;
+  bmi.bmiHeader.biBitCount = 24;
+  void* bits = nullptr;
+  const HBITMAP bitmap = CreateDIBSection(screen, &bmi, DIB_RGB_COLORS, &bits, nullptr, 0);
+  const HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+  GdiFlush();
+  const DWORD stride = ((w * 3 + 3) & ~3), size = stride * h;
+  BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER) + size), 0, 0,
+                        sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)};
+  CreateDirectoryW(L"screenshots", nullptr);
+  std::ofstream out("screenshots/" + name + ".bmp", std::ios::binary);
+  out.write(reinterpret_cast<const char*>(&file), sizeof file);
+  out.write(reinterpret_cast<const char*>(&bmi.bmiHeader), sizeof bmi.bmiHeader);
+  out.write(static_cast<const char*>(bits), size);
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+}
+
+}  // namespace e2e

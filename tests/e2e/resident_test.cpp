@@ -1,1 +1,75 @@
 #include <gtest/gtest.h>
+
+#include <regex>
+
+#include "app/menus.h"
+#include "driver.h"
+#include "monitor/memory_panel.h"
+
+namespace e2e {
+namespace {
+
+using namespace tamarak;
+
+const std::wstring kCaption = L" Tamarak　タマラック";
+const std::wstring kTitle = L"Tamarak　タマラック";
+
+// Windows gives a message box's text the id 0xFFFF; Wine gives it 100.
+std::wstring message_box_text(HWND box) {
+  const std::wstring text = control_text(box, 0xFFFF);
+  return text.empty() ? control_text(box, 100) : text;
+}
+
+bool matches(const std::wstring& text, const wchar_t* pattern) { return std::regex_match(text, std::wregex(pattern)); }
+
+TEST(Resident, LivesInTheTrayShowsItsFiguresHidesOnCloseAndExits) {
+  const int icons_before = tray_icon_count();
+  Program program;
+  const HWND main = wait_for_window(program.pid(), L"TamarakMain", kCaption);
+  ASSERT_TRUE(main);
+  EXPECT_FALSE(IsWindowVisible(main));
+  EXPECT_TRUE(wait_until([&] { return tray_icon_count() == icons_before + 1; }));
+
+  PostMessageW(main, WM_USER + 100, 100, WM_LBUTTONDBLCLK);
+  ASSERT_TRUE(wait_until([&] { return IsWindowVisible(main); }));
+  EXPECT_TRUE(matches(control_text(main, lblMemoryLoad), L"\\d{1,3} %"));
+  for (int id : {lblTotalPhys, lblAvailPhys, lblTotalPageFile, lblAvailPageFile, lblTotalVirtual, lblAvailVirtual})
+    EXPECT_TRUE(matches(control_text(main, id), L"\\d{1,5} [MGT]B")) << id;
+  for (int id : {lblPhysPer, lblPagePer, lblVirtPer}) EXPECT_TRUE(matches(control_text(main, id), L"\\d{1,3} %"));
+  save_screenshot(main, "main-window");
+
+  PostMessageW(main, WM_SYSCOMMAND, SC_CLOSE, 0);
+  EXPECT_TRUE(wait_until([&] { return !IsWindowVisible(main); }));
+  SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, nullptr);
+  EXPECT_TRUE(program.running());
+  EXPECT_EQ(tray_icon_count(), icons_before + 1);
+
+  PostMessageW(main, WM_COMMAND, mnuFileExit, 0);
+  EXPECT_TRUE(program.wait_for_exit());
+  EXPECT_TRUE(wait_until([&] { return tray_icon_count() == icons_before; }));
+}
+
+TEST(Resident, SecondCopyWarnsAndEndsLeavingTheFirstUntouched) {
+  const int icons_before = tray_icon_count();
+  Program first;
+  const HWND main = wait_for_window(first.pid(), L"TamarakMain", kCaption);
+  ASSERT_TRUE(main);
+  ASSERT_TRUE(wait_until([&] { return tray_icon_count() == icons_before + 1; }));
+
+  Program second;
+  const HWND box = wait_for_window(second.pid(), L"#32770", kTitle);
+  ASSERT_TRUE(box);
+  EXPECT_EQ(message_box_text(box), L"Tamarak タマラックは、二重起動することができません！ゴメンネ！");
+  EXPECT_TRUE(wait_until([&] { return tray_icon_count() == icons_before + 2; }));  // its own icon, for now
+  save_screenshot(nullptr, "second-copy-warning");
+
+  PostMessageW(box, WM_COMMAND, IDOK, 0);
+  EXPECT_TRUE(second.wait_for_exit());
+  EXPECT_TRUE(wait_until([&] { return tray_icon_count() == icons_before + 1; }));
+  EXPECT_TRUE(first.running());
+  EXPECT_TRUE(IsWindow(main));
+  EXPECT_FALSE(IsWindowVisible(main));
+}
+
+}  // namespace
+}  // namespace e2e

@@ -1,1 +1,290 @@
+#include "app/frmSysTray.h"
+
 #include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/menus.h"
+#include "fake_system.h"
+#include "monitor/memory_panel.h"
+#include "optimiser/optimiser_band.h"
+#include "ui/text.h"
+
+namespace tamarak {
+namespace {
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  FakeSystem system;
+  ProgramLifetime lifetime;
+  frmSysTray window{system, lifetime};
+
+  void start() {
+    ASSERT_TRUE(window.create());
+    window.Form_Load();
+  }
+  void TearDown() override {
+    if (window.hwnd()) DestroyWindow(window.hwnd());
+  }
+
+  HWND hwnd() const { return window.hwnd(); }
+  std::string text_of(int id) const {
+    wchar_t buffer[256];
+    GetDlgItemTextW(hwnd(), id, buffer, 256);
+    return narrow(buffer);
+  }
+  bool control_visible(int id) const { return GetWindowLongW(GetDlgItem(hwnd(), id), GWL_STYLE) & WS_VISIBLE; }
+  void tray_callback(WPARAM id, LPARAM mouse) { SendMessageW(hwnd(), WM_USER + 100, id, mouse); }
+  void tick() { SendMessageW(hwnd(), WM_TIMER, 1, 0); }
+  const TrayCall& last_tray_call() const { return system.tray_calls.back(); }
+};
+
+TEST_F(MainWindowTest, StartsHiddenWithItsIconAndAmountLabels) {
+  start();
+  EXPECT_FALSE(IsWindowVisible(hwnd()));
+  ASSERT_EQ(system.tray_calls.size(), 1u);
+  const TrayCall& add = system.tray_calls[0];
+  EXPECT_EQ(add.operation, DWORD{NIM_ADD});
+  EXPECT_EQ(add.record.cbSize, sizeof(NOTIFYICONDATAW));
+  EXPECT_EQ(add.record.hWnd, hwnd());
+  EXPECT_EQ(add.record.uID, 100u);
+  EXPECT_EQ(add.record.uFlags, 7u);
+  EXPECT_EQ(add.record.uCallbackMessage, 1124u);
+  EXPECT_EQ(narrow(add.record.szTip), "メモリ使用率 : 25%");
+  // The tray borrows the panel's own picture of band 25 \ 25 = 1.
+  const HICON band1 = reinterpret_cast<HICON>(SendDlgItemMessageW(hwnd(), imgIcon0 + 1, STM_GETICON, 0, 0));
+  EXPECT_NE(band1, nullptr);
+  EXPECT_EQ(add.record.hIcon, band1);
+
+  EXPECT_EQ(text_of(Label17), "51 MB");
+  EXPECT_EQ(text_of(Label16), "102 MB");
+  EXPECT_EQ(text_of(Label15), "154 MB");
+  EXPECT_EQ(text_of(Label18), "205 MB");
+  EXPECT_EQ(text_of(lblTotalPhys), "");  // not filled while hidden
+  EXPECT_TRUE(system.message_boxes.empty());
+  EXPECT_EQ(lifetime.open_windows(), 1);
+}
+
+TEST_F(MainWindowTest, HiddenTickUpdatesTrayAndIndicatorButNotCaptions) {
+  start();
+  system.memory.load = 80;
+  tick();
+  EXPECT_EQ(last_tray_call().operation, DWORD{NIM_MODIFY});
+  EXPECT_EQ(narrow(last_tray_call().record.szTip), "メモリ使用率 : 80%");
+  EXPECT_EQ(last_tray_call().record.hIcon,
+            reinterpret_cast<HICON>(SendDlgItemMessageW(hwnd(), imgIcon0 + 3, STM_GETICON, 0, 0)));
+  EXPECT_EQ(text_of(lblMemoryLoad), "");
+  EXPECT_TRUE(control_visible(imgIcon0 + 3));
+  EXPECT_EQ(window.controls().text_colour(Label9), RGB(255, 255, 0));
+}
+
+TEST_F(MainWindowTest, ExactlyOneBandLitAfterEveryRefresh) {
+  start();
+  struct Expect {
+    unsigned load;
+    int band;
+  };
+  const int legend[5] = {0, Label11, Label10, Label9, Label8_0};
+  const int lines[5][2] = {{-1, -1}, {1, 5}, {6, 2}, {3, 7}, {0, 4}};
+  const COLORREF colours[5] = {0, RGB(0, 255, 0), RGB(0, 255, 0), RGB(255, 255, 0), RGB(255, 0, 0)};
+  // Up and down again, so every band is also left.
+  for (Expect e : {Expect{24, 0}, {25, 1}, {49, 1}, {50, 2}, {74, 2}, {75, 3}, {99, 3}, {100, 4}, {60, 2}, {3, 0}}) {
+    system.memory.load = e.load;
+    tick();
+    for (int band = 0; band < 5; ++band) {
+      EXPECT_EQ(control_visible(imgIcon0 + band), band == e.band) << e.load << " picture " << band;
+      if (band == 0) continue;
+      const COLORREF want = band == e.band ? colours[band] : kWhite;
+      EXPECT_EQ(window.controls().text_colour(legend[band]), want) << e.load << " label of band " << band;
+      for (int line : lines[band])
+        EXPECT_EQ(window.controls().line_colour(window.panel().callout_line(line)), want) << e.load;
+    }
+  }
+}
+
+TEST_F(MainWindowTest, DoubleClickShowsAndFillsThePanelOnlyWhenHidden) {
+  system.memory = {54, 268'435'456, 122'692'362, 0, 0, 140'737'488'224'256, 140'000'000'000'000};
+  start();
+  tray_callback(100, WM_LBUTTONDBLCLK);
+  EXPECT_TRUE(IsWindowVisible(hwnd()));
+  EXPECT_EQ(text_of(lblMemoryLoad), "54 %");
+  EXPECT_EQ(text_of(lblTotalPhys), "257 MB");
+  EXPECT_EQ(text_of(lblAvailPhys), "117 MB");
+  EXPECT_EQ(text_of(lblPhysPer), "54 %");
+  EXPECT_EQ(text_of(lblTotalPageFile), "0 MB");
+  EXPECT_EQ(text_of(lblPagePer), "0 %");
+  EXPECT_EQ(text_of(lblTotalVirtual), "134 TB");
+  EXPECT_EQ(text_of(lblVirtPer), "0 %");
+  const size_t calls = system.tray_calls.size();
+  EXPECT_EQ(last_tray_call().operation, DWORD{NIM_MODIFY});
+
+  system.memory.load = 90;
+  tray_callback(100, WM_LBUTTONDBLCLK);  // already shown: only brought to the front
+  EXPECT_EQ(system.tray_calls.size(), calls);
+  EXPECT_EQ(text_of(lblMemoryLoad), "54 %");
+  tick();
+  EXPECT_EQ(text_of(lblMemoryLoad), "90 %");
+}
+
+TEST_F(MainWindowTest, CallbackIgnoresOtherIconsAndMouseMessages) {
+  start();
+  const size_t calls = system.tray_calls.size();
+  tray_callback(99, WM_LBUTTONDBLCLK);
+  tray_callback(99, WM_RBUTTONDOWN);
+  for (LPARAM mouse : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONUP, WM_RBUTTONDBLCLK, WM_MBUTTONDOWN})
+    tray_callback(100, mouse);
+  EXPECT_FALSE(IsWindowVisible(hwnd()));
+  EXPECT_TRUE(system.popups.empty());
+  EXPECT_EQ(system.tray_calls.size(), calls);
+
+  tray_callback(100, WM_RBUTTONDOWN);  // dismissed
+  ASSERT_EQ(system.popups.size(), 1u);
+  EXPECT_EQ(system.popups[0], window.tray_popup());
+  EXPECT_FALSE(IsWindowVisible(hwnd()));
+
+  system.popup_choice = mnuPopupOpen;
+  tray_callback(100, WM_RBUTTONDOWN);
+  EXPECT_TRUE(IsWindowVisible(hwnd()));
+  EXPECT_EQ(text_of(lblTotalPhys), "257 MB");
+}
+
+std::string menu_tree(HMENU menu, int depth = 0) {
+  std::string out;
+  for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+    wchar_t caption[128] = L"";
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_FTYPE | MIIM_STRING | MIIM_SUBMENU | MIIM_ID;
+    info.dwTypeData = caption;
+    info.cch = 128;
+    GetMenuItemInfoW(menu, i, TRUE, &info);
+    out += std::string(depth * 2, ' ') + (info.fType & MFT_SEPARATOR ? "-" : narrow(caption)) + "\n";
+    if (info.hSubMenu) out += menu_tree(info.hSubMenu, depth + 1);
+  }
+  return out;
+}
+
+TEST_F(MainWindowTest, MenusHaveEveryItemInOrder) {
+  start();
+  EXPECT_EQ(menu_tree(GetMenu(hwnd())),
+            "ファイル(&F)\n  タスクトレイに格納(&T)\n  -\n  監視終了　（常駐解除）(&X)\n"
+            "便利機能(&T)\n  多用途クリップボード(&C)\n  起動プロセス一覧(&P)\n  IP/OS情報(&I)\n"
+            "  システム起動時間(&T)\n  -\n  スクリーンセーバー(&S)\n    デフォルト(&D)\n    オリジナル(&O)\n"
+            "ヘルプ(&H)\n  ヘルプファイルを参照(&H)\n  バージョン情報(&V)\n");
+  EXPECT_EQ(menu_tree(window.tray_popup()),
+            "メモリの詳細を表示\nヘルプファイルを表示\n-\nメモリの最適化\n   80 %\n   60 %\n   40 %\n   20 %\n-\n"
+            "ゴミ箱を空にする\n｢最近使ったファイル｣ を削除\n-\nスクリーンセーバーを実行\n  デフォルト\n  オリジナル\n-\n"
+            "多用途クリップボード\n起動プロセス一覧\nIP/OS情報\n-\n監視終了　（常駐解除）\n");
+  EXPECT_EQ(GetMenuDefaultItem(window.tray_popup(), FALSE, 0), UINT{mnuPopupOpen});
+}
+
+TEST_F(MainWindowTest, UserCloseHidesButEveryOtherCloseUnloads) {
+  start();
+  ShowWindow(hwnd(), SW_SHOW);
+  SendMessageW(hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
+  EXPECT_TRUE(IsWindow(hwnd()));
+  EXPECT_FALSE(IsWindowVisible(hwnd()));
+  EXPECT_NE(last_tray_call().operation, DWORD{NIM_DELETE});
+
+  tick();
+  EXPECT_EQ(last_tray_call().operation, DWORD{NIM_MODIFY});  // the icon keeps updating
+
+  ShowWindow(hwnd(), SW_SHOW);
+  SendMessageW(hwnd(), WM_COMMAND, mnuFileClose, 0);
+  EXPECT_FALSE(IsWindowVisible(hwnd()));
+
+  EXPECT_TRUE(SendMessageW(hwnd(), WM_QUERYENDSESSION, 0, 0));
+  EXPECT_TRUE(IsWindow(hwnd()));
+  const HWND handle = hwnd();
+  SendMessageW(handle, WM_CLOSE, 0, 0);  // Task Manager's End task
+  EXPECT_FALSE(IsWindow(handle));
+  EXPECT_EQ(last_tray_call().operation, DWORD{NIM_DELETE});
+  EXPECT_EQ(last_tray_call().record.uID, 100u);
+  EXPECT_EQ(lifetime.open_windows(), 0);
+}
+
+TEST_F(MainWindowTest, SessionEndAndBothExitCommandsUnload) {
+  for (int way = 0; way < 3; ++way) {
+    FakeSystem fake;
+    ProgramLifetime alive;
+    frmSysTray main_window(fake, alive);
+    ASSERT_TRUE(main_window.create());
+    main_window.Form_Load();
+    const HWND handle = main_window.hwnd();
+    if (way == 0) SendMessageW(handle, WM_ENDSESSION, TRUE, 0);
+    if (way == 1) SendMessageW(handle, WM_COMMAND, mnuFileExit, 0);
+    if (way == 2) {
+      fake.popup_choice = mnuPopupExit;
+      SendMessageW(handle, WM_USER + 100, 100, WM_RBUTTONDOWN);
+    }
+    EXPECT_FALSE(IsWindow(handle)) << way;
+    ASSERT_EQ(fake.tray_calls.size(), 2u) << way;
+    EXPECT_EQ(fake.tray_calls[1].operation, DWORD{NIM_DELETE}) << way;
+    EXPECT_EQ(fake.tray_calls[1].record.uFlags, 7u) << way;
+  }
+}
+
+TEST_F(MainWindowTest, OldWindowsIsRefusedBeforeAnythingIsRegistered) {
+  system.major_version = 3;
+  start();
+  ASSERT_EQ(system.message_boxes.size(), 1u);
+  EXPECT_EQ(system.message_boxes[0].text, "This program requires Windows 95 or later, or Windows NT 4.0 or later.");
+  EXPECT_EQ(system.message_boxes[0].title, "Tamarak　タマラック");
+  EXPECT_EQ(system.message_boxes[0].style, UINT{MB_OK});
+  EXPECT_TRUE(system.tray_calls.empty());
+  EXPECT_EQ(window.hwnd(), nullptr);
+  EXPECT_EQ(lifetime.open_windows(), 0);
+}
+
+TEST_F(MainWindowTest, SecondCopyWarnsThenRemovesItsIcon) {
+  system.another_copy = true;
+  start();
+  ASSERT_EQ(system.message_boxes.size(), 1u);
+  EXPECT_EQ(system.message_boxes[0].text, "Tamarak タマラックは、二重起動することができません！ゴメンネ！");
+  EXPECT_EQ(system.message_boxes[0].title, "Tamarak　タマラック");
+  EXPECT_EQ(system.message_boxes[0].style, UINT{MB_ICONEXCLAMATION});
+  ASSERT_EQ(system.tray_calls.size(), 2u);
+  EXPECT_EQ(system.tray_calls[0].operation, DWORD{NIM_ADD});
+  EXPECT_EQ(system.tray_calls[1].operation, DWORD{NIM_DELETE});
+  EXPECT_EQ(window.hwnd(), nullptr);
+}
+
+TEST_F(MainWindowTest, LostIconIsAddedAgain) {
+  system.tray_answers = false;  // no taskbar yet at log-on
+  start();
+  system.tray_answers = true;
+  tick();
+  EXPECT_EQ(last_tray_call().operation, DWORD{NIM_ADD});
+  tick();
+  EXPECT_EQ(last_tray_call().operation, DWORD{NIM_MODIFY});
+
+  system.tray_answers = false;  // Explorer went away
+  tick();
+  system.tray_answers = true;
+  tick();
+  EXPECT_EQ(last_tray_call().operation, DWORD{NIM_ADD});
+
+  // Explorer restarted: it broadcasts TaskbarCreated.
+  SendMessageW(hwnd(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+  EXPECT_EQ(last_tray_call().operation, DWORD{NIM_ADD});
+  EXPECT_EQ(last_tray_call().record.uID, 100u);
+}
+
+TEST_F(MainWindowTest, ClientAreaIsTheDesignedSizeAtTheScreenDpi) {
+  start();
+  RECT client;
+  GetClientRect(hwnd(), &client);
+  const int dpi = screen_dpi();
+  EXPECT_EQ(client.right, MulDiv(508, dpi, 96));
+  EXPECT_EQ(client.bottom, MulDiv(147, dpi, 96));
+  RECT box;
+  GetWindowRect(GetDlgItem(hwnd(), lblVirtPer), &box);
+  MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&box), 2);
+  EXPECT_EQ(box.left, MulDiv(440, dpi, 96));
+  EXPECT_EQ(box.right - box.left, MulDiv(497, dpi, 96) - MulDiv(440, dpi, 96));
+}
+
+}  // namespace
+}  // namespace tamarak

@@ -17,6 +17,7 @@ add_library(tamarak_win STATIC
   src/ui/colour_button.cpp
   src/ui/controls.cpp
   src/ui/fonts.cpp
+  src/ui/rounded_frame.cpp
   src/ui/text.cpp
   src/ui/tooltips.cpp
   src/ui/window.cpp)

@@ -5,6 +5,7 @@
 #include "ui/colour_button.h"
 #include "ui/fonts.h"
 #include "ui/gradient.h"
+#include "ui/rounded_frame.h"
 #include "ui/text.h"
 
 namespace tamarak {
@@ -111,6 +112,7 @@ void frmSysTray::Form_Resize() {
   GetClientRect(hwnd(), &client);
   controls_->set_line_right_end(lin1_, client.right);
   controls_->set_line_right_end(lin2_, client.right);
+  apply_rounded_frame(hwnd(), dpi_);
 }
 
 void frmSysTray::on_tray_callback(WPARAM icon_id, LPARAM mouse_message) {

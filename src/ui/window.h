@@ -27,6 +27,7 @@ class Window {
   virtual ~Window();
 
   HWND hwnd() const { return hwnd_; }
+  ProgramLifetime& lifetime() const { return lifetime_; }
 
  protected:
   // Registers the class on first use and creates the window; on_message then receives its messages,

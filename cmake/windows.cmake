@@ -13,7 +13,9 @@ add_library(tamarak_win STATIC
   src/monitor/memory_panel.cpp
   src/monitor/meter_icons.cpp
   src/monitor/tray_icon.cpp
+  src/optimiser/memory_optimiser.cpp
   src/optimiser/optimiser_band.cpp
+  src/commands/launch_beside_program.cpp
   src/ui/colour_button.cpp
   src/ui/controls.cpp
   src/ui/fonts.cpp
@@ -30,8 +32,9 @@ target_link_options(tamarak PRIVATE -municode -s)
 add_executable(win_tests
   tests/win/fake_system.cpp
   tests/win/frmSysTray_test.cpp
+  tests/win/commands_test.cpp
   src/resources/tamarak.rc)
-target_link_libraries(win_tests PRIVATE tamarak_win GTest::gtest_main)
+target_link_libraries(win_tests PRIVATE tamarak_win GTest::gtest_main psapi)
 gtest_discover_tests(win_tests DISCOVERY_MODE PRE_TEST)
 
 add_executable(e2e_tests tests/e2e/resident_test.cpp tests/e2e/driver.cpp)

@@ -1,6 +1,12 @@
 #include "app/frmSysTray.h"
 
+#include <shlobj.h>
+
 #include "app/menus.h"
+#include "commands/launch_beside_program.h"
+#include "commands/program_paths.h"
+#include "commands/uptime_text.h"
+#include "optimiser/memory_optimiser.h"
 #include "app/program_identity.h"
 #include "ui/colour_button.h"
 #include "ui/fonts.h"
@@ -95,6 +101,44 @@ void frmSysTray::mnuFileExit_Click() { unload(CloseReason::program); }
 void frmSysTray::mnuPopupOpen_Click() { ShowMainWindow(); }
 void frmSysTray::mnuPopupExit_Click() { mnuFileExit_Click(); }
 
+void frmSysTray::run_optimiser(OptimiserLevel level) {
+  const std::uint64_t total = system_.memory_status().total_phys;
+  busy_ = true;
+  SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+  // Nothing returns to the message loop until the memory is released.
+  if (fill_and_release(filler_count(total, level)) == FillOutcome::filled)
+    system_.message_box(hwnd(), widen(completion_message(level)), widen(kProgramTitle), MB_OK);
+  else
+    system_.message_box(hwnd(), widen(kOutOfMemoryMessage), widen(kProgramTitle), MB_OK | MB_ICONEXCLAMATION);
+  busy_ = false;
+  SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+}
+
+void frmSysTray::cmdMemLow_Click() { run_optimiser(OptimiserLevel::low); }
+void frmSysTray::cmdMemMid_Click() { run_optimiser(OptimiserLevel::mid); }
+void frmSysTray::cmdMemHig_Click() { run_optimiser(OptimiserLevel::high); }
+void frmSysTray::cmdMemHigHig_Click() { run_optimiser(OptimiserLevel::highest); }
+void frmSysTray::mnuPopupAboutMemResLow_Click() { cmdMemLow_Click(); }
+void frmSysTray::mnuPopupAboutMemResMid_Click() { cmdMemMid_Click(); }
+void frmSysTray::mnuPopupAboutMemResHig_Click() { cmdMemHig_Click(); }
+void frmSysTray::mnuPopupAboutMemResHigHig_Click() { cmdMemHigHig_Click(); }
+
+// An empty root (not a null one) selects the Recycle Bins of all drives; flags 0 leaves the
+// confirmation, progress and sound to the shell.
+void frmSysTray::mnuPopupDustDel_Click() { system_.empty_recycle_bin(hwnd(), L"", 0); }
+void frmSysTray::mnuPopupRecentDel_Click() { system_.add_to_recent_documents(SHARD_PATHW, nullptr); }
+
+void frmSysTray::mnuFileTime_Click() {
+  system_.message_box(hwnd(), widen(uptime_text(system_.milliseconds_since_start())), widen(kProgramTitle), MB_OK);
+}
+
+void frmSysTray::mnuFileScreenMoto_Click() { SendMessageW(hwnd(), WM_SYSCOMMAND, SC_SCREENSAVE, 0); }
+void frmSysTray::mnuFileScreenNew_Click() { open_beside_program(system_, hwnd(), kOwnScreenSaver); }
+void frmSysTray::mnuPopupScreenMoto_Click() { mnuFileScreenMoto_Click(); }
+void frmSysTray::mnuPopupScreenNew_Click() { mnuFileScreenNew_Click(); }
+void frmSysTray::mnuHelpHelp_Click() { open_beside_program(system_, hwnd(), kHelpPage); }
+void frmSysTray::mnuPopupHelp_Click() { mnuHelpHelp_Click(); }
+
 bool frmSysTray::Form_QueryUnload(CloseReason reason) {
   if (reason != CloseReason::user) return false;
   ShowWindow(hwnd(), SW_HIDE);
@@ -136,6 +180,23 @@ void frmSysTray::on_command(UINT id) {
     case mnuFileExit: mnuFileExit_Click(); break;
     case mnuPopupOpen: mnuPopupOpen_Click(); break;
     case mnuPopupExit: mnuPopupExit_Click(); break;
+    case cmdMemLow: cmdMemLow_Click(); break;
+    case cmdMemMid: cmdMemMid_Click(); break;
+    case cmdMemHig: cmdMemHig_Click(); break;
+    case cmdMemHigHig: cmdMemHigHig_Click(); break;
+    case mnuPopupAboutMemResLow: mnuPopupAboutMemResLow_Click(); break;
+    case mnuPopupAboutMemResMid: mnuPopupAboutMemResMid_Click(); break;
+    case mnuPopupAboutMemResHig: mnuPopupAboutMemResHig_Click(); break;
+    case mnuPopupAboutMemResHigHig: mnuPopupAboutMemResHigHig_Click(); break;
+    case mnuPopupDustDel: mnuPopupDustDel_Click(); break;
+    case mnuPopupRecentDel: mnuPopupRecentDel_Click(); break;
+    case mnuFileTime: mnuFileTime_Click(); break;
+    case mnuFileScreenMoto: mnuFileScreenMoto_Click(); break;
+    case mnuFileScreenNew: mnuFileScreenNew_Click(); break;
+    case mnuPopupScreenMoto: mnuPopupScreenMoto_Click(); break;
+    case mnuPopupScreenNew: mnuPopupScreenNew_Click(); break;
+    case mnuHelpHelp: mnuHelpHelp_Click(); break;
+    case mnuPopupHelp: mnuPopupHelp_Click(); break;
   }
 }
 
@@ -147,6 +208,9 @@ LRESULT frmSysTray::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
     case kTrayCallbackMessage: on_tray_callback(wparam, lparam); return 0;
     case WM_SIZE: Form_Resize(); return 0;
     case WM_ERASEBKGND: return 1;
+    case WM_SETCURSOR:
+      if (busy_) return SetCursor(LoadCursorW(nullptr, IDC_WAIT)), TRUE;
+      break;
     case WM_PAINT: {
       PAINTSTRUCT ps;
       const HDC dc = BeginPaint(hwnd(), &ps);

@@ -10,6 +10,7 @@
 #include "monitor/memory_panel.h"
 #include "monitor/meter_icons.h"
 #include "monitor/tray_icon.h"
+#include "optimiser/fill_size.h"
 #include "optimiser/optimiser_band.h"
 #include "ui/controls.h"
 #include "ui/handles.h"
@@ -36,6 +37,24 @@ class frmSysTray : public Window {
   void mnuPopupOpen_Click();
   void mnuPopupExit_Click();
 
+  void cmdMemLow_Click();
+  void cmdMemMid_Click();
+  void cmdMemHig_Click();
+  void cmdMemHigHig_Click();
+  void mnuPopupAboutMemResLow_Click();
+  void mnuPopupAboutMemResMid_Click();
+  void mnuPopupAboutMemResHig_Click();
+  void mnuPopupAboutMemResHigHig_Click();
+  void mnuPopupDustDel_Click();
+  void mnuPopupRecentDel_Click();
+  void mnuFileTime_Click();
+  void mnuFileScreenMoto_Click();
+  void mnuFileScreenNew_Click();
+  void mnuPopupScreenMoto_Click();
+  void mnuPopupScreenNew_Click();
+  void mnuHelpHelp_Click();
+  void mnuPopupHelp_Click();
+
   const ControlSet& controls() const { return *controls_; }
   const MemoryPanel& panel() const { return *panel_; }
   HMENU tray_popup() const { return popup_.get(); }
@@ -52,6 +71,7 @@ class frmSysTray : public Window {
   void unload(CloseReason reason);
   void RefreshMemoryStatus(DWORD message);
   void paint_backdrop(HDC dc, int width, int height) const;
+  void run_optimiser(OptimiserLevel level);
 
   SystemServices& system_;
   int dpi_;
@@ -65,6 +85,7 @@ class frmSysTray : public Window {
   int lin1_ = 0, lin2_ = 0;
   UINT taskbar_created_;
   bool refused_ = false;  // the start-up check failed: end without unloading
+  bool busy_ = false;     // an optimiser run shows the hourglass over the window
 };
 
 }  // namespace tamarak

@@ -5,6 +5,8 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "monitor/memory_figures.h"
@@ -24,6 +26,13 @@ class SystemServices {
   virtual UINT track_popup_menu(HWND owner, HMENU menu, POINT where) = 0;
   // True when another copy of the program already runs; the first caller becomes that copy.
   virtual bool another_instance_running() = 0;
+
+  // Shell commands, each one call whose result nobody looks at.
+  virtual void empty_recycle_bin(HWND owner, const wchar_t* root, DWORD flags) = 0;
+  virtual void add_to_recent_documents(UINT flags, const void* data) = 0;
+  virtual void shell_execute(HWND owner, const wchar_t* operation, const std::wstring& file,
+                             const wchar_t* parameters, const std::wstring& directory, int show) = 0;
+  virtual std::uint64_t milliseconds_since_start() = 0;
 };
 
 }  // namespace tamarak

@@ -1,5 +1,7 @@
 #include "app/win32_services.h"
 
+#include <shlobj.h>
+
 #include <string>
 
 namespace tamarak {
@@ -44,5 +46,18 @@ bool Win32Services::another_instance_running() {
   }
   return another_copy_;
 }
+
+void Win32Services::empty_recycle_bin(HWND owner, const wchar_t* root, DWORD flags) {
+  SHEmptyRecycleBinW(owner, root, flags);
+}
+
+void Win32Services::add_to_recent_documents(UINT flags, const void* data) { SHAddToRecentDocs(flags, data); }
+
+void Win32Services::shell_execute(HWND owner, const wchar_t* operation, const std::wstring& file,
+                                  const wchar_t* parameters, const std::wstring& directory, int show) {
+  ShellExecuteW(owner, operation, file.c_str(), parameters, directory.c_str(), show);
+}
+
+std::uint64_t Win32Services::milliseconds_since_start() { return GetTickCount64(); }
 
 }  // namespace tamarak

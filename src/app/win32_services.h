@@ -14,6 +14,11 @@ class Win32Services : public SystemServices {
   int message_box(HWND owner, std::wstring_view text, std::wstring_view title, UINT style) override;
   UINT track_popup_menu(HWND owner, HMENU menu, POINT where) override;
   bool another_instance_running() override;
+  void empty_recycle_bin(HWND owner, const wchar_t* root, DWORD flags) override;
+  void add_to_recent_documents(UINT flags, const void* data) override;
+  void shell_execute(HWND owner, const wchar_t* operation, const std::wstring& file, const wchar_t* parameters,
+                     const std::wstring& directory, int show) override;
+  std::uint64_t milliseconds_since_start() override;
 
  private:
   OwnedHandle instance_mutex_;

@@ -11,12 +11,27 @@ bool FakeSystem::notify_icon(DWORD operation, const NOTIFYICONDATAW& record) {
 
 int FakeSystem::message_box(HWND owner, std::wstring_view text, std::wstring_view title, UINT style) {
   message_boxes.push_back({owner, narrow(text), narrow(title), style});
+  cursor_at_message_box = GetCursor();
   return IDOK;
 }
 
 UINT FakeSystem::track_popup_menu(HWND, HMENU menu, POINT) {
   popups.push_back(menu);
   return popup_choice;
+}
+
+void FakeSystem::empty_recycle_bin(HWND owner, const wchar_t* root, DWORD flags) {
+  shell_calls.push_back({"recycle", owner, root == nullptr, root ? narrow(root) : "", "", "", flags});
+}
+
+void FakeSystem::add_to_recent_documents(UINT flags, const void* data) {
+  shell_calls.push_back({"recent", nullptr, data == nullptr, "", "", "", flags});
+}
+
+void FakeSystem::shell_execute(HWND owner, const wchar_t* operation, const std::wstring& file,
+                               const wchar_t* parameters, const std::wstring& directory, int show) {
+  shell_calls.push_back({"execute", owner, parameters == nullptr, narrow(file), narrow(operation), narrow(directory),
+                         static_cast<UINT>(show)});
 }
 
 }  // namespace tamarak

@@ -14,6 +14,15 @@ struct TrayCall {
   NOTIFYICONDATAW record;
 };
 
+struct ShellCall {
+  std::string what;  // the call: "recycle", "recent" or "execute"
+  HWND owner = nullptr;
+  bool null_text = false;  // the root path, data or parameters pointer was null
+  std::string text;        // root path, or file for "execute"
+  std::string operation, directory;
+  UINT flags = 0;  // flags, or the show command for "execute"
+};
+
 struct MessageBoxCall {
   HWND owner;
   std::string text, title;
@@ -38,6 +47,16 @@ class FakeSystem : public SystemServices {
   int message_box(HWND owner, std::wstring_view text, std::wstring_view title, UINT style) override;
   UINT track_popup_menu(HWND owner, HMENU menu, POINT where) override;
   bool another_instance_running() override { return another_copy; }
+
+  std::uint64_t uptime_ms = 0;
+  std::vector<ShellCall> shell_calls;
+  HCURSOR cursor_at_message_box = nullptr;  // the pointer while the last message box was up
+
+  void empty_recycle_bin(HWND owner, const wchar_t* root, DWORD flags) override;
+  void add_to_recent_documents(UINT flags, const void* data) override;
+  void shell_execute(HWND owner, const wchar_t* operation, const std::wstring& file, const wchar_t* parameters,
+                     const std::wstring& directory, int show) override;
+  std::uint64_t milliseconds_since_start() override { return uptime_ms; }
 };
 
 }  // namespace tamarak

@@ -5,41 +5,13 @@
 #include <string>
 
 #include "app/menus.h"
-#include "fake_system.h"
+#include "main_window_fixture.h"
 #include "monitor/memory_panel.h"
 #include "optimiser/optimiser_band.h"
 #include "ui/text.h"
 
 namespace tamarak {
 namespace {
-
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-
-class MainWindowTest : public ::testing::Test {
- protected:
-  FakeSystem system;
-  ProgramLifetime lifetime;
-  frmSysTray window{system, lifetime};
-
-  void start() {
-    ASSERT_TRUE(window.create());
-    window.Form_Load();
-  }
-  void TearDown() override {
-    if (window.hwnd()) DestroyWindow(window.hwnd());
-  }
-
-  HWND hwnd() const { return window.hwnd(); }
-  std::string text_of(int id) const {
-    wchar_t buffer[256];
-    GetDlgItemTextW(hwnd(), id, buffer, 256);
-    return narrow(buffer);
-  }
-  bool control_visible(int id) const { return GetWindowLongW(GetDlgItem(hwnd(), id), GWL_STYLE) & WS_VISIBLE; }
-  void tray_callback(WPARAM id, LPARAM mouse) { SendMessageW(hwnd(), WM_USER + 100, id, mouse); }
-  void tick() { SendMessageW(hwnd(), WM_TIMER, 1, 0); }
-  const TrayCall& last_tray_call() const { return system.tray_calls.back(); }
-};
 
 TEST_F(MainWindowTest, StartsHiddenWithItsIconAndAmountLabels) {
   start();

@@ -1,0 +1,32 @@
+#include "commands/launch_beside_program.h"
+
+#include "commands/program_paths.h"
+
+namespace tamarak {
+
+namespace {
+
+std::wstring to_wide(const std::u16string& s) { return {s.begin(), s.end()}; }
+
+}  // namespace
+
+std::u16string own_program_folder() {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length < path.size()) {
+      path.resize(length);
+      break;
+    }
+    path.resize(path.size() * 2);  // truncated: the path is longer than MAX_PATH
+  }
+  return program_folder({path.begin(), path.end()});
+}
+
+void open_beside_program(SystemServices& system, HWND owner, const std::u16string& relative) {
+  const std::u16string folder = own_program_folder();
+  system.shell_execute(owner, L"open", to_wide(beside_program(folder, relative)), nullptr, to_wide(folder),
+                       SW_SHOWNORMAL);
+}
+
+}  // namespace tamarak

@@ -1,0 +1,17 @@
+// Opens a file beside the program through the shell, with the program folder as working folder.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "app/system_services.h"
+
+namespace tamarak {
+
+// The folder of the running executable, however long its path.
+std::u16string own_program_folder();
+
+void open_beside_program(SystemServices& system, HWND owner, const std::u16string& relative);
+
+}  // namespace tamarak

@@ -1,0 +1,43 @@
+#include <gtest/gtest.h>
+
+#include "commands/program_paths.h"
+#include "commands/uptime_text.h"
+
+namespace tamarak {
+namespace {
+
+TEST(UptimeText, HoursKeepCountingAndRemaindersAreDropped) {
+  EXPECT_EQ(uptime_text(0), "起動してから，0時間0分0秒 経過しました");
+  EXPECT_EQ(uptime_text(59'999), "起動してから，0時間0分59秒 経過しました");
+  EXPECT_EQ(uptime_text(60'000), "起動してから，0時間1分0秒 経過しました");
+  EXPECT_EQ(uptime_text(3'723'999), "起動してから，1時間2分3秒 経過しました");
+  EXPECT_EQ(uptime_text(90'000'000), "起動してから，25時間0分0秒 経過しました");
+  EXPECT_EQ(uptime_text(2'147'483'648), "起動してから，596時間31分23秒 経過しました");
+  EXPECT_EQ(uptime_text(4'294'967'295), "起動してから，1193時間2分47秒 経過しました");
+  // Past 49.7 days the count goes on instead of starting again from 0.
+  EXPECT_EQ(uptime_text(4'294'967'296ull + 3'723'999), "起動してから，1194時間4分51秒 経過しました");
+}
+
+TEST(ProgramPaths, FilesBesideTheProgram) {
+  const std::u16string tools = program_folder(u"C:\\Tools\\tamarak.exe");
+  EXPECT_EQ(tools, u"C:\\Tools");
+  EXPECT_EQ(beside_program(tools, kOwnScreenSaver), u"C:\\Tools\\ss\\Tamarak's SS.scr");
+  EXPECT_EQ(beside_program(tools, kHelpPage), u"C:\\Tools\\help.htm");
+
+  const std::u16string root = program_folder(u"D:\\tamarak.exe");
+  EXPECT_EQ(root, u"D:\\");
+  EXPECT_EQ(beside_program(root, kHelpPage), u"D:\\help.htm");
+  EXPECT_EQ(beside_program(root, kOwnScreenSaver), u"D:\\ss\\Tamarak's SS.scr");
+
+  const std::u16string odd = program_folder(u"C:\\Bob's Tools\\My Apps\\tamarak.exe");
+  EXPECT_EQ(odd, u"C:\\Bob's Tools\\My Apps");
+  EXPECT_EQ(beside_program(odd, kHelpPage), u"C:\\Bob's Tools\\My Apps\\help.htm");
+
+  const std::u16string unc = program_folder(u"\\\\server\\share\\tamarak.exe");
+  EXPECT_EQ(beside_program(unc, kHelpPage), u"\\\\server\\share\\help.htm");
+  const std::u16string long_folder = u"\\\\?\\C:\\" + std::u16string(300, u'x');
+  EXPECT_EQ(program_folder(long_folder + u"\\tamarak.exe"), long_folder);
+}
+
+}  // namespace
+}  // namespace tamarak

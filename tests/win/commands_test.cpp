@@ -1,0 +1,219 @@
+#include <windows.h>
+#include <psapi.h>
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include "app/menus.h"
+#include "commands/launch_beside_program.h"
+#include "main_window_fixture.h"
+#include "optimiser/optimiser_band.h"
+
+namespace tamarak {
+namespace {
+
+using CommandsTest = MainWindowTest;
+
+SIZE_T peak_working_set() {
+  PROCESS_MEMORY_COUNTERS counters{};
+  GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+  return counters.PeakWorkingSetSize;
+}
+
+SIZE_T committed_now() {
+  PROCESS_MEMORY_COUNTERS_EX counters{};
+  counters.cb = sizeof counters;
+  GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters);
+  // Windows reports private bytes; Wine reports 0 there and the resident anonymous memory here.
+  return counters.PrivateUsage ? counters.PrivateUsage : counters.PagefileUsage;
+}
+
+TEST_F(CommandsTest, EachLevelRunsFromItsButtonAndItsPopupItemAlike) {
+  start();
+  struct Level {
+    int button;
+    UINT popup_item;
+    const char* message;
+  };
+  const Level levels[] = {{cmdMemLow, mnuPopupAboutMemResLow, "最適化完了 (・o・)"},
+                          {cmdMemMid, mnuPopupAboutMemResMid, "最適化完了 (・_・ゞ－☆"},
+                          {cmdMemHig, mnuPopupAboutMemResHig, "最適化完了 (・_・ゞ－☆"},
+                          {cmdMemHigHig, mnuPopupAboutMemResHigHig, "最適化完了 ヽ(^｡^)ノ"}};
+  const HCURSOR wait = LoadCursorW(nullptr, IDC_WAIT), arrow = LoadCursorW(nullptr, IDC_ARROW);
+  for (const Level& level : levels) {
+    for (bool from_popup : {false, true}) {
+      system.message_boxes.clear();
+      if (from_popup) {
+        system.popup_choice = level.popup_item;
+        tray_callback(100, WM_RBUTTONDOWN);
+      } else {
+        SendMessageW(hwnd(), WM_COMMAND, MAKEWPARAM(level.button, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(hwnd(), level.button)));
+      }
+      ASSERT_EQ(system.message_boxes.size(), 1u) << level.message;
+      EXPECT_EQ(system.message_boxes[0].text, level.message);
+      EXPECT_EQ(system.message_boxes[0].title, "Tamarak　タマラック");
+      EXPECT_EQ(system.message_boxes[0].style, UINT{MB_OK});
+      EXPECT_EQ(system.cursor_at_message_box, wait);
+      EXPECT_EQ(GetCursor(), arrow);
+      EXPECT_FALSE(IsWindowVisible(hwnd()));  // a run from the tray leaves the window hidden
+    }
+  }
+  EXPECT_TRUE(system.shell_calls.empty());
+}
+
+TEST_F(CommandsTest, RunReallyClaimsItsMemoryAndGivesItBack) {
+  system.memory.total_phys = 3'000'000'000;  // 20 %: 28,764 strings, about 575 MB
+  start();
+  const SIZE_T before = committed_now();
+  const SIZE_T peak_before = peak_working_set();  // no earlier run in this process went past 300 MB
+  SendMessageW(hwnd(), WM_COMMAND, cmdMemLow, 0);
+  ASSERT_EQ(system.message_boxes.size(), 1u);
+  EXPECT_GE(peak_working_set(), peak_before + 300'000'000u);
+  EXPECT_LT(committed_now(), before + 1'000'000u);
+}
+
+TEST_F(CommandsTest, RunOutOfMemoryStopsReleasesAndSaysSo) {
+  system.memory.total_phys = 1ull << 62;  // far beyond any address space
+  start();
+  const SIZE_T before = committed_now();
+  SendMessageW(hwnd(), WM_COMMAND, cmdMemHigHig, 0);
+  ASSERT_EQ(system.message_boxes.size(), 1u);
+  EXPECT_EQ(system.message_boxes[0].text, "メモリが不足したため、最適化を中止しました。");
+  EXPECT_EQ(system.message_boxes[0].style, UINT{MB_OK | MB_ICONEXCLAMATION});
+  EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_ARROW));
+  EXPECT_TRUE(IsWindow(hwnd()));
+  EXPECT_LT(committed_now(), before + 1'000'000u);
+  system.memory.total_phys = 268'435'456;
+  SendMessageW(hwnd(), WM_COMMAND, cmdMemLow, 0);  // and the program goes on working
+  EXPECT_EQ(system.message_boxes.back().text, "最適化完了 (・o・)");
+}
+
+TEST_F(CommandsTest, ShellCommandsMakeExactlyOneCallEach) {
+  start();
+  auto choose = [&](UINT item) {
+    system.popup_choice = item;
+    tray_callback(100, WM_RBUTTONDOWN);
+  };
+  choose(mnuPopupDustDel);
+  ASSERT_EQ(system.shell_calls.size(), 1u);
+  EXPECT_EQ(system.shell_calls[0].what, "recycle");
+  EXPECT_EQ(system.shell_calls[0].owner, hwnd());
+  EXPECT_FALSE(system.shell_calls[0].null_text);  // an empty root, not a null one
+  EXPECT_EQ(system.shell_calls[0].text, "");
+  EXPECT_EQ(system.shell_calls[0].flags, 0u);
+
+  choose(mnuPopupRecentDel);
+  ASSERT_EQ(system.shell_calls.size(), 2u);
+  EXPECT_EQ(system.shell_calls[1].what, "recent");
+  EXPECT_EQ(system.shell_calls[1].flags, UINT{SHARD_PATHW});
+  EXPECT_TRUE(system.shell_calls[1].null_text);
+
+  const std::u16string own_folder = own_program_folder();
+  const std::string folder = narrow(std::wstring(own_folder.begin(), own_folder.end()));
+  const std::string help = folder + "\\help.htm", saver = folder + "\\ss\\Tamarak's SS.scr";
+  const std::pair<UINT, std::string> launches[] = {
+      {mnuHelpHelp, help}, {mnuPopupHelp, help}, {mnuFileScreenNew, saver}, {mnuPopupScreenNew, saver}};
+  for (const auto& [item, file] : launches) {
+    system.shell_calls.clear();
+    if (item == mnuPopupHelp || item == mnuPopupScreenNew)
+      choose(item);
+    else
+      SendMessageW(hwnd(), WM_COMMAND, item, 0);
+    ASSERT_EQ(system.shell_calls.size(), 1u) << item;
+    const ShellCall& call = system.shell_calls[0];
+    EXPECT_EQ(call.what, "execute");
+    EXPECT_EQ(call.owner, hwnd());
+    EXPECT_EQ(call.operation, "open");
+    EXPECT_EQ(call.text, file);
+    EXPECT_TRUE(call.null_text);
+    EXPECT_EQ(call.directory, folder);
+    EXPECT_EQ(call.flags, UINT{SW_SHOWNORMAL});
+  }
+  EXPECT_TRUE(system.message_boxes.empty());
+}
+
+std::vector<MSG> g_sent;
+LRESULT CALLBACK record_sent(int code, WPARAM wparam, LPARAM lparam) {
+  const auto* sent = reinterpret_cast<CWPSTRUCT*>(lparam);
+  if (code == HC_ACTION) g_sent.push_back({sent->hwnd, sent->message, sent->wParam, sent->lParam, 0, {}});
+  return CallNextHookEx(nullptr, code, wparam, lparam);
+}
+
+TEST_F(CommandsTest, SystemScreenSaverIsAskedOfTheMainWindowEvenWhenHidden) {
+  start();
+  const HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, record_sent, nullptr, GetCurrentThreadId());
+  for (UINT item : {mnuFileScreenMoto, mnuPopupScreenMoto}) {
+    g_sent.clear();
+    if (item == mnuPopupScreenMoto) {
+      system.popup_choice = item;
+      tray_callback(100, WM_RBUTTONDOWN);
+    } else {
+      SendMessageW(hwnd(), WM_COMMAND, item, 0);
+    }
+    int saver_requests = 0;
+    for (const MSG& m : g_sent)
+      if (m.hwnd == hwnd() && m.message == WM_SYSCOMMAND && m.wParam == SC_SCREENSAVE && m.lParam == 0)
+        ++saver_requests;
+    EXPECT_EQ(saver_requests, 1) << item;
+  }
+  UnhookWindowsHookEx(hook);
+  EXPECT_TRUE(system.shell_calls.empty());
+  EXPECT_TRUE(system.message_boxes.empty());
+}
+
+TEST_F(CommandsTest, UptimeReportReadsTheTickCountOnce) {
+  system.uptime_ms = 4'294'967'296ull + 3'723'999;  // past the 49.7 days a 32-bit count could hold
+  start();
+  SendMessageW(hwnd(), WM_COMMAND, mnuFileTime, 0);
+  ASSERT_EQ(system.message_boxes.size(), 1u);
+  EXPECT_EQ(system.message_boxes[0].text, "起動してから，1194時間4分51秒 経過しました");
+  EXPECT_EQ(system.message_boxes[0].title, "Tamarak　タマラック");
+  EXPECT_EQ(system.message_boxes[0].style, UINT{MB_OK});
+}
+
+// The region's bounding box, and whether each corner pixel is cut away. A round-rectangle region
+// leaves out its last column and row, as Windows always has.
+struct Outline {
+  RECT box;
+  bool corners_cut;
+};
+
+Outline outline_of(HWND window) {
+  const HRGN region = CreateRectRgn(0, 0, 0, 0);
+  Outline o{};
+  if (GetWindowRgn(window, region) != ERROR) {
+    GetRgnBox(region, &o.box);
+    const int w = o.box.right - 1, h = o.box.bottom - 1;
+    o.corners_cut = !PtInRegion(region, 0, 0) && !PtInRegion(region, w, 0) && !PtInRegion(region, 0, h) &&
+                    !PtInRegion(region, w, h) && PtInRegion(region, w / 2, h / 2);
+  }
+  DeleteObject(region);
+  return o;
+}
+
+TEST_F(CommandsTest, RoundedOutlineFollowsEveryResize) {
+  start();
+  EXPECT_EQ(outline_of(hwnd()).box.right, 0);  // no region before the first showing
+  RECT normal;
+  for (int cycle = 0; cycle < 3; ++cycle) {
+    tray_callback(100, WM_LBUTTONDBLCLK);
+    GetWindowRect(hwnd(), &normal);
+    Outline shown = outline_of(hwnd());
+    EXPECT_EQ(shown.box.right, normal.right - normal.left - 1);
+    EXPECT_EQ(shown.box.bottom, normal.bottom - normal.top - 1);
+    EXPECT_TRUE(shown.corners_cut);
+
+    ShowWindow(hwnd(), SW_MINIMIZE);
+    RECT small;
+    GetWindowRect(hwnd(), &small);
+    EXPECT_EQ(outline_of(hwnd()).box.right, small.right - small.left - 1);
+    ShowWindow(hwnd(), SW_RESTORE);
+    EXPECT_EQ(outline_of(hwnd()).box.right, normal.right - normal.left - 1);
+    EXPECT_TRUE(outline_of(hwnd()).corners_cut);
+    SendMessageW(hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
+  }
+}
+
+}  // namespace
+}  // namespace tamarak

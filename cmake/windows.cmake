@@ -37,7 +37,7 @@ add_executable(win_tests
 target_link_libraries(win_tests PRIVATE tamarak_win GTest::gtest_main psapi)
 gtest_discover_tests(win_tests DISCOVERY_MODE PRE_TEST)
 
-add_executable(e2e_tests tests/e2e/resident_test.cpp tests/e2e/driver.cpp)
+add_executable(e2e_tests tests/e2e/resident_test.cpp tests/e2e/commands_test.cpp tests/e2e/driver.cpp)
 # Control and command ids only: the driver links none of the program.
 target_include_directories(e2e_tests PRIVATE src)
 target_link_libraries(e2e_tests PRIVATE GTest::gtest_main user32 gdi32)

@@ -79,6 +79,11 @@ std::wstring text_of(HWND window) {
 
 std::wstring control_text(HWND parent, int id) { return text_of(GetDlgItem(parent, id)); }
 
+std::wstring message_box_text(HWND box) {
+  const std::wstring text = control_text(box, 0xFFFF);
+  return text.empty() ? control_text(box, 100) : text;
+}
+
 int tray_icon_count() {
   const HWND tray = FindWindowW(nullptr, L"Wine System Tray");
   if (!tray || !IsWindowVisible(tray)) return 0;

@@ -33,6 +33,8 @@ HWND find_window(DWORD pid, const wchar_t* class_name, const std::wstring& capti
 HWND wait_for_window(DWORD pid, const wchar_t* class_name, const std::wstring& caption);
 std::wstring text_of(HWND window);
 std::wstring control_text(HWND parent, int id);
+// A message box's text: Windows gives its label the id 0xFFFF, Wine 100.
+std::wstring message_box_text(HWND box);
 // Number of icons in Wine's stand-alone tray window.
 int tray_icon_count();
 // Saves the screen area of the window (or the whole screen) as a BMP under screenshots/.

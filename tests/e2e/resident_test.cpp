@@ -14,12 +14,6 @@ using namespace tamarak;
 const std::wstring kCaption = L" Tamarak　タマラック";
 const std::wstring kTitle = L"Tamarak　タマラック";
 
-// Windows gives a message box's text the id 0xFFFF; Wine gives it 100.
-std::wstring message_box_text(HWND box) {
-  const std::wstring text = control_text(box, 0xFFFF);
-  return text.empty() ? control_text(box, 100) : text;
-}
-
 bool matches(const std::wstring& text, const wchar_t* pattern) { return std::regex_match(text, std::wregex(pattern)); }
 
 TEST(Resident, LivesInTheTrayShowsItsFiguresHidesOnCloseAndExits) {

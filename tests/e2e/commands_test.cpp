@@ -1,0 +1,84 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <regex>
+
+#include "app/menus.h"
+#include "driver.h"
+#include "optimiser/optimiser_band.h"
+
+namespace e2e {
+namespace {
+
+using namespace tamarak;
+
+const std::wstring kCaption = L" Tamarak　タマラック";
+const std::wstring kTitle = L"Tamarak　タマラック";
+
+class RunningProgram : public ::testing::Test {
+ protected:
+  Program program;
+  HWND main = nullptr;
+
+  void SetUp() override {
+    main = wait_for_window(program.pid(), L"TamarakMain", kCaption);
+    ASSERT_TRUE(main);
+  }
+  // The program's message box, once it is up; its text, then closed with OK.
+  std::wstring answer_message_box(DWORD ms = 60000) {
+    HWND box = nullptr;
+    wait_until([&] { return (box = find_window(program.pid(), L"#32770", kTitle)) != nullptr; }, ms);
+    if (!box) return L"(no message box)";
+    std::wstring text = message_box_text(box);
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    wait_until([&] { return !IsWindow(box); });
+    return text;
+  }
+};
+
+TEST_F(RunningProgram, TwentyPercentRunFromTheButtonAndFromThePopup) {
+  PostMessageW(main, WM_USER + 100, 100, WM_LBUTTONDBLCLK);
+  ASSERT_TRUE(wait_until([&] { return IsWindowVisible(main); }));
+  const HWND button = GetDlgItem(main, cmdMemLow);
+  ASSERT_TRUE(button);
+  EXPECT_EQ(text_of(button), L"20 %");
+  PostMessageW(button, BM_CLICK, 0, 0);
+  EXPECT_EQ(answer_message_box(), L"最適化完了 (・o・)");
+
+  PostMessageW(main, WM_SYSCOMMAND, SC_CLOSE, 0);
+  ASSERT_TRUE(wait_until([&] { return !IsWindowVisible(main); }));
+  // Right-click the icon, then walk the popup by keyboard: the optimiser submenu is the third
+  // item, and " 20 %" the fourth of its items.
+  PostMessageW(main, WM_USER + 100, 100, WM_RBUTTONDOWN);
+  HWND popup = nullptr;
+  ASSERT_TRUE(wait_until([&] { return (popup = FindWindowW(L"#32768", nullptr)) && IsWindowVisible(popup); }));
+  for (UINT key : {VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT}) PostMessageW(popup, WM_KEYDOWN, key, 0);
+  HWND submenu = nullptr;
+  ASSERT_TRUE(wait_until([&] {
+    submenu = FindWindowExW(nullptr, popup, L"#32768", nullptr);
+    if (!submenu) submenu = GetWindow(popup, GW_HWNDPREV);
+    return submenu && submenu != popup && IsWindowVisible(submenu);
+  }));
+  for (UINT key : {VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}) PostMessageW(popup, WM_KEYDOWN, key, 0);
+  EXPECT_EQ(answer_message_box(), L"最適化完了 (・o・)");
+  EXPECT_FALSE(IsWindowVisible(main));
+  EXPECT_TRUE(program.running());
+}
+
+TEST_F(RunningProgram, UptimeReportMatchesTheHostsUptime) {
+  PostMessageW(main, WM_COMMAND, mnuFileTime, 0);
+  const std::wstring text = answer_message_box();
+  std::wsmatch parts;
+  ASSERT_TRUE(std::regex_match(text, parts, std::wregex(L"起動してから，(\\d+)時間(\\d+)分(\\d+)秒 経過しました")))
+      << text.size();
+  const double reported = std::stod(parts[1]) * 3600 + std::stod(parts[2]) * 60 + std::stod(parts[3]);
+  FILE* uptime = _wfopen(L"Z:\\proc\\uptime", L"r");
+  ASSERT_TRUE(uptime);
+  double host = 0;
+  ASSERT_EQ(fscanf(uptime, "%lf", &host), 1);
+  fclose(uptime);
+  EXPECT_NEAR(reported, host, 30.0);
+}
+
+}  // namespace
+}  // namespace e2e

@@ -33,8 +33,9 @@ add_executable(win_tests
   tests/win/fake_system.cpp
   tests/win/frmSysTray_test.cpp
   tests/win/commands_test.cpp
+  tests/win/resources_test.cpp
   src/resources/tamarak.rc)
-target_link_libraries(win_tests PRIVATE tamarak_win GTest::gtest_main psapi)
+target_link_libraries(win_tests PRIVATE tamarak_win GTest::gtest_main psapi ntdll)
 gtest_discover_tests(win_tests DISCOVERY_MODE PRE_TEST)
 
 add_executable(e2e_tests tests/e2e/resident_test.cpp tests/e2e/commands_test.cpp tests/e2e/driver.cpp)
@@ -44,3 +45,13 @@ target_link_libraries(e2e_tests PRIVATE GTest::gtest_main user32 gdi32)
 add_dependencies(e2e_tests tamarak)
 target_compile_definitions(e2e_tests PRIVATE TAMARAK_EXE="$<TARGET_FILE:tamarak>")
 gtest_discover_tests(e2e_tests DISCOVERY_MODE PRE_TEST PROPERTIES RUN_SERIAL TRUE)
+
+# Figures, not tests: run by scripts/bench.
+add_executable(bench_fill_rate EXCLUDE_FROM_ALL bench/fill_rate.cpp)
+target_link_libraries(bench_fill_rate PRIVATE tamarak_win psapi)
+add_executable(bench_bare_tray EXCLUDE_FROM_ALL WIN32 bench/bare_tray.cpp)
+target_link_options(bench_bare_tray PRIVATE -municode)
+target_link_libraries(bench_bare_tray PRIVATE shell32)
+add_executable(bench_footprint EXCLUDE_FROM_ALL bench/footprint.cpp)
+target_link_options(bench_footprint PRIVATE -municode)
+target_link_libraries(bench_footprint PRIVATE psapi)

@@ -1,0 +1,48 @@
+// The footprint baseline: a hidden window with one tray icon and a two-second timer, nothing else.
+#include <windows.h>
+#include <shellapi.h>
+
+namespace {
+
+NOTIFYICONDATAW icon_record(HWND window) {
+  NOTIFYICONDATAW record{};
+  record.cbSize = sizeof record;
+  record.hWnd = window;
+  record.uID = 100;
+  record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+  record.uCallbackMessage = WM_USER + 100;
+  record.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+  lstrcpyW(record.szTip, L"bare");
+  return record;
+}
+
+LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_TIMER) {
+    MEMORYSTATUSEX status{sizeof status};
+    GlobalMemoryStatusEx(&status);
+    NOTIFYICONDATAW record = icon_record(window);
+    Shell_NotifyIconW(NIM_MODIFY, &record);
+    return 0;
+  }
+  if (message == WM_DESTROY) PostQuitMessage(0);
+  return DefWindowProcW(window, message, wparam, lparam);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = window_proc;
+  wc.hInstance = instance;
+  wc.lpszClassName = L"BareTray";
+  RegisterClassW(&wc);
+  const HWND window = CreateWindowW(L"BareTray", L"bare", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr,
+                                    instance, nullptr);
+  NOTIFYICONDATAW record = icon_record(window);
+  Shell_NotifyIconW(NIM_ADD, &record);
+  SetTimer(window, 1, 2000, nullptr);
+  MSG msg;
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchMessageW(&msg);
+  Shell_NotifyIconW(NIM_DELETE, &record);
+  return 0;
+}

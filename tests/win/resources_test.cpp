@@ -1,0 +1,57 @@
+#include <gtest/gtest.h>
+
+#include "app/menus.h"
+#include "gdi_objects.h"
+#include "main_window_fixture.h"
+
+namespace tamarak {
+namespace {
+
+using ResourcesTest = MainWindowTest;
+
+TEST_F(ResourcesTest, CounterSeesObjectsComeAndGo) {
+  const int before = gdi_object_count();
+  ASSERT_GT(before, 0);
+  const HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
+  EXPECT_EQ(gdi_object_count(), before + 1);
+  DeleteObject(brush);
+  EXPECT_EQ(gdi_object_count(), before);
+}
+
+TEST_F(ResourcesTest, RefreshesCreateNoGdiObjects) {
+  start();
+  tray_callback(100, WM_LBUTTONDBLCLK);
+  // Warm up: every band lit once, everything painted once.
+  for (unsigned load : {10u, 30u, 60u, 80u, 100u}) {
+    system.memory.load = load;
+    tick();
+    UpdateWindow(hwnd());
+  }
+  const int before = gdi_object_count();
+  for (int i = 0; i < 2000; ++i) {
+    system.memory.load = (i * 37) % 101;  // a band change on most ticks
+    system.memory.avail_phys = 1000u * i;
+    tick();
+    if (i % 100 == 0) RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  }
+  ShowWindow(hwnd(), SW_HIDE);
+  for (int i = 0; i < 2000; ++i) tick();
+  EXPECT_EQ(gdi_object_count(), before);
+}
+
+TEST_F(ResourcesTest, ShowingMinimisingAndRestoringKeepsOneRegion) {
+  start();
+  tray_callback(100, WM_LBUTTONDBLCLK);
+  SendMessageW(hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
+  const int before = gdi_object_count();
+  for (int i = 0; i < 50; ++i) {
+    tray_callback(100, WM_LBUTTONDBLCLK);
+    ShowWindow(hwnd(), SW_MINIMIZE);
+    ShowWindow(hwnd(), SW_RESTORE);
+    SendMessageW(hwnd(), WM_COMMAND, mnuFileClose, 0);
+  }
+  EXPECT_EQ(gdi_object_count(), before);
+}
+
+}  // namespace
+}  // namespace tamarak

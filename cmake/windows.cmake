@@ -7,6 +7,9 @@ add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WIN
 add_link_options(-static)
 
 add_library(tamarak_win STATIC
+  src/about/frmAbout.cpp
+  src/about/own_identity.cpp
+  src/about/sys_info_launcher.cpp
   src/app/frmSysTray.cpp
   src/app/menus.cpp
   src/app/win32_services.cpp
@@ -16,14 +19,23 @@ add_library(tamarak_win STATIC
   src/optimiser/memory_optimiser.cpp
   src/optimiser/optimiser_band.cpp
   src/commands/launch_beside_program.cpp
+  src/tools/frmAppRun.cpp
+  src/tools/frmClip.cpp
+  src/tools/frmIp.cpp
+  src/tools/ole_drop.cpp
+  src/tools/tool_window.cpp
+  src/tools/tool_windows.cpp
   src/ui/colour_button.cpp
   src/ui/controls.cpp
+  src/ui/disabled_windows.cpp
   src/ui/fonts.cpp
   src/ui/rounded_frame.cpp
   src/ui/text.cpp
   src/ui/tooltips.cpp
   src/ui/window.cpp)
-target_link_libraries(tamarak_win PUBLIC tamarak_rules comctl32 gdi32 user32 shell32)
+target_link_libraries(tamarak_win PUBLIC tamarak_rules comctl32 gdi32 user32 shell32 ole32 uuid ws2_32)
+# The About window: registry reads and the program's own version resource.
+target_link_libraries(tamarak_win PUBLIC advapi32 version)
 
 add_executable(tamarak WIN32 src/app/main.cpp src/resources/tamarak.rc)
 target_link_libraries(tamarak PRIVATE tamarak_win)
@@ -31,17 +43,27 @@ target_link_options(tamarak PRIVATE -municode -s)
 
 add_executable(win_tests
   tests/win/fake_system.cpp
+  tests/win/frmAbout_test.cpp
+  tests/win/sys_info_test.cpp
   tests/win/frmSysTray_test.cpp
   tests/win/commands_test.cpp
+  tests/win/fake_file_data.cpp
+  tests/win/tool_windows_test.cpp
   tests/win/resources_test.cpp
   src/resources/tamarak.rc)
 target_link_libraries(win_tests PRIVATE tamarak_win GTest::gtest_main psapi ntdll)
 gtest_discover_tests(win_tests DISCOVERY_MODE PRE_TEST)
+# Stands in for the system information tool in the launcher's tests.
+add_executable(msinfo_stand_in WIN32 tests/win/msinfo_stand_in.cpp)
+target_link_options(msinfo_stand_in PRIVATE -municode)
+add_dependencies(win_tests msinfo_stand_in)
+target_compile_definitions(win_tests PRIVATE MSINFO_STAND_IN_EXE="$<TARGET_FILE:msinfo_stand_in>")
 
-add_executable(e2e_tests tests/e2e/resident_test.cpp tests/e2e/commands_test.cpp tests/e2e/driver.cpp)
+add_executable(e2e_tests tests/e2e/about_test.cpp tests/e2e/resident_test.cpp tests/e2e/commands_test.cpp
+  tests/e2e/tool_windows_test.cpp tests/e2e/drag_files.cpp tests/e2e/driver.cpp)
 # Control and command ids only: the driver links none of the program.
 target_include_directories(e2e_tests PRIVATE src)
-target_link_libraries(e2e_tests PRIVATE GTest::gtest_main user32 gdi32)
+target_link_libraries(e2e_tests PRIVATE GTest::gtest_main user32 gdi32 advapi32 ole32 ws2_32)
 add_dependencies(e2e_tests tamarak)
 target_compile_definitions(e2e_tests PRIVATE TAMARAK_EXE="$<TARGET_FILE:tamarak>")
 gtest_discover_tests(e2e_tests DISCOVERY_MODE PRE_TEST PROPERTIES RUN_SERIAL TRUE)

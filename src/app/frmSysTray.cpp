@@ -139,6 +139,18 @@ void frmSysTray::mnuPopupScreenNew_Click() { mnuFileScreenNew_Click(); }
 void frmSysTray::mnuHelpHelp_Click() { open_beside_program(system_, hwnd(), kHelpPage); }
 void frmSysTray::mnuPopupHelp_Click() { mnuHelpHelp_Click(); }
 
+void frmSysTray::mnuHelpVer_Click() {
+  if (!about_) about_ = std::make_unique<frmAbout>(system_, lifetime());
+  about_->Show(hwnd());
+}
+
+void frmSysTray::mnuFileClip_Click() { tools_.open_clip(); }
+void frmSysTray::mnuFileApp_Click() { tools_.open_app_run(); }
+void frmSysTray::mnuFileIp_Click() { tools_.open_ip(); }
+void frmSysTray::mnuPopupClip_Click() { tools_.open_clip(); }
+void frmSysTray::mnuPopupApp_Click() { tools_.open_app_run(); }
+void frmSysTray::mnuPopupIp_Click() { tools_.open_ip(); }
+
 bool frmSysTray::Form_QueryUnload(CloseReason reason) {
   if (reason != CloseReason::user) return false;
   ShowWindow(hwnd(), SW_HIDE);
@@ -197,6 +209,13 @@ void frmSysTray::on_command(UINT id) {
     case mnuPopupScreenNew: mnuPopupScreenNew_Click(); break;
     case mnuHelpHelp: mnuHelpHelp_Click(); break;
     case mnuPopupHelp: mnuPopupHelp_Click(); break;
+    case mnuHelpVer: mnuHelpVer_Click(); break;
+    case mnuFileClip: mnuFileClip_Click(); break;
+    case mnuFileApp: mnuFileApp_Click(); break;
+    case mnuFileIp: mnuFileIp_Click(); break;
+    case mnuPopupClip: mnuPopupClip_Click(); break;
+    case mnuPopupApp: mnuPopupApp_Click(); break;
+    case mnuPopupIp: mnuPopupIp_Click(); break;
   }
 }
 
@@ -211,13 +230,7 @@ LRESULT frmSysTray::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_SETCURSOR:
       if (busy_) return SetCursor(LoadCursorW(nullptr, IDC_WAIT)), TRUE;
       break;
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      const HDC dc = BeginPaint(hwnd(), &ps);
-      controls_->paint(dc, ps.rcPaint);
-      EndPaint(hwnd(), &ps);
-      return 0;
-    }
+    case WM_PAINT: controls_->paint(); return 0;
     case WM_CTLCOLORSTATIC: return controls_->on_ctl_colour_static(reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam));
     case WM_DRAWITEM: draw_colour_button(*reinterpret_cast<DRAWITEMSTRUCT*>(lparam), kLevelButtonFace); return TRUE;
     case WM_SYSCOMMAND:

@@ -6,12 +6,14 @@
 
 #include <memory>
 
+#include "about/frmAbout.h"
 #include "app/system_services.h"
 #include "monitor/memory_panel.h"
 #include "monitor/meter_icons.h"
 #include "monitor/tray_icon.h"
 #include "optimiser/fill_size.h"
 #include "optimiser/optimiser_band.h"
+#include "tools/tool_windows.h"
 #include "ui/controls.h"
 #include "ui/handles.h"
 #include "ui/window.h"
@@ -54,6 +56,15 @@ class frmSysTray : public Window {
   void mnuPopupScreenNew_Click();
   void mnuHelpHelp_Click();
   void mnuPopupHelp_Click();
+  void mnuHelpVer_Click();
+
+  void mnuFileClip_Click();
+  void mnuFileApp_Click();
+  void mnuFileIp_Click();
+  void mnuPopupClip_Click();
+  void mnuPopupApp_Click();
+  void mnuPopupIp_Click();
+  const ToolWindows& tool_windows() const { return tools_; }
 
   const ControlSet& controls() const { return *controls_; }
   const MemoryPanel& panel() const { return *panel_; }
@@ -82,10 +93,12 @@ class frmSysTray : public Window {
   std::unique_ptr<MemoryPanel> panel_;
   std::unique_ptr<OptimiserBand> band_;
   std::unique_ptr<TrayIcon> tray_;
+  std::unique_ptr<frmAbout> about_;  // made on first use, kept for the run
   int lin1_ = 0, lin2_ = 0;
   UINT taskbar_created_;
   bool refused_ = false;  // the start-up check failed: end without unloading
   bool busy_ = false;     // an optimiser run shows the hourglass over the window
+  ToolWindows tools_{system_, lifetime()};
 };
 
 }  // namespace tamarak

@@ -1,5 +1,6 @@
 #include <windows.h>
 #include <commctrl.h>
+#include <ole2.h>
 
 #include "app/frmSysTray.h"
 #include "app/win32_services.h"
@@ -15,12 +16,27 @@ void load_dlls_from_system32_only() {
   if (set_directories) set_directories(LOAD_LIBRARY_SEARCH_SYSTEM32);
 }
 
+// OLE for this thread, for as long as any window may take a drop.
+class OleSession {
+ public:
+  OleSession() : ok_(SUCCEEDED(OleInitialize(nullptr))) {}
+  ~OleSession() {
+    if (ok_) OleUninitialize();
+  }
+  OleSession(const OleSession&) = delete;
+  OleSession& operator=(const OleSession&) = delete;
+
+ private:
+  bool ok_;
+};
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   load_dlls_from_system32_only();
   const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
+  const OleSession ole;
 
   tamarak::Win32Services system;
   tamarak::ProgramLifetime lifetime;

@@ -6,10 +6,14 @@
 #include <shellapi.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "monitor/memory_figures.h"
+#include "tools/os_texts.h"
+#include "tools/process_capture.h"
 
 namespace tamarak {
 
@@ -33,6 +37,22 @@ class SystemServices {
   virtual void shell_execute(HWND owner, const wchar_t* operation, const std::wstring& file,
                              const wchar_t* parameters, const std::wstring& directory, int show) = 0;
   virtual std::uint64_t milliseconds_since_start() = 0;
+
+  // Tool windows.
+  virtual UtcTime utc_now() = 0;
+  // The executable names of the running processes, exactly as the system reports them; nothing when
+  // no snapshot could be taken.
+  virtual std::optional<std::vector<std::wstring>> running_processes() = 0;
+  virtual std::wstring host_name() = 0;
+  // The host's first IPv4 address in dotted decimal; empty when it has none.
+  virtual std::wstring host_address() = 0;
+  virtual OsVersion os_version() = 0;
+
+  // About window.
+  // Runs the message loop until `window` is gone: the About window's modal showing.
+  virtual void run_modal(HWND window) = 0;
+  // Starts a program file, not waiting for it; false when it cannot be started.
+  virtual bool start_program(const std::wstring& path, int show) = 0;
 };
 
 }  // namespace tamarak

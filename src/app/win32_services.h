@@ -19,6 +19,13 @@ class Win32Services : public SystemServices {
   void shell_execute(HWND owner, const wchar_t* operation, const std::wstring& file, const wchar_t* parameters,
                      const std::wstring& directory, int show) override;
   std::uint64_t milliseconds_since_start() override;
+  UtcTime utc_now() override;
+  std::optional<std::vector<std::wstring>> running_processes() override;
+  std::wstring host_name() override;
+  std::wstring host_address() override;
+  OsVersion os_version() override;
+  void run_modal(HWND window) override;
+  bool start_program(const std::wstring& path, int show) override;
 
  private:
   OwnedHandle instance_mutex_;

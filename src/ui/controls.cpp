@@ -120,9 +120,13 @@ LRESULT ControlSet::on_ctl_colour_static(HDC dc, HWND child) {
   return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
 }
 
-void ControlSet::paint(HDC dc, const RECT& area) {
+void ControlSet::paint() {
+  PAINTSTRUCT ps;
+  const HDC dc = BeginPaint(parent_, &ps);
+  const RECT& area = ps.rcPaint;
   BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, canvas(), area.left, area.top,
          SRCCOPY);
+  EndPaint(parent_, &ps);
 }
 
 void ControlSet::draw_line(HDC dc, const Line& l) const {

@@ -58,7 +58,8 @@ class ControlSet {
   // Draws the backdrop into a canvas of the given client size.
   void set_backdrop(std::function<void(HDC, int width, int height)> draw) { draw_backdrop_ = std::move(draw); }
   LRESULT on_ctl_colour_static(HDC dc, HWND child);
-  void paint(HDC dc, const RECT& area);
+  // The window's WM_PAINT: the invalid part of the canvas onto the screen.
+  void paint();
   // The canvas is made when first painted, so a window that stays hidden never holds one.
   void drop_canvas();
 

@@ -3,9 +3,13 @@
 namespace tamarak {
 
 OwnedFont make_gothic_font(int points, FontStyle style, int dpi) {
-  return OwnedFont(CreateFontW(-MulDiv(points, dpi, 72), 0, 0, 0, style == FontStyle::bold ? FW_BOLD : FW_NORMAL,
-                               style == FontStyle::italic, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
-                               CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN,
+  return make_gothic_font_centipoints(points * 100, style, dpi);
+}
+
+OwnedFont make_gothic_font_centipoints(int centipoints, FontStyle style, int dpi) {
+  return OwnedFont(CreateFontW(-MulDiv(centipoints, dpi, 7200), 0, 0, 0, style == FontStyle::bold ? FW_BOLD : FW_NORMAL,
+                               style == FontStyle::italic, style == FontStyle::underline, FALSE, SHIFTJIS_CHARSET,
+                               OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN,
                                L"ＭＳ ゴシック"));
 }
 

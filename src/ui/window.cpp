@@ -7,7 +7,7 @@ Window::~Window() {
 }
 
 bool Window::create_window(const wchar_t* class_name, const wchar_t* caption, DWORD style, DWORD ex_style,
-                           int width, int height, HMENU menu) {
+                           int width, int height, HMENU menu, HWND owner) {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   WNDCLASSEXW wc{};
   if (!GetClassInfoExW(instance, class_name, &wc)) {
@@ -23,7 +23,7 @@ bool Window::create_window(const wchar_t* class_name, const wchar_t* caption, DW
   }
   const int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
   const int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-  return CreateWindowExW(ex_style, class_name, caption, style, x, y, width, height, nullptr, menu, instance,
+  return CreateWindowExW(ex_style, class_name, caption, style, x, y, width, height, owner, menu, instance,
                          this) != nullptr;
 }
 

@@ -15,8 +15,9 @@ int FakeSystem::message_box(HWND owner, std::wstring_view text, std::wstring_vie
   return IDOK;
 }
 
-UINT FakeSystem::track_popup_menu(HWND, HMENU menu, POINT) {
+UINT FakeSystem::track_popup_menu(HWND, HMENU menu, POINT where) {
   popups.push_back(menu);
+  popup_points.push_back(where);
   return popup_choice;
 }
 
@@ -32,6 +33,41 @@ void FakeSystem::shell_execute(HWND owner, const wchar_t* operation, const std::
                                const wchar_t* parameters, const std::wstring& directory, int show) {
   shell_calls.push_back({"execute", owner, parameters == nullptr, narrow(file), narrow(operation), narrow(directory),
                          static_cast<UINT>(show)});
+}
+
+UtcTime FakeSystem::utc_now() {
+  tool_queries.push_back("utc");
+  return utc;
+}
+
+std::optional<std::vector<std::wstring>> FakeSystem::running_processes() {
+  tool_queries.push_back("processes");
+  return processes;
+}
+
+std::wstring FakeSystem::host_name() {
+  tool_queries.push_back("host");
+  return host;
+}
+
+std::wstring FakeSystem::host_address() {
+  tool_queries.push_back("address");
+  return address;
+}
+
+OsVersion FakeSystem::os_version() {
+  tool_queries.push_back("os");
+  return os;
+}
+
+void FakeSystem::run_modal(HWND window) {
+  modal_windows.push_back(window);
+  if (while_modal) while_modal(window);
+}
+
+bool FakeSystem::start_program(const std::wstring& path, int show) {
+  program_starts.push_back({narrow(path), show});
+  return programs_start;
 }
 
 }  // namespace tamarak

@@ -2,6 +2,7 @@
 // popup menu kept for the test to read, so no test blocks on a modal loop.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,11 @@ struct ShellCall {
   std::string text;        // root path, or file for "execute"
   std::string operation, directory;
   UINT flags = 0;  // flags, or the show command for "execute"
+};
+
+struct ProgramStart {
+  std::string path;
+  int show;
 };
 
 struct MessageBoxCall {
@@ -57,6 +63,29 @@ class FakeSystem : public SystemServices {
   void shell_execute(HWND owner, const wchar_t* operation, const std::wstring& file, const wchar_t* parameters,
                      const std::wstring& directory, int show) override;
   std::uint64_t milliseconds_since_start() override { return uptime_ms; }
+
+  UtcTime utc{2002, 2, 24, 3, 5, 7};
+  std::optional<std::vector<std::wstring>> processes = std::vector<std::wstring>{};
+  std::wstring host = L"TAMARAK-PC", address = L"192.168.0.5";
+  OsVersion os{2, 10, 0, 19045};
+  std::vector<std::string> tool_queries;  // "utc", "processes", "host", "address", "os", in the order asked
+  std::vector<POINT> popup_points;
+
+  UtcTime utc_now() override;
+  std::optional<std::vector<std::wstring>> running_processes() override;
+  std::wstring host_name() override;
+  std::wstring host_address() override;
+  OsVersion os_version() override;
+
+  // The modal showing returns at once, after running `while_modal`: the test acts there as the user
+  // would while the window is up.
+  std::vector<HWND> modal_windows;
+  std::function<void(HWND)> while_modal;
+  std::vector<ProgramStart> program_starts;
+  bool programs_start = true;
+
+  void run_modal(HWND window) override;
+  bool start_program(const std::wstring& path, int show) override;
 };
 
 }  // namespace tamarak

@@ -1,0 +1,96 @@
+// The About window: title and version from the program's own resources, the description, links to
+// the author, a green credit ticker, and the launcher of the system information tool.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "about/credit_scroller.h"
+#include "about/own_identity.h"
+#include "about/registry_value.h"
+#include "app/system_services.h"
+#include "ui/controls.h"
+#include "ui/disabled_windows.h"
+#include "ui/handles.h"
+#include "ui/window.h"
+
+namespace tamarak {
+
+class frmAbout : public Window {
+ public:
+  // Control ids, named as the window's designer named the controls.
+  enum Control : int {
+    Picture4 = 1501,
+    lblTitle,
+    lblVersion,
+    Label4,
+    Label7,
+    Label8,
+    picIcon,
+    Label6,
+    Label9,
+    Label2,
+    Label1,
+    Label5,
+    LblMail,
+    Label3,
+    Picture1,
+    Picture2,  // inside Picture1
+    Text1,
+    cmdOK,
+    cmdSysInfo,
+  };
+
+  frmAbout(SystemServices& system, ProgramLifetime& lifetime);
+
+  // Creates the window anew, so the ticker starts again from the bottom, and shows it modally:
+  // returns once the window has been closed. The owner keeps it above the main window and off the
+  // taskbar.
+  void Show(HWND owner);
+
+  // Starts the system information tool that the registry names, or tells the user it is not there.
+  void StartSysInfo();
+  // One registry value as text; `text` is left alone for types other than strings and DWORDs.
+  static KeyValue GetKeyValue(HKEY root, const std::wstring& key_path, const std::wstring& value_name,
+                              std::wstring& text);
+
+  const ControlSet& controls() const { return *controls_; }
+
+ private:
+  LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam) override;
+  void on_create();
+  void on_command(int id, int notification);
+  void on_activate(bool active);
+  bool on_set_cursor(HWND over);
+  void Form_Load();
+  void Form_Resize();
+  void Timer1_Timer();
+  void cmdOK_Click();
+  void cmdSysInfo_Click();
+  void Label1_Click();
+  void LblMail_Click();
+  void open_link(const std::wstring& target);
+  void unload();
+  void prepare_strip();
+  void place_strip();
+  void release_window_resources();
+  HWND item(int id) const { return GetDlgItem(hwnd(), id); }
+
+  SystemServices& system_;
+  int dpi_;
+  OwnIdentity identity_;
+  OwnedFont font_, slogan_font_, link_font_, strip_font_;
+  OwnedIcon program_icon_, face_icon_;
+  OwnedBrush viewport_brush_;
+  // Made for each showing and gone with the window.
+  std::unique_ptr<ControlSet> controls_;
+  OwnedBitmap strip_bitmap_;
+  std::optional<CreditScroller> scroller_;
+  std::optional<DisabledWindows> others_disabled_;
+  HWND focus_ = nullptr;  // the control to give the focus back to on reactivation
+};
+
+}  // namespace tamarak

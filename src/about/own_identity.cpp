@@ -1,0 +1,46 @@
+#include "about/own_identity.h"
+
+#include <windows.h>
+
+#include <cwchar>
+#include <vector>
+
+namespace tamarak {
+
+namespace {
+
+// The block at `query` in a version resource, or null.
+const void* version_block(std::vector<BYTE>& resource, const wchar_t* query, UINT minimum_size) {
+  void* block = nullptr;
+  UINT size = 0;
+  return VerQueryValueW(resource.data(), query, &block, &size) && size >= minimum_size ? block : nullptr;
+}
+
+}  // namespace
+
+OwnIdentity read_own_identity() {
+  OwnIdentity identity;
+  wchar_t path[MAX_PATH];
+  const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+  if (length == 0 || length == MAX_PATH) return identity;
+  DWORD unused = 0;
+  const DWORD size = GetFileVersionInfoSizeW(path, &unused);
+  if (size == 0) return identity;
+  std::vector<BYTE> resource(size);
+  if (!GetFileVersionInfoW(path, 0, size, resource.data())) return identity;
+
+  if (const auto* fixed = static_cast<const VS_FIXEDFILEINFO*>(version_block(resource, L"\\", sizeof(VS_FIXEDFILEINFO)))) {
+    identity.major = HIWORD(fixed->dwFileVersionMS);
+    identity.minor = LOWORD(fixed->dwFileVersionMS);
+    identity.revision = LOWORD(fixed->dwFileVersionLS);
+  }
+  // The name in the resource's own first language.
+  const auto* translation = static_cast<const WORD*>(version_block(resource, L"\\VarFileInfo\\Translation", 4));
+  if (!translation) return identity;
+  wchar_t query[64];
+  std::swprintf(query, 64, L"\\StringFileInfo\\%04x%04x\\ProductName", translation[0], translation[1]);
+  if (const auto* name = static_cast<const wchar_t*>(version_block(resource, query, 1))) identity.title = name;
+  return identity;
+}
+
+}  // namespace tamarak

@@ -1,0 +1,31 @@
+// The process list: a button that appends a capture of the running processes to a list, which
+// only ever grows while the window is open.
+#pragma once
+
+#include <windows.h>
+
+#include "tools/tool_window.h"
+#include "ui/handles.h"
+
+namespace tamarak {
+
+class frmAppRun : public ToolWindow {
+ public:
+  frmAppRun(SystemServices& system, ProgramLifetime& lifetime);
+
+  bool create(HWND owner) override;
+  void Form_Load() {}
+  void Command1_Click();
+
+ private:
+  LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam) override;
+  void Form_Resize();
+  // False when the list can take no more lines.
+  bool append(const std::wstring& line);
+
+  OwnedFont small_font_, button_font_;
+  OwnedBrush black_;
+  HWND list_ = nullptr;
+};
+
+}  // namespace tamarak

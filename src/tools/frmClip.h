@@ -1,0 +1,55 @@
+// The file path clipboard: an always-on-top text box that turns files dropped on it into lines of
+// full paths or, after a right-button drag, of full paths or bare names as the user chooses.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+
+#include "tools/ole_drop.h"
+#include "tools/tool_window.h"
+#include "ui/handles.h"
+#include "ui/tooltips.h"
+
+namespace tamarak {
+
+class frmClip : public ToolWindow {
+ public:
+  frmClip(SystemServices& system, ProgramLifetime& lifetime);
+
+  bool create(HWND owner) override;
+  void Form_Load();
+
+  // `button` is the drag's key state, in which MK_RBUTTON marks the right button.
+  void txtList_OLEDragOver(IDataObject* data, DWORD& effect, DWORD button);
+  // `where` is in the window's client coordinates, which are the text box's as it fills them.
+  void txtList_OLEDragDrop(IDataObject* data, DWORD& effect, POINT where);
+  void mnuPopup_FullPath_Click();
+  void mnuPopup_FileName_Click();
+  void txtList_DblClick();
+
+  IDropTarget* drop_target() const { return drop_target_.get(); }
+  HMENU popup_menu() const;
+  bool right_drag() const { return RightDrag; }
+  bool holds_drop_data() const { return static_cast<bool>(DropData); }
+
+ private:
+  LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam) override;
+  void Form_Resize();
+  void PasteFullPath();
+  void PasteFileName();
+  void paste(bool names_only);
+  static LRESULT CALLBACK text_box_proc(HWND box, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
+                                        DWORD_PTR self);
+
+  OwnedFont font_;
+  OwnedBrush teal_;
+  OwnedMenu menu_;  // holds mnuPopup as its one submenu
+  std::unique_ptr<Tooltips> tips_;
+  ComRef<DropTarget> drop_target_;
+  HWND txtList_ = nullptr;
+  ComRef<IDataObject> DropData;
+  bool RightDrag = false;
+};
+
+}  // namespace tamarak

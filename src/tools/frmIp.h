@@ -1,0 +1,28 @@
+// The IP/OS information window: address, host name and the system's family, version and build,
+// read once when the window is made.
+#pragma once
+
+#include <windows.h>
+
+#include "tools/tool_window.h"
+#include "ui/handles.h"
+
+namespace tamarak {
+
+class frmIp : public ToolWindow {
+ public:
+  frmIp(SystemServices& system, ProgramLifetime& lifetime);
+
+  bool create(HWND owner) override;
+  void Form_Load();
+
+ private:
+  LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam) override;
+  void Form_Resize();
+  void set_text(int id, std::string_view utf8);
+
+  OwnedFont gothic_font_, default_font_;
+  OwnedBrush grey_;
+};
+
+}  // namespace tamarak

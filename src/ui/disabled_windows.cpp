@@ -1,0 +1,29 @@
+#include "ui/disabled_windows.h"
+
+namespace tamarak {
+
+DisabledWindows::DisabledWindows(HWND keep) {
+  struct Search {
+    HWND keep;
+    HINSTANCE program;
+    std::vector<HWND>& found;
+  } search{keep, GetModuleHandleW(nullptr), disabled_};
+  // Hidden windows too: the tray can show the main window while the modal one is up.
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM data) -> BOOL {
+        auto& s = *reinterpret_cast<Search*>(data);
+        const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
+        if (window != s.keep && instance == s.program && IsWindowEnabled(window)) s.found.push_back(window);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  for (HWND window : disabled_) EnableWindow(window, FALSE);
+}
+
+DisabledWindows::~DisabledWindows() {
+  for (HWND window : disabled_)
+    if (IsWindow(window)) EnableWindow(window, TRUE);
+}
+
+}  // namespace tamarak

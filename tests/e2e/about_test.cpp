@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include "about/frmAbout.h"
+#include "app/menus.h"
+#include "driver.h"
+
+namespace e2e {
+namespace {
+
+using tamarak::frmAbout;
+
+const std::wstring kCaption = L" Tamarak　タマラック";
+const std::wstring kTitle = L"Tamarak　タマラック";
+
+// The credit strip's rectangle inside its viewport, as another program sees it.
+RECT strip_rect(HWND about) {
+  const HWND viewport = GetDlgItem(about, frmAbout::Picture1);
+  RECT r{};
+  GetWindowRect(GetDlgItem(viewport, frmAbout::Picture2), &r);
+  MapWindowPoints(nullptr, viewport, reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+int viewport_height(HWND about) {
+  RECT r{};
+  GetClientRect(GetDlgItem(about, frmAbout::Picture1), &r);
+  return r.bottom;
+}
+
+// Help menu by its mnemonic, then "バージョン情報(&V)" by its own.
+HWND open_about_from_the_help_menu(const Program& program, HWND main) {
+  PostMessageW(main, WM_SYSCOMMAND, SC_KEYMENU, L'h');
+  HWND menu = nullptr;
+  if (!wait_until([&] { return (menu = FindWindowW(L"#32768", nullptr)) && IsWindowVisible(menu); })) return nullptr;
+  PostMessageW(menu, WM_CHAR, L'v', 0);
+  return wait_for_window(program.pid(), L"TamarakAbout", kTitle);
+}
+
+// True when the system information tool is named in this registry, as on a real Windows system.
+bool system_information_registered() {
+  wchar_t text[8];
+  DWORD size = sizeof text;
+  const bool path = RegGetValueW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", L"PATH",
+                                 RRF_RT_ANY, nullptr, text, &size) != ERROR_FILE_NOT_FOUND;
+  size = sizeof text;
+  const bool folder = RegGetValueW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Shared Tools Location", L"MSINFO",
+                                   RRF_RT_ANY, nullptr, text, &size) != ERROR_FILE_NOT_FOUND;
+  return path || folder;
+}
+
+TEST(About, OpensModallyFromTheHelpMenuScrollsAndClosesOnEscape) {
+  Program program;
+  const HWND main = wait_for_window(program.pid(), L"TamarakMain", kCaption);
+  ASSERT_TRUE(main);
+  PostMessageW(main, WM_USER + 100, 100, WM_LBUTTONDBLCLK);
+  ASSERT_TRUE(wait_until([&] { return IsWindowVisible(main); }));
+
+  const HWND about = open_about_from_the_help_menu(program, main);
+  ASSERT_TRUE(about);
+  EXPECT_EQ(control_text(about, frmAbout::lblTitle), kTitle);
+  EXPECT_EQ(control_text(about, frmAbout::lblVersion), L"ﾊﾞｰｼﾞｮﾝ 3.0.0");
+  EXPECT_FALSE(IsWindowEnabled(main));
+  EXPECT_EQ(GetWindow(about, GW_OWNER), main);
+
+  // The credit moves on its own; two moments of it.
+  const RECT first = strip_rect(about);
+  EXPECT_LE(first.top, viewport_height(about));
+  save_screenshot(about, "about-1");
+  ASSERT_TRUE(wait_until([&] { return strip_rect(about).top != first.top; }));
+  ASSERT_TRUE(wait_until([&] {
+    const RECT now = strip_rect(about);
+    return now.top < viewport_height(about) - 8 && now.bottom > 8;
+  }));
+  save_screenshot(about, "about-2");
+
+  PostMessageW(about, WM_KEYDOWN, VK_ESCAPE, 0);
+  ASSERT_TRUE(wait_until([&] { return !IsWindow(about); }));
+  EXPECT_TRUE(IsWindowEnabled(main));
+
+  // Again: a new window, whose strip moves within its range.
+  const HWND again = open_about_from_the_help_menu(program, main);
+  ASSERT_TRUE(again);
+  const int bottom = viewport_height(again);
+  const RECT start = strip_rect(again);
+  EXPECT_LE(start.top, bottom);
+  EXPECT_GE(start.bottom, 0);
+  EXPECT_TRUE(wait_until([&] { return strip_rect(again).top != start.top; }));
+  EXPECT_FALSE(IsWindowEnabled(main));
+
+  if (system_information_registered()) {
+    GTEST_SKIP() << "the system information tool is registered here; it would really start";
+  }
+  PostMessageW(GetDlgItem(again, frmAbout::cmdSysInfo), BM_CLICK, 0, 0);
+  const HWND box = wait_for_window(program.pid(), L"#32770", kTitle);
+  ASSERT_TRUE(box);
+  EXPECT_EQ(message_box_text(box), L"現時点ではｼｽﾃﾑ情報を使用できません");
+  EXPECT_EQ(GetWindow(box, GW_OWNER), again);
+  save_screenshot(nullptr, "about-sysinfo-message");
+  PostMessageW(box, WM_COMMAND, IDOK, 0);
+  ASSERT_TRUE(wait_until([&] { return !IsWindow(box); }));
+  EXPECT_TRUE(IsWindow(again));
+
+  PostMessageW(again, WM_KEYDOWN, VK_ESCAPE, 0);
+  ASSERT_TRUE(wait_until([&] { return !IsWindow(again); }));
+  EXPECT_TRUE(IsWindowEnabled(main));
+  PostMessageW(main, WM_COMMAND, tamarak::mnuFileExit, 0);
+  EXPECT_TRUE(program.wait_for_exit());
+}
+
+}  // namespace
+}  // namespace e2e

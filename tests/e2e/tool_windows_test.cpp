@@ -1,0 +1,210 @@
+#include <winsock2.h>
+#include <ws2tcpip.h>
+#include <windows.h>
+#include <tlhelp32.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "app/menus.h"
+#include "drag_files.h"
+#include "driver.h"
+#include "tools/tool_identity.h"
+
+namespace e2e {
+namespace {
+
+using namespace tamarak;
+
+const std::wstring kAppRunCaption = L"起動プロセス一覧　　Tamarak Version 3.0";
+const std::wstring kClipCaption =
+    L"多用途クリップボード（Drag&Dropでファイル名取得&常時最前面表示）　　Tamarak Version 3.0";
+const std::wstring kIpCaption = L"IP/OS 情報　　Tamarak Version 3.0";
+
+class ToolWindows : public ::testing::Test {
+ protected:
+  Program program;
+  HWND main = nullptr;
+
+  void SetUp() override {
+    main = wait_for_window(program.pid(), L"TamarakMain", L" Tamarak　タマラック");
+    ASSERT_TRUE(main);
+  }
+  HWND open(UINT menu_item, const wchar_t* class_name, const std::wstring& caption) {
+    PostMessageW(main, WM_COMMAND, menu_item, 0);
+    const HWND window = wait_for_window(program.pid(), class_name, caption);
+    wait_until([&] { return window && IsWindowVisible(window); });
+    return window;
+  }
+  // Waits until the program has handled everything posted to it so far.
+  void settle(HWND window) { SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, nullptr); }
+};
+
+std::vector<std::wstring> list_lines(HWND list) {
+  std::vector<std::wstring> lines;
+  const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < count; ++i) {
+    wchar_t line[512] = L"";
+    SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(line));
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+std::set<std::wstring> running_names() {
+  std::set<std::wstring> names;
+  const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  PROCESSENTRY32W entry{};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry))
+    names.insert(entry.szExeFile);
+  CloseHandle(snapshot);
+  return names;
+}
+
+// The time line for a UTC reading, worked out here from the system's own calendar arithmetic.
+std::wstring japan_time_line(const SYSTEMTIME& utc) {
+  FILETIME file;
+  SystemTimeToFileTime(&utc, &file);
+  ULARGE_INTEGER ticks{{file.dwLowDateTime, file.dwHighDateTime}};
+  ticks.QuadPart += 9ull * 3600 * 10'000'000;
+  // Japan's first hour after midnight is written as the 24th of the ending day.
+  if (utc.wHour == 15) ticks.QuadPart -= 3600ull * 10'000'000;
+  file = {ticks.LowPart, ticks.HighPart};
+  SYSTEMTIME japan;
+  FileTimeToSystemTime(&file, &japan);
+  const int hour = utc.wHour == 15 ? 24 : japan.wHour;
+  return L"  " + std::to_wstring(japan.wYear) + L"年" + std::to_wstring(japan.wMonth) + L"月" +
+         std::to_wstring(japan.wDay) + L"日 " + std::to_wstring(hour) + L"時" + std::to_wstring(japan.wMinute) +
+         L"分" + std::to_wstring(japan.wSecond) + (utc.wHour <= 15 ? L"秒　現在" : L"秒 現在");
+}
+
+TEST_F(ToolWindows, CaptureListsWinesProcessesWithTheirCount) {
+  const HWND window = open(mnuFileApp, L"TamarakAppRun", kAppRunCaption);
+  ASSERT_TRUE(window);
+  const HWND list = GetDlgItem(window, app_run_controls::List1);
+  EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 0);
+
+  const std::set<std::wstring> before = running_names();
+  SYSTEMTIME start, end;
+  GetSystemTime(&start);
+  PostMessageW(GetDlgItem(window, app_run_controls::Command1), BM_CLICK, 0, 0);
+  ASSERT_TRUE(wait_until([&] { return SendMessageW(list, LB_GETCOUNT, 0, 0) > 7; }));
+  settle(window);
+  GetSystemTime(&end);
+  const std::set<std::wstring> after = running_names();
+
+  const std::vector<std::wstring> lines = list_lines(list);
+  ASSERT_GE(lines.size(), 10u);
+  const size_t names = lines.size() - 7;
+  const std::vector<std::wstring> summary(lines.begin() + names, lines.end());
+  EXPECT_EQ(summary[0], L"");
+  EXPECT_EQ(summary[1], L"▽----------------------------------------▽");
+  EXPECT_TRUE(summary[2] == japan_time_line(start) || summary[2] == japan_time_line(end)) << summary[2].size();
+  EXPECT_EQ(summary[3], L"  " + std::to_wstring(names) + L" 個の内部プロセスが動作しています");
+  EXPECT_EQ(summary[4], L"                   Captured by 「Tamarak」");
+  EXPECT_EQ(summary[5], L"△----------------------------------------△");
+  EXPECT_EQ(summary[6], L"");
+
+  // Every process that ran throughout is listed, under the name the system gives it.
+  const std::set<std::wstring> listed(lines.begin(), lines.begin() + names);
+  for (const std::wstring& name : before) {
+    if (after.count(name)) {
+      EXPECT_TRUE(listed.count(name)) << "missing a process of " << name.size() << " chars";
+    }
+  }
+  EXPECT_TRUE(listed.count(L"tamarak.exe"));
+  EXPECT_TRUE(listed.count(L"e2e_tests.exe"));
+  save_screenshot(window, "frmAppRun");
+
+  PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+  ASSERT_TRUE(wait_until([&] { return !IsWindow(window); }));
+  const HWND again = open(mnuPopupApp, L"TamarakAppRun", kAppRunCaption);
+  ASSERT_TRUE(again);
+  EXPECT_EQ(SendMessageW(GetDlgItem(again, app_run_controls::List1), LB_GETCOUNT, 0, 0), 0);
+}
+
+TEST_F(ToolWindows, IpWindowShowsTheHostAsWinsockSeesIt) {
+  WSADATA winsock;
+  ASSERT_EQ(WSAStartup(MAKEWORD(2, 2), &winsock), 0);
+  char host[256] = "";
+  ASSERT_EQ(gethostname(host, sizeof host), 0);
+  std::wstring address;
+  ADDRINFOA hints{};
+  hints.ai_family = AF_INET;
+  ADDRINFOA* found = nullptr;
+  if (getaddrinfo(host, nullptr, &hints, &found) == 0 && found) {
+    char text[INET_ADDRSTRLEN] = "";
+    inet_ntop(AF_INET, &reinterpret_cast<sockaddr_in*>(found->ai_addr)->sin_addr, text, sizeof text);
+    address.assign(text, text + std::char_traits<char>::length(text));
+    freeaddrinfo(found);
+  }
+  WSACleanup();
+
+  const HWND window = open(mnuFileIp, L"TamarakIp", kIpCaption);
+  ASSERT_TRUE(window);
+  EXPECT_EQ(control_text(window, ip_controls::txtPc), std::wstring(host, host + std::char_traits<char>::length(host)));
+  EXPECT_EQ(control_text(window, ip_controls::txtIp), address);
+  EXPECT_EQ(control_text(window, ip_controls::txtOsName), L"Windows NT");
+  // Our prefix claims Windows 10.
+  EXPECT_EQ(control_text(window, ip_controls::txtOsVer), L"10");
+  EXPECT_FALSE(control_text(window, ip_controls::txtOsBuild).empty());
+  save_screenshot(window, "frmIp");
+}
+
+class ClipDrops : public ToolWindows {
+ protected:
+  HWND window = nullptr, box = nullptr;
+
+  void SetUp() override {
+    ToolWindows::SetUp();
+    window = open(mnuPopupClip, L"TamarakClip", kClipCaption);
+    ASSERT_TRUE(window);
+    box = GetDlgItem(window, clip_controls::txtList);
+    ASSERT_TRUE(box);
+  }
+  POINT box_centre() const {
+    RECT r;
+    GetWindowRect(box, &r);
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+  }
+};
+
+TEST_F(ClipDrops, LeftDragPastesFullPathsAndRightDragOffersNames) {
+  EXPECT_TRUE(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST);
+  const std::vector<std::wstring> files{L"C:\\Data\\報告書 2002.txt", L"C:\\b.txt"};
+  const DragOutcome left = drag_files(files, box_centre(), false);
+  EXPECT_EQ(left.result, DRAGDROP_S_DROP);
+  EXPECT_EQ(left.effect, DWORD{DROPEFFECT_COPY});
+  settle(window);
+  EXPECT_EQ(text_of(box), L"C:\\Data\\報告書 2002.txt\r\nC:\\b.txt\r\n");
+
+  // Right button: the menu comes up at the drop point; the second item pastes bare names.
+  bool menu_seen = false;
+  POINT menu_at{};
+  const DragOutcome right = drag_files(files, box_centre(), true, [&] {
+    HWND menu = nullptr;
+    menu_seen = wait_until([&] { return (menu = FindWindowW(L"#32768", nullptr)) && IsWindowVisible(menu); });
+    if (!menu_seen) return;
+    RECT r;
+    GetWindowRect(menu, &r);
+    menu_at = {r.left, r.top};
+    save_screenshot(nullptr, "frmClip-drop-menu");
+    for (UINT key : {VK_DOWN, VK_DOWN, VK_RETURN}) PostMessageW(menu, WM_KEYDOWN, key, 0);
+  });
+  EXPECT_TRUE(menu_seen);
+  EXPECT_NEAR(menu_at.x, box_centre().x, 2);
+  EXPECT_NEAR(menu_at.y, box_centre().y, 2);
+  EXPECT_EQ(right.result, DRAGDROP_S_DROP);
+  EXPECT_EQ(right.effect, DWORD{DROPEFFECT_COPY});
+  settle(window);
+  EXPECT_EQ(text_of(box), L"C:\\Data\\報告書 2002.txt\r\nC:\\b.txt\r\n報告書 2002.txt\r\nb.txt\r\n");
+  save_screenshot(window, "frmClip");
+}
+
+}  // namespace
+}  // namespace e2e

@@ -1,0 +1,170 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "about/credit_scroller.h"
+#include "about/registry_value.h"
+#include "about/version_label.h"
+
+namespace tamarak {
+namespace {
+
+TEST(VersionLabel, HalfWidthPrefixAndPlainNumbers) {
+  EXPECT_EQ(version_label(3, 0, 0), "ﾊﾞｰｼﾞｮﾝ 3.0.0");
+  EXPECT_EQ(version_label(10, 2, 105), "ﾊﾞｰｼﾞｮﾝ 10.2.105");
+  EXPECT_EQ(version_label(65535, 65535, 65535), "ﾊﾞｰｼﾞｮﾝ 65535.65535.65535");
+}
+
+// The 1024-byte zero-filled buffer after a query of `data`, which reports the full size even when
+// the data did not fit.
+struct Buffer {
+  std::array<std::uint8_t, kValueBufferBytes> bytes{};
+  std::uint32_t size = 0;
+  explicit Buffer(const std::vector<std::uint8_t>& data) : size(static_cast<std::uint32_t>(data.size())) {
+    std::copy_n(data.begin(), std::min(data.size(), bytes.size()), bytes.begin());
+  }
+  RawValue value(std::uint32_t type, bool queried = true) const { return {queried, type, bytes, size}; }
+};
+
+std::vector<std::uint8_t> utf16le(const std::u16string& s) {
+  std::vector<std::uint8_t> out;
+  for (char16_t c : s) {
+    out.push_back(static_cast<std::uint8_t>(c & 0xFF));
+    out.push_back(static_cast<std::uint8_t>(c >> 8));
+  }
+  return out;
+}
+
+TEST(RegistryValue, StringsReadTheSameWithOrWithoutTheirTerminatingZero) {
+  const std::u16string path = u"C:\\Program Files\\Common Files\\Microsoft Shared\\MSInfo\\msinfo32.exe";
+  std::string with, without;
+  EXPECT_EQ(decode_value(Buffer(utf16le(path + u'\0')).value(kRegSz), with), KeyValue::read);
+  EXPECT_EQ(decode_value(Buffer(utf16le(path)).value(kRegSz), without), KeyValue::read);
+  EXPECT_EQ(with, "C:\\Program Files\\Common Files\\Microsoft Shared\\MSInfo\\msinfo32.exe");
+  EXPECT_EQ(without, with);
+
+  // Only one zero goes; the text stays as stored otherwise.
+  std::string text;
+  decode_value(Buffer(utf16le(std::u16string(u"ab\0\0", 4))).value(kRegSz), text);
+  EXPECT_EQ(text, std::string("ab\0", 3));
+  decode_value(Buffer(utf16le(u"\u0000")).value(kRegSz), text);
+  EXPECT_EQ(text, "");
+
+  // Beyond ASCII: Japanese folders, a character outside the BMP, a stray surrogate, an odd byte.
+  decode_value(Buffer(utf16le(u"D:\\ツール\\情報")).value(kRegSz), text);
+  EXPECT_EQ(text, "D:\\ツール\\情報");
+  decode_value(Buffer(utf16le(u"x\U0001F600y")).value(kRegSz), text);
+  EXPECT_EQ(text, "x\U0001F600y");
+  decode_value(Buffer(utf16le(u"a\xD800z")).value(kRegSz), text);
+  EXPECT_EQ(text, "a\uFFFDz");
+  std::vector<std::uint8_t> odd = utf16le(u"ab");
+  odd.push_back('c');
+  decode_value(Buffer(odd).value(kRegSz), text);
+  EXPECT_EQ(text, "ab");
+}
+
+TEST(RegistryValue, DwordsAsUpperCaseHexWithoutLeadingZeros) {
+  std::string text;
+  EXPECT_EQ(decode_value(Buffer({0x05, 0x01, 0x00, 0x00}).value(kRegDword), text), KeyValue::read);
+  EXPECT_EQ(text, "&h105");
+  decode_value(Buffer({0xEF, 0xBE, 0xAD, 0xDE}).value(kRegDword), text);
+  EXPECT_EQ(text, "&hDEADBEEF");
+  decode_value(Buffer({0, 0, 0, 0}).value(kRegDword), text);
+  EXPECT_EQ(text, "&h0");
+  decode_value(Buffer({0x2A}).value(kRegDword), text);  // stored short: the rest of the buffer is zero
+  EXPECT_EQ(text, "&h2A");
+}
+
+TEST(RegistryValue, OtherTypesLeaveTheTextAsPassed) {
+  for (std::uint32_t type : {0u, 2u, 3u, 7u, 11u}) {
+    std::string text = "as passed";
+    EXPECT_EQ(decode_value(Buffer(utf16le(u"%SystemRoot%\\x.exe")).value(type), text), KeyValue::read) << type;
+    EXPECT_EQ(text, "as passed") << type;
+  }
+}
+
+TEST(RegistryValue, EmptyTooLongAndFailedQueriesClearTheText) {
+  std::string text = "as passed";
+  EXPECT_EQ(decode_value(Buffer({}).value(kRegSz), text), KeyValue::no_data);
+  EXPECT_EQ(text, "");
+  text = "as passed";
+  EXPECT_EQ(decode_value(Buffer({}).value(kRegDword), text), KeyValue::no_data);
+  EXPECT_EQ(text, "");
+
+  const Buffer too_long(utf16le(std::u16string(513, u'x')));
+  text = "as passed";
+  EXPECT_EQ(decode_value(too_long.value(kRegSz), text), KeyValue::not_found);
+  EXPECT_EQ(text, "");
+  text = "as passed";
+  EXPECT_EQ(decode_value(too_long.value(kRegSz, false), text), KeyValue::not_found);
+  EXPECT_EQ(text, "");
+
+  // Exactly the buffer is still read.
+  Buffer full(utf16le(std::u16string(512, u'y')));
+  EXPECT_EQ(decode_value(full.value(kRegSz), text), KeyValue::read);
+  EXPECT_EQ(text, std::string(512, 'y'));
+}
+
+TEST(CreditScroller, StartsCentredJustBelowAndRisesTenTwipsATick) {
+  // The viewport's inside at 96 dpi (277 x 21 pixels) and a two-line strip 152 x 32 pixels.
+  CreditScroller scroller(4155, 315, 2280, 480);
+  EXPECT_FLOAT_EQ(scroller.left(), 937.5f);
+  EXPECT_FLOAT_EQ(scroller.top(), 315);
+  for (int n = 1; n <= 79; ++n) {
+    scroller.tick();
+    ASSERT_FLOAT_EQ(scroller.top(), 315 - 10.0f * n) << n;
+  }
+  EXPECT_FLOAT_EQ(scroller.left(), 937.5f);
+}
+
+TEST(CreditScroller, WrapsOnlyOnceWhollyPastTheTop) {
+  CreditScroller scroller(4155, 315, 2280, 480);
+  for (int n = 0; n < 79; ++n) scroller.tick();
+  EXPECT_FLOAT_EQ(scroller.top(), -475);
+  scroller.tick();
+  EXPECT_FLOAT_EQ(scroller.top(), -485);  // the step that takes it past -480
+  scroller.tick();
+  EXPECT_FLOAT_EQ(scroller.top(), 315);  // back at the bottom
+  scroller.tick();
+  EXPECT_FLOAT_EQ(scroller.top(), 305);
+
+  // At exactly -height it still moves once more.
+  CreditScroller exact(300, 100, 100, 50);
+  for (int n = 0; n < 15; ++n) exact.tick();
+  EXPECT_FLOAT_EQ(exact.top(), -50);
+  exact.tick();
+  EXPECT_FLOAT_EQ(exact.top(), -60);
+  exact.tick();
+  EXPECT_FLOAT_EQ(exact.top(), 100);
+
+  // The cycle repeats unchanged however long the window stays open.
+  for (int cycle = 0; cycle < 50; ++cycle)
+    for (int n = 0; n < 17; ++n) exact.tick();
+  EXPECT_FLOAT_EQ(exact.top(), 100);
+}
+
+TEST(CreditScroller, StripWiderThanTheViewportIsStillCentred) {
+  CreditScroller scroller(1000, 300, 1500, 480);
+  EXPECT_FLOAT_EQ(scroller.left(), -250);
+}
+
+TEST(TwipsAndPixels, FifteenTwipsAPixelAtNinetySixDpi) {
+  EXPECT_EQ(twips_to_pixels(315, 96), 21);
+  EXPECT_EQ(twips_to_pixels(305, 96), 20);  // 20.33
+  EXPECT_EQ(twips_to_pixels(295, 96), 20);  // 19.67
+  EXPECT_EQ(twips_to_pixels(937.5f, 96), 63);  // 62.5: halves away from zero
+  EXPECT_EQ(twips_to_pixels(-485, 96), -32);   // -32.33
+  EXPECT_EQ(twips_to_pixels(-7.5f, 96), -1);
+  EXPECT_EQ(twips_to_pixels(300, 120), 25);
+  EXPECT_EQ(twips_to_pixels(300, 144), 30);
+  EXPECT_FLOAT_EQ(pixels_to_twips(21, 96), 315);
+  EXPECT_FLOAT_EQ(pixels_to_twips(25, 120), 300);
+  EXPECT_FLOAT_EQ(pixels_to_twips(32, 144), 320);
+}
+
+}  // namespace
+}  // namespace tamarak

@@ -1,0 +1,43 @@
+#include "fake_file_data.h"
+
+#include <shlobj.h>
+
+#include <cstring>
+
+namespace tamarak {
+
+HRESULT FakeFileData::QueryInterface(REFIID iid, void** object) {
+  if (iid == IID_IUnknown || iid == IID_IDataObject) {
+    *object = static_cast<IDataObject*>(this);
+    AddRef();
+    return S_OK;
+  }
+  *object = nullptr;
+  return E_NOINTERFACE;
+}
+
+HRESULT FakeFileData::QueryGetData(FORMATETC* format) {
+  const bool file_list = format->cfFormat == CF_HDROP && (format->tymed & TYMED_HGLOBAL);
+  return offers_files_ == file_list ? S_OK : DV_E_FORMATETC;
+}
+
+HRESULT FakeFileData::GetData(FORMATETC* format, STGMEDIUM* medium) {
+  if (QueryGetData(format) != S_OK || format->cfFormat != CF_HDROP) return DV_E_FORMATETC;
+  // DROPFILES, then the wide paths one after another, each ending in a zero, and a final zero.
+  std::wstring list;
+  for (const std::wstring& path : paths_) list += path + L'\0';
+  list += L'\0';
+  const size_t bytes = sizeof(DROPFILES) + list.size() * sizeof(wchar_t);
+  const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes);
+  auto* files = static_cast<DROPFILES*>(GlobalLock(memory));
+  files->pFiles = sizeof(DROPFILES);
+  files->fWide = TRUE;
+  std::memcpy(reinterpret_cast<char*>(files) + sizeof(DROPFILES), list.data(), list.size() * sizeof(wchar_t));
+  GlobalUnlock(memory);
+  medium->tymed = TYMED_HGLOBAL;
+  medium->hGlobal = memory;
+  medium->pUnkForRelease = nullptr;
+  return S_OK;
+}
+
+}  // namespace tamarak

@@ -1,0 +1,44 @@
+// A data object as a drag source hands it over: a file list in CF_HDROP, or (offers_files false)
+// data in some other format only. Counts its references so tests can see them released.
+#pragma once
+
+#include <windows.h>
+#include <ole2.h>
+
+#include <string>
+#include <vector>
+
+namespace tamarak {
+
+class FakeFileData final : public IDataObject {
+ public:
+  explicit FakeFileData(std::vector<std::wstring> paths, bool offers_files = true)
+      : paths_(std::move(paths)), offers_files_(offers_files) {}
+
+  LONG references() const { return references_; }
+
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
+  ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
+  ULONG STDMETHODCALLTYPE Release() override { return --references_; }  // lives on the test's stack
+  HRESULT STDMETHODCALLTYPE GetData(FORMATETC* format, STGMEDIUM* medium) override;
+  HRESULT STDMETHODCALLTYPE GetDataHere(FORMATETC*, STGMEDIUM*) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE QueryGetData(FORMATETC* format) override;
+  HRESULT STDMETHODCALLTYPE GetCanonicalFormatEtc(FORMATETC*, FORMATETC* out) override {
+    if (out) out->ptd = nullptr;
+    return E_NOTIMPL;
+  }
+  HRESULT STDMETHODCALLTYPE SetData(FORMATETC*, STGMEDIUM*, BOOL) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE EnumFormatEtc(DWORD, IEnumFORMATETC**) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) override {
+    return OLE_E_ADVISENOTSUPPORTED;
+  }
+  HRESULT STDMETHODCALLTYPE DUnadvise(DWORD) override { return OLE_E_ADVISENOTSUPPORTED; }
+  HRESULT STDMETHODCALLTYPE EnumDAdvise(IEnumSTATDATA**) override { return OLE_E_ADVISENOTSUPPORTED; }
+
+ private:
+  std::vector<std::wstring> paths_;
+  bool offers_files_;
+  LONG references_ = 1;
+};
+
+}  // namespace tamarak

@@ -1,0 +1,263 @@
+#include "about/frmAbout.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "about/credit_scroller.h"
+#include "app/frmSysTray.h"
+#include "app/menus.h"
+#include "fake_system.h"
+#include "gdi_objects.h"
+#include "ui/text.h"
+
+namespace tamarak {
+namespace {
+
+const std::string kTitle = "Tamarak　タマラック";
+
+std::string text_of(HWND window) {
+  wchar_t buffer[512] = L"";
+  GetWindowTextW(window, buffer, 512);
+  return narrow(buffer);
+}
+
+// A key press as the modal loop hands it to the dialog manager.
+void press(HWND dialog, UINT key) {
+  MSG msg{GetFocus(), WM_KEYDOWN, key, 0, 0, {}};
+  if (!msg.hwnd) msg.hwnd = dialog;
+  IsDialogMessageW(dialog, &msg);
+}
+
+class AboutTest : public ::testing::Test {
+ protected:
+  FakeSystem system;
+  ProgramLifetime lifetime;
+  frmAbout about{system, lifetime};
+  const int dpi = screen_dpi();
+
+  void TearDown() override {
+    if (about.hwnd()) DestroyWindow(about.hwnd());
+  }
+
+  HWND open() {
+    about.Show(nullptr);
+    return about.hwnd();
+  }
+  HWND item(int id) const { return GetDlgItem(about.hwnd(), id); }
+  std::string text(int id) const { return text_of(item(id)); }
+  HWND strip() const { return GetDlgItem(item(frmAbout::Picture1), frmAbout::Picture2); }
+  // The strip's rectangle inside the viewport, and the viewport's inside.
+  RECT strip_rect() const {
+    RECT r;
+    GetWindowRect(strip(), &r);
+    MapWindowPoints(nullptr, item(frmAbout::Picture1), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+  }
+  RECT viewport() const {
+    RECT r;
+    GetClientRect(item(frmAbout::Picture1), &r);
+    return r;
+  }
+  void tick(int times = 1) {
+    for (int i = 0; i < times; ++i) SendMessageW(about.hwnd(), WM_TIMER, 1, 0);
+  }
+};
+
+TEST_F(AboutTest, ShowsTheProgramsOwnTitleAndVersionAndTheDesignedTexts) {
+  open();
+  EXPECT_EQ(text_of(about.hwnd()), kTitle);
+  EXPECT_EQ(text(frmAbout::lblTitle), kTitle);
+  EXPECT_EQ(text(frmAbout::lblVersion), "ﾊﾞｰｼﾞｮﾝ 3.0.0");
+  const struct {
+    int id;
+    const char* text;
+  } fixed[] = {
+      {frmAbout::Label4,
+       "物理メモリを開放＆最適化＆モニタリング　　　   　　　　　便利機能も多数搭載したタスクトレー常駐ソフト！"},
+      {frmAbout::Label7,
+       "メモリ使用率をタスクトレーにリアルタイム表示！            シンプルな操作と、親しみ易いGUI！　 　　　　　　　　　"
+       "　　動作時のメモリ消費量も小さく，常駐するけど負荷知らず！"},
+      {frmAbout::Label8, "末長くご愛用頂けたら幸いです。"},
+      {frmAbout::Label9, "～ ｢遊び心｣を｢カタチ｣に ～"},
+      {frmAbout::Label2, "みずなぎのHP :"},
+      {frmAbout::Label5, "     E-Mail     :"},
+      {frmAbout::cmdOK, "OK"},
+      {frmAbout::cmdSysInfo, "ｼｽﾃﾑ情報(&S)"},
+      {frmAbout::Text1, "みずなぎ ソフト工房\r\n　　(・_・ゞ－☆"},
+  };
+  for (const auto& f : fixed) EXPECT_EQ(text(f.id), f.text) << f.id;
+  EXPECT_TRUE(text(frmAbout::Label6).starts_with("製作者："));
+  EXPECT_TRUE(text(frmAbout::Label6).ends_with("(・_・ゞ－☆"));
+  EXPECT_EQ(text(frmAbout::LblMail), "tamarak@example.com");
+  EXPECT_TRUE(text(frmAbout::Label1).find("example.com") != std::string::npos);
+  EXPECT_FALSE(IsWindowVisible(item(frmAbout::Text1)));
+  EXPECT_TRUE(SendMessageW(item(frmAbout::Picture4), STM_GETICON, 0, 0));
+  EXPECT_TRUE(SendMessageW(item(frmAbout::picIcon), STM_GETICON, 0, 0));
+
+  // A fixed dialog frame, the designed client size, and a rounded outline.
+  const LONG style = GetWindowLongW(about.hwnd(), GWL_STYLE);
+  EXPECT_TRUE(style & WS_SYSMENU);
+  EXPECT_FALSE(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+  RECT client;
+  GetClientRect(about.hwnd(), &client);
+  EXPECT_EQ(client.right, MulDiv(388, dpi, 96));
+  EXPECT_EQ(client.bottom, MulDiv(359, dpi, 96));
+  const HRGN region = CreateRectRgn(0, 0, 0, 0);
+  EXPECT_EQ(GetWindowRgn(about.hwnd(), region), COMPLEXREGION);
+  DeleteObject(region);
+
+  // OK is the default button and has the focus.
+  EXPECT_EQ(GetFocus(), item(frmAbout::cmdOK));
+  EXPECT_EQ(GetWindowLongW(item(frmAbout::cmdOK), GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+  EXPECT_EQ(LOWORD(SendMessageW(about.hwnd(), DM_GETDEFID, 0, 0)), frmAbout::cmdOK);
+}
+
+TEST_F(AboutTest, TickerStartsCentredJustBelowTheViewportAndRisesTenTwipsATick) {
+  open();
+  const RECT inside = viewport();
+  const RECT start = strip_rect();
+  const int width = start.right - start.left, height = start.bottom - start.top;
+  EXPECT_TRUE(IsWindowVisible(strip()));
+  // Both lines of the credit in bold 12 pt: two lines high with their leading, narrower than the viewport.
+  EXPECT_GE(height, 2 * MulDiv(12, dpi, 72));
+  EXPECT_LE(height, 4 * MulDiv(12, dpi, 72));
+  EXPECT_GT(width, 0);
+  EXPECT_LT(width, inside.right);
+  EXPECT_LE(std::abs(2 * start.left - (inside.right - width)), 1);
+  EXPECT_EQ(start.top, inside.bottom);
+
+  const float viewport_twips = pixels_to_twips(inside.bottom, dpi), strip_twips = pixels_to_twips(height, dpi);
+  int ticks = 0;
+  for (; ticks < 10; ++ticks) {
+    tick();
+    ASSERT_EQ(strip_rect().top, twips_to_pixels(viewport_twips - 10.0f * (ticks + 1), dpi)) << ticks;
+    EXPECT_EQ(strip_rect().left, start.left);
+  }
+  // On until it comes back to the bottom: the last step before that has the strip wholly above.
+  RECT last{};
+  while (strip_rect().top != inside.bottom && ticks < 1000) {
+    last = strip_rect();
+    tick();
+    ++ticks;
+  }
+  EXPECT_LE(last.bottom, 0);
+  // It wraps only after the top has gone strictly below -height.
+  EXPECT_EQ(ticks, static_cast<int>((viewport_twips + strip_twips) / 10) + 2);
+}
+
+TEST_F(AboutTest, EveryShowingIsAFreshWindowWithTheTickerFromTheBottom) {
+  const HWND first = open();
+  const int bottom = viewport().bottom;
+  tick(30);
+  EXPECT_LT(strip_rect().top, bottom);
+  SendMessageW(item(frmAbout::cmdOK), BM_CLICK, 0, 0);
+  EXPECT_FALSE(IsWindow(first));
+  EXPECT_EQ(about.hwnd(), nullptr);
+  EXPECT_EQ(lifetime.open_windows(), 0);
+
+  const HWND second = open();
+  ASSERT_TRUE(IsWindow(second));
+  EXPECT_EQ(strip_rect().top, bottom);
+  EXPECT_EQ(text(frmAbout::lblVersion), "ﾊﾞｰｼﾞｮﾝ 3.0.0");
+  EXPECT_EQ(system.modal_windows.size(), 2u);
+}
+
+TEST_F(AboutTest, LinksOpenThroughTheShellWithTheDesktopAsOwner) {
+  open();
+  for (int id : {frmAbout::Label1, frmAbout::LblMail, frmAbout::Label2, frmAbout::Label3}) {
+    SendMessageW(item(id), WM_LBUTTONDOWN, MK_LBUTTON, 0);
+    SendMessageW(item(id), WM_LBUTTONUP, 0, 0);
+  }
+  ASSERT_EQ(system.shell_calls.size(), 2u);
+  const std::string targets[2] = {text(frmAbout::Label1), "mailto:" + text(frmAbout::LblMail)};
+  for (int i = 0; i < 2; ++i) {
+    const ShellCall& call = system.shell_calls[i];
+    EXPECT_EQ(call.what, "execute");
+    EXPECT_EQ(call.owner, GetDesktopWindow());
+    EXPECT_EQ(call.operation, "open");
+    EXPECT_EQ(call.text, targets[i]);
+    EXPECT_TRUE(call.null_text);  // no parameters
+    EXPECT_EQ(call.directory, "");
+    EXPECT_EQ(call.flags, UINT{SW_SHOW});
+  }
+
+  // They look like links: blue, underlined, with the hand pointer over them.
+  for (int id : {frmAbout::Label1, frmAbout::LblMail}) {
+    EXPECT_EQ(about.controls().text_colour(id), RGB(0, 0, 255));
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(item(id), WM_GETFONT, 0, 0)), sizeof font, &font);
+    EXPECT_TRUE(font.lfUnderline);
+    SendMessageW(about.hwnd(), WM_SETCURSOR, reinterpret_cast<WPARAM>(item(id)), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_HAND));
+  }
+  SendMessageW(about.hwnd(), WM_SETCURSOR, reinterpret_cast<WPARAM>(item(frmAbout::Label2)),
+               MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  EXPECT_NE(GetCursor(), LoadCursorW(nullptr, IDC_HAND));
+}
+
+TEST_F(AboutTest, ShowingAndClosingLeavesNoGdiObjectsBehind) {
+  const auto show_tick_close = [&] {
+    open();
+    tick(50);
+    RedrawWindow(about.hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    SendMessageW(about.hwnd(), WM_CLOSE, 0, 0);
+  };
+  show_tick_close();  // the system's own first-use caches
+  const int before = gdi_object_count();
+  for (int i = 0; i < 20; ++i) show_tick_close();
+  EXPECT_EQ(gdi_object_count(), before);
+}
+
+TEST(AboutFromTheMainWindow, ModalOverTheProgramUntilClosedByKeyboardOrCloseBox) {
+  FakeSystem system;
+  ProgramLifetime lifetime;
+  frmSysTray main(system, lifetime);
+  ASSERT_TRUE(main.create());
+  main.Form_Load();
+  ShowWindow(main.hwnd(), SW_SHOW);
+
+  // Escape closes it; the main window takes no input meanwhile and gets it back before it goes.
+  system.while_modal = [&](HWND about) {
+    EXPECT_EQ(text_of(about), kTitle);
+    EXPECT_TRUE(IsWindowVisible(about));
+    EXPECT_FALSE(IsWindowEnabled(main.hwnd()));
+    EXPECT_TRUE(IsWindowEnabled(about));
+    EXPECT_EQ(GetWindow(about, GW_OWNER), main.hwnd());  // and so not on the taskbar
+    EXPECT_FALSE(GetWindowLongW(about, GWL_EXSTYLE) & WS_EX_APPWINDOW);
+    press(about, VK_ESCAPE);
+    EXPECT_FALSE(IsWindow(about));
+  };
+  SendMessageW(main.hwnd(), WM_COMMAND, mnuHelpVer, 0);
+  ASSERT_EQ(system.modal_windows.size(), 1u);
+  EXPECT_TRUE(IsWindowEnabled(main.hwnd()));
+
+  // Enter presses the focused button: on ｼｽﾃﾑ情報 it starts the launcher and the window stays;
+  // then the close box closes it.
+  system.while_modal = [&](HWND about) {
+    press(about, VK_TAB);
+    ASSERT_EQ(GetFocus(), GetDlgItem(about, frmAbout::cmdSysInfo));
+    press(about, VK_RETURN);
+    EXPECT_EQ(system.message_boxes.size() + system.program_starts.size(), 1u);
+    EXPECT_TRUE(IsWindow(about));
+    SendMessageW(about, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_FALSE(IsWindow(about));
+  };
+  SendMessageW(main.hwnd(), WM_COMMAND, mnuHelpVer, 0);
+  ASSERT_EQ(system.modal_windows.size(), 2u);
+
+  // Enter on OK closes it.
+  system.while_modal = [&](HWND about) {
+    ASSERT_EQ(GetFocus(), GetDlgItem(about, frmAbout::cmdOK));
+    press(about, VK_RETURN);
+    EXPECT_FALSE(IsWindow(about));
+  };
+  SendMessageW(main.hwnd(), WM_COMMAND, mnuHelpVer, 0);
+  EXPECT_EQ(system.modal_windows.size(), 3u);
+  EXPECT_TRUE(IsWindowEnabled(main.hwnd()));
+  EXPECT_EQ(lifetime.open_windows(), 1);
+  DestroyWindow(main.hwnd());
+}
+
+}  // namespace
+}  // namespace tamarak

@@ -1,0 +1,612 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/frmSysTray.h"
+#include "app/menus.h"
+#include "fake_file_data.h"
+#include "fake_system.h"
+#include "tools/tool_identity.h"
+#include "ui/text.h"
+
+namespace tamarak {
+namespace {
+
+class ToolWindowTest : public ::testing::Test {
+ protected:
+  FakeSystem system;
+  ProgramLifetime lifetime;
+  frmSysTray main{system, lifetime};
+
+  void SetUp() override {
+    ASSERT_TRUE(SUCCEEDED(OleInitialize(nullptr)));
+    ASSERT_TRUE(main.create());
+    main.Form_Load();
+  }
+  void TearDown() override {
+    // Drop targets are revoked while OLE is still there.
+    for (Window* w : std::initializer_list<Window*>{tools().app_run(), tools().clip(), tools().ip()})
+      if (w && w->hwnd()) DestroyWindow(w->hwnd());
+    if (main.hwnd()) DestroyWindow(main.hwnd());
+    OleUninitialize();
+  }
+
+  const ToolWindows& tools() const { return main.tool_windows(); }
+  void command(UINT id) { SendMessageW(main.hwnd(), WM_COMMAND, id, 0); }
+  void tray_choice(UINT id) {
+    system.popup_choice = id;
+    SendMessageW(main.hwnd(), WM_USER + 100, 100, WM_RBUTTONDOWN);
+  }
+  static void close(HWND window) { SendMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0); }
+  static std::string text(HWND window) {
+    std::wstring buffer(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    GetWindowTextW(window, buffer.data(), static_cast<int>(buffer.size()));
+    buffer.resize(buffer.size() - 1);
+    return narrow(buffer);
+  }
+  static std::string item_text(HWND window, int id) { return text(GetDlgItem(window, id)); }
+  static RECT client_rect_of(HWND control) {
+    RECT r;
+    GetWindowRect(control, &r);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+  }
+  static int px(int pixels_at_96) { return MulDiv(pixels_at_96, screen_dpi(), 96); }
+  static LOGFONTW font_of(HWND control) {
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+    return font;
+  }
+  // The colours a window hands a control for painting: text colour and background brush colour.
+  static std::pair<COLORREF, COLORREF> colours(HWND window, UINT ctl_colour_message, HWND control) {
+    const HDC dc = CreateCompatibleDC(nullptr);
+    const auto brush = reinterpret_cast<HBRUSH>(
+        SendMessageW(window, ctl_colour_message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
+    LOGBRUSH look{};
+    GetObjectW(brush, sizeof look, &look);
+    const COLORREF text_colour = GetTextColor(dc);
+    DeleteDC(dc);
+    return {text_colour, look.lbColor};
+  }
+  static bool rounded(HWND window) {
+    const HRGN region = CreateRectRgn(0, 0, 0, 0);
+    const bool has = GetWindowRgn(window, region) != ERROR;
+    RECT outer;
+    GetWindowRect(window, &outer);
+    const int w = outer.right - outer.left, h = outer.bottom - outer.top;
+    const bool cut = has && !PtInRegion(region, 0, 0) && !PtInRegion(region, w - 2, 0) &&
+                     !PtInRegion(region, 0, h - 2) && !PtInRegion(region, w - 2, h - 2) &&
+                     PtInRegion(region, w / 2, h / 2) && PtInRegion(region, 12, 0);
+    DeleteObject(region);
+    return cut;
+  }
+};
+
+TEST_F(ToolWindowTest, EveryMenuItemOpensItsOneModelessInstanceAgainAfterAClose) {
+  struct Opener {
+    UINT file_item, popup_item;
+    std::function<ToolWindow*()> instance;
+    const char* caption;
+    bool on_taskbar;
+  };
+  const Opener openers[] = {
+      {mnuFileApp, mnuPopupApp, [&] { return tools().app_run(); }, kAppRunCaption, false},
+      {mnuFileClip, mnuPopupClip, [&] { return tools().clip(); }, kClipCaption, false},
+      {mnuFileIp, mnuPopupIp, [&] { return tools().ip(); }, kIpCaption, true},
+  };
+  int open = 1;
+  for (const Opener& o : openers) {
+    SCOPED_TRACE(o.caption);
+    EXPECT_EQ(o.instance(), nullptr);
+    command(o.file_item);
+    ToolWindow* const instance = o.instance();
+    ASSERT_NE(instance, nullptr);
+    const HWND first = instance->hwnd();
+    ASSERT_TRUE(IsWindow(first));
+    EXPECT_TRUE(IsWindowVisible(first));
+    EXPECT_EQ(lifetime.open_windows(), ++open);
+    EXPECT_EQ(text(first), o.caption);
+    EXPECT_EQ(GetParent(first), nullptr);
+    // Off the taskbar through a hidden owner, never the main window, whose end would take it along.
+    const HWND owner = GetWindow(first, GW_OWNER);
+    EXPECT_EQ(owner != nullptr, !o.on_taskbar);
+    EXPECT_NE(owner, main.hwnd());
+    if (owner) {
+      EXPECT_FALSE(IsWindowVisible(owner));
+    }
+    EXPECT_TRUE(IsWindowEnabled(main.hwnd()));  // modeless
+
+    tray_choice(o.popup_item);  // the same window from the other menu
+    EXPECT_EQ(o.instance(), instance);
+    EXPECT_EQ(instance->hwnd(), first);
+    EXPECT_EQ(lifetime.open_windows(), open);
+    command(o.file_item);
+    EXPECT_EQ(instance->hwnd(), first);
+
+    close(first);
+    EXPECT_FALSE(IsWindow(first));
+    EXPECT_EQ(lifetime.open_windows(), --open);
+    tray_choice(o.popup_item);
+    EXPECT_EQ(o.instance(), instance);
+    ASSERT_TRUE(IsWindow(instance->hwnd()));
+    EXPECT_TRUE(IsWindowVisible(instance->hwnd()));
+    EXPECT_EQ(lifetime.open_windows(), ++open);
+  }
+
+  // A tool window still open keeps the program running after the main window has gone.
+  command(mnuFileExit);
+  EXPECT_EQ(main.hwnd(), nullptr);
+  EXPECT_EQ(lifetime.open_windows(), 3);
+  close(tools().clip()->hwnd());
+  close(tools().ip()->hwnd());
+  EXPECT_EQ(lifetime.open_windows(), 1);
+  close(tools().app_run()->hwnd());
+  EXPECT_EQ(lifetime.open_windows(), 0);
+}
+
+TEST_F(ToolWindowTest, MinimisedClipWindowIsRestoredByItsMenuItem) {
+  command(mnuFileClip);
+  const HWND clip = tools().clip()->hwnd();
+  ShowWindow(clip, SW_MINIMIZE);
+  ASSERT_TRUE(IsIconic(clip));
+  command(mnuPopupClip);
+  EXPECT_FALSE(IsIconic(clip));
+  EXPECT_EQ(tools().clip()->hwnd(), clip);
+}
+
+// ---- frmAppRun ----
+
+class AppRunTest : public ToolWindowTest {
+ protected:
+  HWND window = nullptr, list = nullptr;
+
+  void open() {
+    command(mnuFileApp);
+    window = tools().app_run()->hwnd();
+    list = GetDlgItem(window, app_run_controls::List1);
+  }
+  void click() { SendMessageW(window, WM_COMMAND, MAKEWPARAM(app_run_controls::Command1, BN_CLICKED), 0); }
+  std::vector<std::string> lines() const {
+    std::vector<std::string> out;
+    const int count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+      std::wstring line(static_cast<size_t>(SendMessageW(list, LB_GETTEXTLEN, i, 0)) + 1, L'\0');
+      SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(line.data()));
+      line.resize(line.size() - 1);
+      out.push_back(narrow(line));
+    }
+    return out;
+  }
+  static std::vector<std::string> block(const std::string& time, int count) {
+    return {"",
+            "▽----------------------------------------▽",
+            time,
+            "  " + std::to_string(count) + " 個の内部プロセスが動作しています",
+            "                   Captured by 「Tamarak」",
+            "△----------------------------------------△",
+            ""};
+  }
+};
+
+TEST_F(AppRunTest, CaptureAppendsNamesAsReportedThenTheSummaryAndNeverClears) {
+  std::vector<std::wstring> names;
+  for (int i = 1; i <= 55; ++i) names.push_back(L"proc" + std::to_wstring(i) + L".exe");
+  names.push_back(L"C:\\Program Files\\表計算 ソフト.EXE");  // as reported: no trimming, no stripping
+  names.push_back(L" spaced .exe ");
+  system.processes = names;
+  open();
+  EXPECT_TRUE(lines().empty());
+  click();
+  std::vector<std::string> expected;
+  for (const std::wstring& name : names) expected.push_back(narrow(name));
+  for (const std::string& line : block("  2002年2月24日 12時5分7秒　現在", 57)) expected.push_back(line);
+  EXPECT_EQ(lines(), expected);
+  EXPECT_EQ((std::vector<std::string>{"utc", "processes"}), system.tool_queries);  // the time first
+
+  // The second capture goes below the first and counts only its own snapshot; it is scrolled to.
+  system.processes = std::vector<std::wstring>{L"b.exe", L"a.exe"};
+  system.utc = {2002, 12, 31, 23, 59, 59};
+  click();
+  expected.push_back("b.exe");
+  expected.push_back("a.exe");
+  for (const std::string& line : block("  2003年1月1日 8時59分59秒 現在", 2)) expected.push_back(line);
+  EXPECT_EQ(lines(), expected);
+  // Scrolled as far as the list goes towards its first new line, which is in view.
+  const LRESULT top = SendMessageW(list, LB_GETTOPINDEX, 0, 0);
+  EXPECT_GT(top, 0);
+  EXPECT_LE(top, 64);
+  RECT first_new, view;
+  SendMessageW(list, LB_GETITEMRECT, 64, reinterpret_cast<LPARAM>(&first_new));
+  GetClientRect(list, &view);
+  EXPECT_LE(first_new.bottom, view.bottom);
+}
+
+TEST_F(AppRunTest, FailedSnapshotAppendsNothingAndFailedFirstQueryStillCounts) {
+  open();
+  system.processes = std::nullopt;
+  click();
+  EXPECT_TRUE(lines().empty());
+  system.processes = std::vector<std::wstring>{};
+  click();
+  EXPECT_EQ(lines(), block("  2002年2月24日 12時5分7秒　現在", 0));
+}
+
+TEST_F(AppRunTest, ReopeningKeepsTheListUntilTheWindowIsClosed) {
+  system.processes = std::vector<std::wstring>{L"x.exe"};
+  open();
+  click();
+  command(mnuPopupApp);
+  EXPECT_EQ(lines().size(), 8u);
+  close(window);
+  open();
+  EXPECT_TRUE(lines().empty());
+}
+
+TEST_F(AppRunTest, DesignValues) {
+  open();
+  RECT client;
+  GetClientRect(window, &client);
+  EXPECT_EQ(client.right, px(433));
+  EXPECT_EQ(client.bottom, px(488));
+  const LONG style = GetWindowLongW(window, GWL_STYLE);
+  EXPECT_FALSE(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+  EXPECT_TRUE(style & WS_SYSMENU);
+  EXPECT_TRUE(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_DLGMODALFRAME);
+  EXPECT_TRUE(rounded(window));
+
+  const HWND button = GetDlgItem(window, app_run_controls::Command1);
+  const HWND label = GetDlgItem(window, app_run_controls::Label1);
+  EXPECT_EQ(text(button), "起動プロセス一覧の取得");
+  EXPECT_EQ(text(label), "※搭載メモリが少ないのに起動プロセスが多いと、PCは不安定になります");
+  EXPECT_TRUE(GetWindowLongW(label, GWL_STYLE) & SS_CENTER);
+  const RECT l = client_rect_of(list), b = client_rect_of(button);
+  EXPECT_EQ(l.left, 0);
+  EXPECT_EQ(l.top, 0);
+  EXPECT_EQ(l.right, px(433));
+  EXPECT_EQ(l.bottom, px(444));
+  EXPECT_EQ(b.left, px(104));
+  EXPECT_EQ(b.top, px(448));
+  EXPECT_EQ(b.right, px(317));
+  EXPECT_EQ(b.bottom, px(473));
+  EXPECT_FALSE(GetWindowLongW(list, GWL_STYLE) & LBS_SORT);
+
+  EXPECT_EQ(colours(window, WM_CTLCOLORLISTBOX, list), std::make_pair(RGB(255, 255, 255), RGB(0, 0, 0)));
+  const LOGFONTW list_font = font_of(list), button_font = font_of(button);
+  EXPECT_EQ(narrow(list_font.lfFaceName), "ＭＳ ゴシック");
+  EXPECT_EQ(list_font.lfCharSet, SHIFTJIS_CHARSET);
+  EXPECT_EQ(list_font.lfHeight, -MulDiv(825, screen_dpi(), 7200));
+  EXPECT_EQ(font_of(label).lfHeight, list_font.lfHeight);
+  EXPECT_EQ(button_font.lfHeight, -MulDiv(9, screen_dpi(), 72));
+
+  // The button has the focus, then the list comes next in the tab order.
+  EXPECT_EQ(GetFocus(), button);
+  EXPECT_EQ(GetNextDlgTabItem(window, button, FALSE), list);
+}
+
+// ---- frmClip ----
+
+class ClipTest : public ToolWindowTest {
+ protected:
+  HWND window = nullptr, box = nullptr;
+  IDropTarget* target = nullptr;
+  const POINTL drop_point{400, 300};
+
+  void SetUp() override {
+    ToolWindowTest::SetUp();
+    command(mnuFileClip);
+    window = tools().clip()->hwnd();
+    box = GetDlgItem(window, clip_controls::txtList);
+    target = tools().clip()->drop_target();
+    ASSERT_NE(target, nullptr);
+  }
+  frmClip& clip() const { return *tools().clip(); }
+  std::string box_text() const { return text(box); }
+
+  // A whole drag as OLE runs it: enter, a move, and the drop; the drop's effect is returned.
+  DWORD drag(IDataObject* data, DWORD button) {
+    DWORD effect = DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK;
+    target->DragEnter(data, button, drop_point, &effect);
+    effect = DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK;
+    target->DragOver(button, drop_point, &effect);
+    EXPECT_EQ(effect, offers_file_list(data) ? DWORD{DROPEFFECT_COPY} : DWORD{DROPEFFECT_NONE});
+    effect = DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK;
+    target->Drop(data, 0, drop_point, &effect);
+    return effect;
+  }
+};
+
+TEST_F(ClipTest, LeftDropAppendsFullPathsAndFocusesTheText) {
+  FakeFileData files({L"C:\\Data\\a.txt", L"C:\\b.txt"});
+  SetFocus(nullptr);
+  EXPECT_EQ(drag(&files, MK_LBUTTON), DWORD{DROPEFFECT_COPY});
+  EXPECT_EQ(box_text(), "C:\\Data\\a.txt\r\nC:\\b.txt\r\n");
+  EXPECT_EQ(GetFocus(), box);
+  EXPECT_FALSE(clip().right_drag());
+  EXPECT_TRUE(system.popups.empty());
+  EXPECT_FALSE(clip().holds_drop_data());
+  EXPECT_EQ(files.references(), 1);
+
+  FakeFileData more({L"D:\\c.txt"});
+  drag(&more, MK_LBUTTON | MK_SHIFT);
+  EXPECT_EQ(box_text(), "C:\\Data\\a.txt\r\nC:\\b.txt\r\nD:\\c.txt\r\n");
+}
+
+TEST_F(ClipTest, RightDropOffersTheMenuAtTheDropPoint) {
+  FakeFileData files({L"C:\\Data\\a.txt", L"C:\\b.txt"});
+  system.popup_choice = clip_controls::mnuPopup_FileName;
+  EXPECT_EQ(drag(&files, MK_RBUTTON | MK_LBUTTON), DWORD{DROPEFFECT_COPY});
+  EXPECT_TRUE(clip().right_drag());
+  ASSERT_EQ(system.popups.size(), 1u);
+  EXPECT_EQ(system.popups[0], clip().popup_menu());
+  EXPECT_EQ(system.popup_points[0].x, drop_point.x);
+  EXPECT_EQ(system.popup_points[0].y, drop_point.y);
+  EXPECT_EQ(box_text(), "a.txt\r\nb.txt\r\n");
+  EXPECT_FALSE(clip().holds_drop_data());
+
+  system.popup_choice = clip_controls::mnuPopup_FullPath;
+  drag(&files, MK_RBUTTON);
+  EXPECT_EQ(box_text(), "a.txt\r\nb.txt\r\nC:\\Data\\a.txt\r\nC:\\b.txt\r\n");
+  EXPECT_EQ(files.references(), 1);
+
+  // "キャンセル", Escape or a click elsewhere: nothing pasted, still a copy, the data kept until
+  // the next drop replaces it.
+  for (UINT dismissed : {UINT{clip_controls::mnuPopup_Cancel}, 0u}) {
+    system.popup_choice = dismissed;
+    EXPECT_EQ(drag(&files, MK_RBUTTON), DWORD{DROPEFFECT_COPY});
+    EXPECT_EQ(box_text(), "a.txt\r\nb.txt\r\nC:\\Data\\a.txt\r\nC:\\b.txt\r\n");
+    EXPECT_TRUE(clip().holds_drop_data());
+  }
+  FakeFileData next({L"E:\\d.txt"});
+  drag(&next, MK_LBUTTON);
+  EXPECT_EQ(files.references(), 1);
+  EXPECT_EQ(next.references(), 1);
+  EXPECT_EQ(system.popups.size(), 4u);
+}
+
+TEST_F(ClipTest, PopupMenuItemsAndDefault) {
+  const HMENU popup = clip().popup_menu();
+  ASSERT_EQ(GetMenuItemCount(popup), 4);
+  const char* captions[] = {"フルパスで貼り付け(&F)", "名前のみ貼り付け(&N)", "", "キャンセル"};
+  for (int i = 0; i < 4; ++i) {
+    wchar_t caption[64] = L"";
+    GetMenuStringW(popup, i, caption, 64, MF_BYPOSITION);
+    EXPECT_EQ(narrow(caption), captions[i]);
+  }
+  EXPECT_TRUE(GetMenuState(popup, 2, MF_BYPOSITION) & MF_SEPARATOR);
+  EXPECT_EQ(GetMenuDefaultItem(popup, FALSE, 0), UINT{clip_controls::mnuPopup_FullPath});
+}
+
+TEST_F(ClipTest, DataWithoutAFileListIsRefusedAndChangesNothing) {
+  FakeFileData files({L"C:\\a.txt"});
+  system.popup_choice = 0;
+  drag(&files, MK_RBUTTON);  // cancelled: right drag remembered, data held
+  FakeFileData text_only({}, false);
+  DWORD effect = DROPEFFECT_COPY;
+  target->DragEnter(&text_only, MK_LBUTTON, drop_point, &effect);
+  EXPECT_EQ(effect, DWORD{DROPEFFECT_NONE});
+  EXPECT_TRUE(clip().right_drag());
+  effect = DROPEFFECT_COPY;
+  target->Drop(&text_only, 0, drop_point, &effect);
+  EXPECT_EQ(effect, DWORD{DROPEFFECT_NONE});
+  EXPECT_EQ(box_text(), "");
+  EXPECT_TRUE(clip().holds_drop_data());
+  EXPECT_EQ(text_only.references(), 1);
+  EXPECT_EQ(system.popups.size(), 1u);
+  // The data held since the cancelled menu goes with the window.
+  DestroyWindow(window);
+  EXPECT_EQ(files.references(), 1);
+}
+
+TEST_F(ClipTest, PasteContinuesTypedTextAndAnEmptyListAppendsNothing) {
+  SetWindowTextW(box, L"memo");
+  FakeFileData files({L"C:\\Data\\Photos", L"C:\\"});
+  drag(&files, MK_LBUTTON);
+  EXPECT_EQ(box_text(), "memoC:\\Data\\Photos\r\nC:\\\r\n");
+
+  system.popup_choice = clip_controls::mnuPopup_FileName;
+  drag(&files, MK_RBUTTON);  // a folder's name is its last component; a drive root's is empty
+  EXPECT_EQ(box_text(), "memoC:\\Data\\Photos\r\nC:\\\r\nPhotos\r\n\r\n");
+
+  FakeFileData none({});
+  SetFocus(nullptr);
+  EXPECT_EQ(drag(&none, MK_LBUTTON), DWORD{DROPEFFECT_COPY});
+  EXPECT_EQ(box_text(), "memoC:\\Data\\Photos\r\nC:\\\r\nPhotos\r\n\r\n");
+  EXPECT_EQ(GetFocus(), box);
+  EXPECT_FALSE(clip().holds_drop_data());
+}
+
+TEST_F(ClipTest, LongPathsAndLongListsArriveWhole) {
+  std::vector<std::wstring> paths;
+  std::string expected;
+  for (int i = 0; i < 150; ++i) {
+    std::wstring path = L"C:\\" + std::wstring(300, L'長') + L"\\" + std::to_wstring(i) + L".txt";
+    expected += narrow(path) + "\r\n";
+    paths.push_back(std::move(path));
+  }
+  FakeFileData files(paths);
+  drag(&files, MK_LBUTTON);
+  EXPECT_GT(GetWindowTextLengthW(box), 45'000);
+  EXPECT_EQ(box_text(), expected);
+}
+
+TEST_F(ClipTest, DoubleClickSelectsEverything) {
+  SetWindowTextW(box, L"C:\\a.txt\r\nC:\\Data\\b.txt\r\n");
+  SendMessageW(box, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  SendMessageW(box, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  SendMessageW(box, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
+  SendMessageW(box, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  DWORD start = 99, end = 0;
+  SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(start, 0u);
+  EXPECT_EQ(end, 25u);
+}
+
+TEST_F(ClipTest, DesignValuesAndLayout) {
+  EXPECT_TRUE(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST);
+  const LONG style = GetWindowLongW(window, GWL_STYLE);
+  EXPECT_EQ(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX),
+            LONG{WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX});
+  const HRGN region = CreateRectRgn(0, 0, 0, 0);
+  EXPECT_EQ(GetWindowRgn(window, region), ERROR);  // rectangular
+  DeleteObject(region);
+
+  RECT client;
+  GetClientRect(window, &client);
+  EXPECT_EQ(client.right, px(569));
+  EXPECT_EQ(client.bottom, px(343));
+  RECT r = client_rect_of(box);
+  EXPECT_EQ(r.left, 0);
+  EXPECT_EQ(r.top, 0);
+  EXPECT_EQ(r.right, client.right);
+  EXPECT_EQ(r.bottom, client.bottom);
+  SetWindowPos(window, nullptr, 0, 0, 300, 200, SWP_NOMOVE | SWP_NOZORDER);
+  GetClientRect(window, &client);
+  r = client_rect_of(box);
+  EXPECT_EQ(r.right, client.right);
+  EXPECT_EQ(r.bottom, client.bottom);
+
+  const LONG box_style = GetWindowLongW(box, GWL_STYLE);
+  EXPECT_EQ(box_style & (ES_MULTILINE | WS_HSCROLL | WS_VSCROLL | ES_READONLY),
+            LONG{ES_MULTILINE | WS_HSCROLL | WS_VSCROLL});
+  EXPECT_GE(static_cast<unsigned long>(SendMessageW(box, EM_GETLIMITTEXT, 0, 0)), 0x7FFFFFFEul);
+  EXPECT_EQ(colours(window, WM_CTLCOLOREDIT, box), std::make_pair(RGB(0, 0, 0), RGB(0, 192, 192)));
+  EXPECT_EQ(narrow(font_of(box).lfFaceName), "ＭＳ ゴシック");
+  EXPECT_EQ(font_of(box).lfHeight, -MulDiv(9, screen_dpi(), 72));
+  EXPECT_EQ(GetFocus(), box);
+
+  // The tool tip of the text box, found among the tip windows the clip window owns.
+  std::string tip;
+  for (HWND w = FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr); w;
+       w = FindWindowExW(nullptr, w, TOOLTIPS_CLASSW, nullptr)) {
+    if (GetWindow(w, GW_OWNER) != window) continue;
+    wchar_t buffer[256] = L"";
+    TTTOOLINFOW info{};
+    info.cbSize = sizeof info;
+    info.lpszText = buffer;
+    if (SendMessageW(w, TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(&info)) &&
+        info.uId == reinterpret_cast<UINT_PTR>(box))
+      tip = narrow(buffer);
+  }
+  EXPECT_EQ(tip,
+            "■左クリックでDrag＆Drop⇒ファイルのフルパスを取得  "
+            "■右クリックでDrag＆Drop⇒ファイルのフルパス、ファイル名を選択して取得");
+}
+
+TEST_F(ClipTest, ClosingLosesTheTextAndTheDragState) {
+  FakeFileData files({L"C:\\a.txt"});
+  system.popup_choice = 0;
+  drag(&files, MK_RBUTTON);
+  SetWindowTextW(box, L"kept while open");
+  command(mnuPopupClip);
+  EXPECT_EQ(box_text(), "kept while open");
+  close(window);
+  EXPECT_EQ(files.references(), 1);
+  command(mnuFileClip);
+  EXPECT_EQ(text(GetDlgItem(tools().clip()->hwnd(), clip_controls::txtList)), "");
+  EXPECT_FALSE(clip().right_drag());
+  EXPECT_FALSE(clip().holds_drop_data());
+  EXPECT_TRUE(GetWindowLongW(tools().clip()->hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+}
+
+// ---- frmIp ----
+
+class IpTest : public ToolWindowTest {
+ protected:
+  HWND open() {
+    command(mnuFileIp);
+    return tools().ip()->hwnd();
+  }
+};
+
+TEST_F(IpTest, FillsTheFiveBoxesOnceAddressFirst) {
+  const HWND window = open();
+  EXPECT_EQ(item_text(window, ip_controls::txtIp), "192.168.0.5");
+  EXPECT_EQ(item_text(window, ip_controls::txtPc), "TAMARAK-PC");
+  EXPECT_EQ(item_text(window, ip_controls::txtOsName), "Windows NT");
+  EXPECT_EQ(item_text(window, ip_controls::txtOsVer), "10");
+  EXPECT_EQ(item_text(window, ip_controls::txtOsBuild), "19045");
+  EXPECT_EQ((std::vector<std::string>{"address", "host", "os"}), system.tool_queries);
+
+  // Open again while open: the values read at creation stay.
+  system.host = L"OTHER";
+  command(mnuPopupIp);
+  EXPECT_EQ(item_text(window, ip_controls::txtPc), "TAMARAK-PC");
+  EXPECT_EQ(system.tool_queries.size(), 3u);
+}
+
+TEST_F(IpTest, EveryCreationReadsAfreshAndUnknownFamiliesStayEmpty) {
+  system.os = {3, 6, 2, 9200};
+  system.host = L"ホスト";
+  system.address = L"";
+  HWND window = open();
+  EXPECT_EQ(item_text(window, ip_controls::txtOsName), "");
+  EXPECT_EQ(item_text(window, ip_controls::txtOsVer), "6.02");
+  EXPECT_EQ(item_text(window, ip_controls::txtOsBuild), "9200");
+  EXPECT_EQ(item_text(window, ip_controls::txtPc), "ホスト");
+  EXPECT_EQ(item_text(window, ip_controls::txtIp), "");
+
+  struct Case {
+    OsVersion os;
+    const char *name, *version, *build;
+  };
+  for (const Case& c : {Case{{1, 4, 10, 0x040A08AE}, "Windows 95/98", "4.1", "2222"},
+                        Case{{2, 5, 0, 2195}, "Windows NT", "5", "2195"},
+                        Case{{0, 3, 10, 40000}, "Win32s", "3.1", "-25536"}}) {
+    close(window);
+    system.os = c.os;
+    window = open();
+    EXPECT_EQ(item_text(window, ip_controls::txtOsName), c.name);
+    EXPECT_EQ(item_text(window, ip_controls::txtOsVer), c.version);
+    EXPECT_EQ(item_text(window, ip_controls::txtOsBuild), c.build);
+  }
+}
+
+TEST_F(IpTest, DesignValues) {
+  const HWND window = open();
+  RECT client;
+  GetClientRect(window, &client);
+  EXPECT_EQ(client.right, px(259));
+  EXPECT_EQ(client.bottom, px(198));
+  EXPECT_FALSE(GetWindowLongW(window, GWL_STYLE) & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+  EXPECT_TRUE(rounded(window));
+
+  struct Caption {
+    int id;
+    const char* text;
+  };
+  for (const Caption& c : {Caption{ip_controls::frm1, "ユーザー情報"}, {ip_controls::lblIp, "IPアドレス"},
+                           {ip_controls::lblPc, "コンピュータ名"}, {ip_controls::frm2, "OS情報"},
+                           {ip_controls::lblOsName, "OSの名前"}, {ip_controls::lblOsVer, "バージョン"},
+                           {ip_controls::lblOsBuild, "ビルド番号"}})
+    EXPECT_EQ(item_text(window, c.id), c.text);
+  for (int id : {ip_controls::lblIp, ip_controls::lblPc, ip_controls::lblOsName, ip_controls::lblOsVer,
+                 ip_controls::lblOsBuild})
+    EXPECT_EQ(GetWindowLongW(GetDlgItem(window, id), GWL_STYLE) & SS_TYPEMASK, SS_RIGHT) << id;
+
+  // Controls in a frame sit at the frame's offset: lblPc at (180 + 60, 120 + 660) twips.
+  const RECT pc = client_rect_of(GetDlgItem(window, ip_controls::lblPc));
+  EXPECT_EQ(pc.left, px(16));
+  EXPECT_EQ(pc.top, px(52));
+  const RECT build = client_rect_of(GetDlgItem(window, ip_controls::txtOsBuild));
+  EXPECT_EQ(build.left, px(112));
+  EXPECT_EQ(build.top, px(148));
+  EXPECT_EQ(build.right, px(233));
+
+  for (int id : {ip_controls::txtIp, ip_controls::txtPc, ip_controls::txtOsName, ip_controls::txtOsVer,
+                 ip_controls::txtOsBuild}) {
+    const HWND box = GetDlgItem(window, id);
+    EXPECT_EQ(colours(window, WM_CTLCOLOREDIT, box).second, RGB(192, 192, 192)) << id;
+    EXPECT_FALSE(GetWindowLongW(box, GWL_STYLE) & ES_READONLY) << id;
+  }
+  EXPECT_EQ(narrow(font_of(GetDlgItem(window, ip_controls::txtPc)).lfFaceName), "ＭＳ ゴシック");
+  EXPECT_EQ(narrow(font_of(GetDlgItem(window, ip_controls::lblOsVer)).lfFaceName), "ＭＳ ゴシック");
+  EXPECT_NE(narrow(font_of(GetDlgItem(window, ip_controls::txtOsName)).lfFaceName), "ＭＳ ゴシック");
+  EXPECT_EQ(GetFocus(), GetDlgItem(window, ip_controls::txtIp));
+}
+
+}  // namespace
+}  // namespace tamarak

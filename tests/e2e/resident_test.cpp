@@ -65,5 +65,50 @@ TEST(Resident, SecondCopyWarnsAndEndsLeavingTheFirstUntouched) {
   EXPECT_FALSE(IsWindowVisible(main));
 }
 
+HWND visible_menu_window() {
+  HWND found = nullptr;
+  wait_until([&] { return (found = FindWindowW(L"#32768", nullptr)) && IsWindowVisible(found); });
+  return found;
+}
+
+TEST(Resident, MenuBarOpensByMnemonicAndPopupOpensAtThePointer) {
+  Program program;
+  const HWND main = wait_for_window(program.pid(), L"TamarakMain", kCaption);
+  ASSERT_TRUE(main);
+  PostMessageW(main, WM_USER + 100, 100, WM_LBUTTONDBLCLK);
+  ASSERT_TRUE(wait_until([&] { return IsWindowVisible(main); }));
+  // Painted before any menu opens over it, so the screenshots show the window whole.
+  RedrawWindow(main, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  for (wchar_t mnemonic : {L'f', L't', L'h'}) {
+    PostMessageW(main, WM_SYSCOMMAND, SC_KEYMENU, mnemonic);
+    const HWND menu = visible_menu_window();
+    ASSERT_TRUE(menu) << char(mnemonic);
+    if (mnemonic == L't') {  // into the screen saver submenu, the last item
+      PostMessageW(menu, WM_KEYDOWN, VK_UP, 0);
+      PostMessageW(menu, WM_KEYDOWN, VK_RIGHT, 0);
+      wait_until([&] { return GetWindow(menu, GW_HWNDPREV) != nullptr; }, 1000);
+    }
+    save_screenshot(nullptr, std::string("menu-") + char(mnemonic));
+    for (int i = 0; i < 3; ++i) PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+    ASSERT_TRUE(wait_until([&] { return !IsWindowVisible(menu); }));
+  }
+
+  SetCursorPos(400, 300);
+  PostMessageW(main, WM_USER + 100, 100, WM_RBUTTONDOWN);
+  const HWND popup = visible_menu_window();
+  ASSERT_TRUE(popup);
+  RECT where;
+  GetWindowRect(popup, &where);
+  EXPECT_EQ(where.left, 400);  // its left edge at the pointer
+  for (UINT key : {VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT}) PostMessageW(popup, WM_KEYDOWN, key, 0);
+  wait_until([&] { return GetWindow(popup, GW_HWNDPREV) != nullptr; }, 1000);
+  save_screenshot(nullptr, "tray-popup");
+  for (int i = 0; i < 3; ++i) PostMessageW(popup, WM_KEYDOWN, VK_ESCAPE, 0);
+  EXPECT_TRUE(wait_until([&] { return !IsWindowVisible(popup); }));
+  SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, nullptr);
+  EXPECT_TRUE(IsWindowVisible(main));  // dismissing ran no command
+  EXPECT_TRUE(program.running());
+}
+
 }  // namespace
 }  // namespace e2e

@@ -1,6 +1,7 @@
 #include "monitor/memory_figures.h"
 
 #include <cmath>
+#include <cstdio>
 
 namespace tamarak {
 
@@ -16,19 +17,23 @@ std::string whole_units(double value, const char* unit) {
 
 std::string size_text(std::uint64_t bytes) {
   const double b = static_cast<double>(bytes);
-  for (auto [scale, unit] : {std::pair{1e6, " MB"}, std::pair{1e9, " GB"}}) {
+  for (auto [scale, unit] : {std::pair{1e6, " MB"}, std::pair{1e9, " GB"}, std::pair{1e12, " TB"}}) {
     const double figure = std::floor(b / scale / kMegabyteDivisor);
     if (figure < 100000.0) return whole_units(figure, unit);
   }
-  return whole_units(b / 1e12 / kMegabyteDivisor, " TB");
+  // The largest 64-bit count shows as 17686 PB, so the figure always fits.
+  return whole_units(b / 1e15 / kMegabyteDivisor, " PB");
 }
 
 std::string used_share_text(std::uint64_t available, std::uint64_t total) {
   if (total == 0) return "0 %";
   const double share = 100.0 - static_cast<double>(available) / static_cast<double>(total) * 100.0;
-  // A sample whose available figure exceeds the total (the system samples them apart) must not
-  // turn into a huge unsigned number.
-  return std::to_string(static_cast<long long>(std::floor(share))) + " %";
+  // A sample whose available figure exceeds the total (the system samples them apart) shows a
+  // negative share, not a huge unsigned number. The double is written as it is: far enough over,
+  // it fits no integer type (at most 22 digits here).
+  char figure[32];
+  std::snprintf(figure, sizeof figure, "%.0f", std::floor(share));
+  return std::string(figure) + " %";
 }
 
 std::string load_text(std::uint32_t load) { return std::to_string(load) + " %"; }

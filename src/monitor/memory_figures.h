@@ -17,7 +17,7 @@ struct MemorySample {
 };
 
 // "257 MB" for 268,435,456 bytes: the divisor is 1.04297, not 1.048576. Figures that would need
-// more than five digits switch to " GB", then " TB", so they fit their value box.
+// more than five digits switch to " GB", then " TB", then " PB", so they fit their value box.
 std::string size_text(std::uint64_t bytes);
 
 // Used share of a pair, cut down to the integer below: "54 %". A zero total shows "0 %".

@@ -6,16 +6,18 @@ namespace {
 
 constexpr int kJapanOffsetHours = 9;
 
-bool leap_year(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool leap_year(long long year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
-int days_in_month(int year, int month) {
+int days_in_month(long long year, int month) {
   constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
   if (month < 1 || month > 12) return 31;
   return month == 2 && leap_year(year) ? 29 : kDays[month - 1];
 }
 
+// A wider year than the reading's, so that the last day of the largest year still has a next one.
 struct Date {
-  int year, month, day;
+  long long year;
+  int month, day;
 };
 
 Date next_day(Date d) {

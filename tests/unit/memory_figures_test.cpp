@@ -20,6 +20,9 @@ TEST(SizeText, FiguresWiderThanFiveDigitsSwitchUnit) {
   EXPECT_EQ(size_text(104'296'000'000'000), "99999 GB");
   // The 128 TB user address space of a 64-bit process.
   EXPECT_EQ(size_text(140'737'488'224'256), "134 TB");
+  EXPECT_EQ(size_text(104'296'000'000'000'000), "99999 TB");
+  EXPECT_EQ(size_text(104'298'000'000'000'000), "100 PB");
+  EXPECT_EQ(size_text(UINT64_MAX), "17686 PB");  // the widest a 64-bit count gets
 }
 
 TEST(UsedShare, CutDownToTheIntegerBelow) {
@@ -28,6 +31,9 @@ TEST(UsedShare, CutDownToTheIntegerBelow) {
   EXPECT_EQ(used_share_text(0, 1000), "100 %");
   EXPECT_EQ(used_share_text(1, 3), "66 %");
   EXPECT_EQ(used_share_text(0, 0), "0 %");
+  // Over-full samples go negative, however far over, without leaving the floating-point figure.
+  EXPECT_EQ(used_share_text(1005, 1000), "-1 %");
+  EXPECT_EQ(used_share_text(UINT64_MAX, 1), "-1844674407370955161600 %");
 }
 
 TEST(LoadBand, EdgesBelongToTheUpperBand) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "tools/os_texts.h"
 #include "tools/path_name.h"
 #include "tools/process_capture.h"
@@ -30,6 +32,8 @@ TEST(JapanTimeLine, LateUtcHoursShowTheNextJapanDateWithAnOrdinarySpace) {
   EXPECT_EQ(time_line(2000, 2, 28, 16, 0, 0), "  2000年2月29日 1時0分0秒 現在");
   EXPECT_EQ(time_line(2100, 2, 28, 16, 0, 0), "  2100年3月1日 1時0分0秒 現在");
   EXPECT_EQ(time_line(2002, 12, 31, 23, 59, 59), "  2003年1月1日 8時59分59秒 現在");
+  // The year after the largest one a reading can hold is still counted, not wrapped.
+  EXPECT_EQ(time_line(INT_MAX, 12, 31, 16, 0, 0), "  2147483648年1月1日 1時0分0秒 現在");
 }
 
 TEST(JapanTimeLine, HoursOutsideTheDayLeaveTheLineOut) {

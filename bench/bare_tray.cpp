@@ -18,7 +18,8 @@ NOTIFYICONDATAW icon_record(HWND window) {
 
 LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_TIMER) {
-    MEMORYSTATUSEX status{sizeof status};
+    MEMORYSTATUSEX status{};
+    status.dwLength = sizeof status;
     GlobalMemoryStatusEx(&status);
     NOTIFYICONDATAW record = icon_record(window);
     Shell_NotifyIconW(NIM_MODIFY, &record);

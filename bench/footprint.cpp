@@ -12,7 +12,8 @@ namespace {
 struct Started {
   PROCESS_INFORMATION info{};
   explicit Started(std::wstring command) {
-    STARTUPINFOW startup{sizeof startup};
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
     CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info);
   }
   ~Started() {
@@ -49,4 +50,5 @@ int wmain(int argc, wchar_t** argv) {
               private_mb(t) / private_mb(b), private_mb(t) / private_mb(b) <= 1.10 ? "" : "  GOAL MISSED");
   std::printf("working set (MB)        %8.2f       %8.2f       %.2f\n", t.WorkingSetSize / 1e6, b.WorkingSetSize / 1e6,
               double(t.WorkingSetSize) / b.WorkingSetSize);
+  return 0;
 }

@@ -1,7 +1,8 @@
 # The program, its Windows tests and the end-to-end driver (MinGW-w64; tests run through Wine).
 enable_language(RC)
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} --codepage=65001")
-add_compile_options(-municode)
+# Each function in its own section, so the linker can leave out what nothing calls.
+add_compile_options(-municode -ffunction-sections -fdata-sections)
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 # Static: the only imports left are the system's own DLLs.
 add_link_options(-static)
@@ -39,7 +40,7 @@ target_link_libraries(tamarak_win PUBLIC advapi32 version)
 
 add_executable(tamarak WIN32 src/app/main.cpp src/resources/tamarak.rc)
 target_link_libraries(tamarak PRIVATE tamarak_win)
-target_link_options(tamarak PRIVATE -municode -s)
+target_link_options(tamarak PRIVATE -municode -s -Wl,--gc-sections)
 
 add_executable(win_tests
   tests/win/fake_system.cpp
@@ -50,6 +51,8 @@ add_executable(win_tests
   tests/win/fake_file_data.cpp
   tests/win/tool_windows_test.cpp
   tests/win/resources_test.cpp
+  tests/win/long_run_test.cpp
+  tests/win/tray_picture_test.cpp
   src/resources/tamarak.rc)
 target_link_libraries(win_tests PRIVATE tamarak_win GTest::gtest_main psapi ntdll)
 gtest_discover_tests(win_tests DISCOVERY_MODE PRE_TEST)
@@ -74,6 +77,11 @@ target_link_libraries(bench_fill_rate PRIVATE tamarak_win psapi)
 add_executable(bench_bare_tray EXCLUDE_FROM_ALL WIN32 bench/bare_tray.cpp)
 target_link_options(bench_bare_tray PRIVATE -municode)
 target_link_libraries(bench_bare_tray PRIVATE shell32)
+add_executable(bench_refresh_cost EXCLUDE_FROM_ALL bench/refresh_cost.cpp)
+target_link_libraries(bench_refresh_cost PRIVATE tamarak_win)
+add_executable(bench_startup EXCLUDE_FROM_ALL bench/startup.cpp tests/e2e/driver.cpp)
+target_link_options(bench_startup PRIVATE -municode)
+target_compile_definitions(bench_startup PRIVATE TAMARAK_EXE="$<TARGET_FILE:tamarak>")
 add_executable(bench_footprint EXCLUDE_FROM_ALL bench/footprint.cpp)
 target_link_options(bench_footprint PRIVATE -municode)
 target_link_libraries(bench_footprint PRIVATE psapi)

@@ -2,6 +2,8 @@
 
 #include <shlobj.h>
 
+#include <utility>
+
 #include "app/menus.h"
 #include "commands/launch_beside_program.h"
 #include "commands/program_paths.h"
@@ -31,6 +33,9 @@ frmSysTray::frmSysTray(SystemServices& system, ProgramLifetime& lifetime)
       dpi_(screen_dpi()),
       font_(make_gothic_font(9, FontStyle::normal, dpi_)),
       italic_font_(make_gothic_font(9, FontStyle::italic, dpi_)),
+      icons_(MulDiv(kMeterSize, dpi_, 96)),
+      tray_dpi_(dpi_),
+      tray_icons_(system_.small_icon_size(dpi_)),
       popup_(build_tray_popup()),
       taskbar_created_(RegisterWindowMessageW(L"TaskbarCreated")) {}
 
@@ -81,11 +86,22 @@ void frmSysTray::RefreshMemoryStatus(DWORD message) {
   const MemorySample sample = system_.memory_status();
   if (IsWindowVisible(hwnd())) panel_->show_figures(sample);
   const int band = load_band(sample.load);
-  tray_->send(message, icons_[band], sample.load);
+  tray_->send(message, tray_icons_[band], sample.load);
   panel_->show_band(band);
 }
 
 void frmSysTray::Timer1_Timer() { RefreshMemoryStatus(tray_->tick_operation()); }
+
+// The shell shows the tray picture at its small icon size: drawn at that size it stays crisp instead
+// of being scaled down from 32 pixels.
+void frmSysTray::fit_tray_icons(int dpi) {
+  tray_dpi_ = dpi;
+  const int size = system_.small_icon_size(dpi);
+  if (size == tray_icons_.size()) return;
+  // The old pictures go only once the tray holds the new one.
+  const MeterIcons old = std::exchange(tray_icons_, MeterIcons(size));
+  if (tray_ && tray_->wanted()) RefreshMemoryStatus(tray_->tick_operation());
+}
 
 void frmSysTray::ShowMainWindow() {
   if (!IsWindowVisible(hwnd())) {
@@ -226,6 +242,9 @@ LRESULT frmSysTray::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_COMMAND: on_command(LOWORD(wparam)); return 0;
     case kTrayCallbackMessage: on_tray_callback(wparam, lparam); return 0;
     case WM_SIZE: Form_Resize(); return 0;
+    case WM_DPICHANGED: fit_tray_icons(LOWORD(wparam)); return 0;
+    case WM_SETTINGCHANGE:
+    case WM_DISPLAYCHANGE: fit_tray_icons(tray_dpi_); break;
     case WM_ERASEBKGND: return 1;
     case WM_SETCURSOR:
       if (busy_) return SetCursor(LoadCursorW(nullptr, IDC_WAIT)), TRUE;
@@ -238,7 +257,13 @@ LRESULT frmSysTray::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
       break;
     case WM_CLOSE: unload(CloseReason::task_manager); return 0;
     case WM_QUERYENDSESSION: return TRUE;
-    case WM_ENDSESSION: if (wparam) unload(CloseReason::session_end); return 0;
+    case WM_ENDSESSION:
+      if (wparam) {
+        unload(CloseReason::session_end);
+        // The session ends whatever tool windows are open; they must not keep the program waiting.
+        PostQuitMessage(0);
+      }
+      return 0;
     case WM_DESTROY:
       KillTimer(hwnd(), kTimer1);
       if (!refused_) Form_Unload();

@@ -81,13 +81,16 @@ class frmSysTray : public Window {
   void Form_Unload();
   void unload(CloseReason reason);
   void RefreshMemoryStatus(DWORD message);
+  void fit_tray_icons(int dpi);
   void paint_backdrop(HDC dc, int width, int height) const;
   void run_optimiser(OptimiserLevel level);
 
   SystemServices& system_;
   int dpi_;
   OwnedFont font_, italic_font_;
-  MeterIcons icons_;
+  MeterIcons icons_;       // the panel's
+  int tray_dpi_;
+  MeterIcons tray_icons_;  // at the shell's small icon size
   OwnedMenu popup_;
   std::unique_ptr<ControlSet> controls_;
   std::unique_ptr<MemoryPanel> panel_;

@@ -2,8 +2,16 @@
 #include <commctrl.h>
 #include <ole2.h>
 
+#include <cstdlib>
+
 #include "app/frmSysTray.h"
 #include "app/win32_services.h"
+
+// The library's own terminate handler prints the exception's demangled type name, which brings the
+// whole demangler (45 KB) into the program; a program without a console has nowhere to print it.
+namespace __gnu_cxx {
+void __verbose_terminate_handler() { std::abort(); }
+}  // namespace __gnu_cxx
 
 namespace {
 

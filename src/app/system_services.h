@@ -53,6 +53,10 @@ class SystemServices {
   virtual void run_modal(HWND window) = 0;
   // Starts a program file, not waiting for it; false when it cannot be started.
   virtual bool start_program(const std::wstring& path, int show) = 0;
+
+  // Tray picture.
+  // The shell's small icon size, in pixels, at `dpi`.
+  virtual int small_icon_size(int dpi) = 0;
 };
 
 }  // namespace tamarak

@@ -180,4 +180,12 @@ bool Win32Services::start_program(const std::wstring& path, int show) {
   return true;
 }
 
+int Win32Services::small_icon_size(int dpi) {
+  // Windows 10 1607 and later answer for any dpi; before them the system dpi is the only one.
+  using ForDpi = int(WINAPI*)(int, UINT);
+  static const auto for_dpi = reinterpret_cast<ForDpi>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetSystemMetricsForDpi")));
+  return for_dpi ? for_dpi(SM_CXSMICON, dpi) : GetSystemMetrics(SM_CXSMICON);
+}
+
 }  // namespace tamarak

@@ -26,6 +26,7 @@ class Win32Services : public SystemServices {
   OsVersion os_version() override;
   void run_modal(HWND window) override;
   bool start_program(const std::wstring& path, int show) override;
+  int small_icon_size(int dpi) override;
 
  private:
   OwnedHandle instance_mutex_;

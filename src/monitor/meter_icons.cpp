@@ -10,27 +10,32 @@ namespace tamarak {
 namespace {
 
 OwnedIcon make_icon(const MeterPicture& picture) {
-  std::vector<std::uint32_t> colour(kMeterSize * kMeterSize);
+  const int size = picture.size;
+  // Opaque pixels carry full alpha as well as a clear mask bit: a shell that copies the icon's bits
+  // rather than its handle (Wine's copies too few bytes of a mask whose rows need padding) still
+  // draws the transparency right.
+  std::vector<std::uint32_t> colour(size * size);
   // Monochrome rows are padded to 16 bits; a set mask bit lets the background show.
-  std::vector<std::uint8_t> mask(kMeterSize * 4, 0);
-  for (int i = 0; i < kMeterSize * kMeterSize; ++i) {
-    const MeterPixel& p = picture[i];
-    if (p.transparent) {
-      mask[(i / kMeterSize) * 4 + (i % kMeterSize) / 8] |= 0x80 >> (i % 8);
-      continue;
+  const int mask_row = (size + 15) / 16 * 2;
+  std::vector<std::uint8_t> mask(mask_row * size, 0);
+  for (int row = 0; row < size; ++row)
+    for (int col = 0; col < size; ++col) {
+      const MeterPixel& p = picture.at(row, col);
+      if (p.transparent)
+        mask[row * mask_row + col / 8] |= 0x80 >> (col % 8);
+      else
+        colour[row * size + col] = 0xFF000000u | (std::uint32_t{p.r} << 16) | (std::uint32_t{p.g} << 8) | p.b;
     }
-    colour[i] = (std::uint32_t{p.r} << 16) | (std::uint32_t{p.g} << 8) | p.b;
-  }
-  OwnedBitmap colour_bits(CreateBitmap(kMeterSize, kMeterSize, 1, 32, colour.data()));
-  OwnedBitmap mask_bits(CreateBitmap(kMeterSize, kMeterSize, 1, 1, mask.data()));
+  OwnedBitmap colour_bits(CreateBitmap(size, size, 1, 32, colour.data()));
+  OwnedBitmap mask_bits(CreateBitmap(size, size, 1, 1, mask.data()));
   ICONINFO info{TRUE, 0, 0, mask_bits.get(), colour_bits.get()};
   return OwnedIcon(CreateIconIndirect(&info));
 }
 
 }  // namespace
 
-MeterIcons::MeterIcons() {
-  for (int band = 0; band < 5; ++band) icons_[band] = make_icon(meter_picture(band));
+MeterIcons::MeterIcons(int size) : size_(size) {
+  for (int band = 0; band < 5; ++band) icons_[band] = make_icon(meter_picture(band, size));
 }
 
 }  // namespace tamarak

@@ -1,20 +1,23 @@
-// The five meter pictures as icons, made once and lent to the panel and the tray.
+// The five meter pictures as icons of one size, lent to the panel or the tray.
 #pragma once
 
 #include <windows.h>
 
 #include <array>
 
+#include "monitor/meter_picture.h"
 #include "ui/handles.h"
 
 namespace tamarak {
 
 class MeterIcons {
  public:
-  MeterIcons();
+  explicit MeterIcons(int size = kMeterSize);
   HICON operator[](int band) const { return icons_[band].get(); }
+  int size() const { return size_; }  // as asked for
 
  private:
+  int size_;
   std::array<OwnedIcon, 5> icons_;
 };
 

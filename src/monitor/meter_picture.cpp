@@ -73,7 +73,7 @@ MeterPixel fill_of(Row kind) {
   return kBlack;
 }
 
-MeterPixel pixel(int band, int row, int col) {
+MeterPixel artwork_pixel(int band, int row, int col) {
   if (col < 2 || col > 29) return {};
   if (row == 0 || row == 31 || col == 2 || col == 29) return kBlack;
   if (row == 1 || row == 30) return kGrey;
@@ -82,13 +82,68 @@ MeterPixel pixel(int band, int row, int col) {
   return fill_of(kind);
 }
 
+constexpr MeterPixel kLit[4] = {kGreen, kGreen, kYellow, kRed};
+constexpr MeterPixel kUnlit[4] = {kDarkGreen, kDarkGreen, kOlive, kMaroon};
+
+// The artwork's proportions at another size: its transparent margin, outline, grey line and
+// dividers scaled and rounded to whole pixels, the segments sharing what is left, the top one
+// taking any spare rows as in the artwork.
+class DrawnMeter {
+ public:
+  explicit DrawnMeter(int size)
+      : size_(size), margin_((size + 8) / 16), line_((size + 16) / 32), segment_space_(size - 7 * line_) {}
+
+  MeterPixel pixel(int band, int row, int col) const {
+    if (col < margin_ || col >= size_ - margin_) return {};
+    const int x = std::min(col - margin_, size_ - margin_ - 1 - col);  // from the nearer side
+    const int y = std::min(row, size_ - 1 - row);
+    if (x < line_ || y < line_) return kBlack;
+    if (y < 2 * line_) return kGrey;
+    const Place place = place_of(row - 2 * line_);
+    const bool lit = place.segment < band;
+    if (place.divider_above) {
+      // The top of the lit part is closed by a divider across the grey line as well; the unlit
+      // part has none, the segment below running on through the divider's rows.
+      if (place.segment + 1 == band) return kBlack;
+      if (place.segment + 1 < band) return x < 2 * line_ ? kGrey : kBlack;
+    }
+    if (x < 2 * line_) return kGrey;
+    return lit ? kLit[place.segment] : kUnlit[place.segment];
+  }
+
+ private:
+  struct Place {
+    int segment;         // 0 at the bottom
+    bool divider_above;  // in the divider between this segment and the one above
+  };
+
+  int height(int from_top) const { return segment_space_ / 4 + (from_top < segment_space_ % 4 ? 1 : 0); }
+
+  // `row` counts from the top of the inside of the frame.
+  Place place_of(int row) const {
+    for (int from_top = 0; from_top < 3; ++from_top) {
+      row -= height(from_top);
+      if (row < 0) return {3 - from_top, false};
+      row -= line_;
+      if (row < 0) return {2 - from_top, true};
+    }
+    return {0, false};
+  }
+
+  int size_, margin_, line_, segment_space_;
+};
+
 }  // namespace
 
-MeterPicture meter_picture(int band) {
+MeterPicture meter_picture(int band, int size) {
   band = std::clamp(band, 0, 4);
-  MeterPicture picture;
-  for (int row = 0; row < kMeterSize; ++row)
-    for (int col = 0; col < kMeterSize; ++col) picture[row * kMeterSize + col] = pixel(band, row, col);
+  size = std::clamp(size, kMinMeterSize, kMaxMeterSize);
+  MeterPicture picture{size, std::vector<MeterPixel>(size * size)};
+  const DrawnMeter drawn(size);
+  for (int row = 0; row < size; ++row)
+    for (int col = 0; col < size; ++col)
+      picture.pixels[row * size + col] =
+          size == kMeterSize ? artwork_pixel(band, row, col) : drawn.pixel(band, row, col);
   return picture;
 }
 

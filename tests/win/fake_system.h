@@ -86,6 +86,10 @@ class FakeSystem : public SystemServices {
 
   void run_modal(HWND window) override;
   bool start_program(const std::wstring& path, int show) override;
+
+  // The small icon grows with the dpi as Windows grows it: 16 at 96 dpi, 24 at 144, 32 at 192.
+  int small_icon_at_96_dpi = 16;
+  int small_icon_size(int dpi) override { return MulDiv(small_icon_at_96_dpi, dpi, 96); }
 };
 
 }  // namespace tamarak

@@ -205,7 +205,7 @@ TEST_F(AboutTest, ShowingAndClosingLeavesNoGdiObjectsBehind) {
   };
   show_tick_close();  // the system's own first-use caches
   const int before = gdi_object_count();
-  for (int i = 0; i < 20; ++i) show_tick_close();
+  for (int i = 0; i < 1000; ++i) show_tick_close();
   EXPECT_EQ(gdi_object_count(), before);
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/menus.h"
+#include "icon_picture.h"
 #include "main_window_fixture.h"
 #include "monitor/memory_panel.h"
 #include "optimiser/optimiser_band.h"
@@ -25,10 +26,8 @@ TEST_F(MainWindowTest, StartsHiddenWithItsIconAndAmountLabels) {
   EXPECT_EQ(add.record.uFlags, 7u);
   EXPECT_EQ(add.record.uCallbackMessage, 1124u);
   EXPECT_EQ(narrow(add.record.szTip), "メモリ使用率 : 25%");
-  // The tray borrows the panel's own picture of band 25 \ 25 = 1.
-  const HICON band1 = reinterpret_cast<HICON>(SendDlgItemMessageW(hwnd(), imgIcon0 + 1, STM_GETICON, 0, 0));
-  EXPECT_NE(band1, nullptr);
-  EXPECT_EQ(add.record.hIcon, band1);
+  // The picture of band 25 \ 25 = 1, drawn at the shell's small icon size.
+  EXPECT_EQ(icon_picture(add.record.hIcon), meter_picture(1, system.small_icon_size(screen_dpi())));
 
   EXPECT_EQ(text_of(Label17), "51 MB");
   EXPECT_EQ(text_of(Label16), "102 MB");
@@ -45,8 +44,7 @@ TEST_F(MainWindowTest, HiddenTickUpdatesTrayAndIndicatorButNotCaptions) {
   tick();
   EXPECT_EQ(last_tray_call().operation, DWORD{NIM_MODIFY});
   EXPECT_EQ(narrow(last_tray_call().record.szTip), "メモリ使用率 : 80%");
-  EXPECT_EQ(last_tray_call().record.hIcon,
-            reinterpret_cast<HICON>(SendDlgItemMessageW(hwnd(), imgIcon0 + 3, STM_GETICON, 0, 0)));
+  EXPECT_EQ(icon_picture(last_tray_call().record.hIcon), meter_picture(3, system.small_icon_size(screen_dpi())));
   EXPECT_EQ(text_of(lblMemoryLoad), "");
   EXPECT_TRUE(control_visible(imgIcon0 + 3));
   EXPECT_EQ(window.controls().text_colour(Label9), RGB(255, 255, 0));

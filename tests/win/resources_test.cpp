@@ -28,14 +28,14 @@ TEST_F(ResourcesTest, RefreshesCreateNoGdiObjects) {
     UpdateWindow(hwnd());
   }
   const int before = gdi_object_count();
-  for (int i = 0; i < 2000; ++i) {
+  for (int i = 0; i < 5000; ++i) {
     system.memory.load = (i * 37) % 101;  // a band change on most ticks
     system.memory.avail_phys = 1000u * i;
     tick();
     if (i % 100 == 0) RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
   }
   ShowWindow(hwnd(), SW_HIDE);
-  for (int i = 0; i < 2000; ++i) tick();
+  for (int i = 0; i < 5000; ++i) tick();
   EXPECT_EQ(gdi_object_count(), before);
 }
 
@@ -44,7 +44,7 @@ TEST_F(ResourcesTest, ShowingMinimisingAndRestoringKeepsOneRegion) {
   tray_callback(100, WM_LBUTTONDBLCLK);
   SendMessageW(hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
   const int before = gdi_object_count();
-  for (int i = 0; i < 50; ++i) {
+  for (int i = 0; i < 1000; ++i) {
     tray_callback(100, WM_LBUTTONDBLCLK);
     ShowWindow(hwnd(), SW_MINIMIZE);
     ShowWindow(hwnd(), SW_RESTORE);

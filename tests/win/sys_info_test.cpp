@@ -287,6 +287,8 @@ TEST(GetKeyValue, ReadsRealValuesAsText) {
   set_value(HKEY_CURRENT_USER, key, L"empty", REG_SZ, L"", 0);
   set_text(HKEY_CURRENT_USER, key, L"long", std::wstring(512, L'y'));  // 1026 bytes with its zero
   set_text(HKEY_CURRENT_USER, key, L"full", std::wstring(511, L'z'));  // exactly 1024
+  set_value(HKEY_CURRENT_USER, key, L"expand", REG_EXPAND_SZ, L"%SystemRoot%", 26);
+  set_value(HKEY_CURRENT_USER, key, L"odd", REG_SZ, L"ab", 3);  // half a character at the end
 
   struct Case {
     const wchar_t* name;
@@ -300,6 +302,8 @@ TEST(GetKeyValue, ReadsRealValuesAsText) {
       {L"empty", KeyValue::no_data, L""},
       {L"long", KeyValue::not_found, L""},
       {L"full", KeyValue::read, std::wstring(511, L'z')},
+      {L"expand", KeyValue::read, L"as passed"},
+      {L"odd", KeyValue::read, L"a"},
       {L"absent", KeyValue::not_found, L""},
   };
   for (const Case& c : cases) {

@@ -10,33 +10,15 @@
 #include "app/menus.h"
 #include "fake_file_data.h"
 #include "fake_system.h"
+#include "tool_window_fixture.h"
 #include "tools/tool_identity.h"
 #include "ui/text.h"
 
 namespace tamarak {
 namespace {
 
-class ToolWindowTest : public ::testing::Test {
+class ToolWindowTest : public ToolWindowFixture {
  protected:
-  FakeSystem system;
-  ProgramLifetime lifetime;
-  frmSysTray main{system, lifetime};
-
-  void SetUp() override {
-    ASSERT_TRUE(SUCCEEDED(OleInitialize(nullptr)));
-    ASSERT_TRUE(main.create());
-    main.Form_Load();
-  }
-  void TearDown() override {
-    // Drop targets are revoked while OLE is still there.
-    for (Window* w : std::initializer_list<Window*>{tools().app_run(), tools().clip(), tools().ip()})
-      if (w && w->hwnd()) DestroyWindow(w->hwnd());
-    if (main.hwnd()) DestroyWindow(main.hwnd());
-    OleUninitialize();
-  }
-
-  const ToolWindows& tools() const { return main.tool_windows(); }
-  void command(UINT id) { SendMessageW(main.hwnd(), WM_COMMAND, id, 0); }
   void tray_choice(UINT id) {
     system.popup_choice = id;
     SendMessageW(main.hwnd(), WM_USER + 100, 100, WM_RBUTTONDOWN);
@@ -80,7 +62,7 @@ class ToolWindowTest : public ::testing::Test {
     const int w = outer.right - outer.left, h = outer.bottom - outer.top;
     const bool cut = has && !PtInRegion(region, 0, 0) && !PtInRegion(region, w - 2, 0) &&
                      !PtInRegion(region, 0, h - 2) && !PtInRegion(region, w - 2, h - 2) &&
-                     PtInRegion(region, w / 2, h / 2) && PtInRegion(region, 12, 0);
+                     PtInRegion(region, w / 2, h / 2) && PtInRegion(region, w / 2, 0);
     DeleteObject(region);
     return cut;
   }
@@ -194,8 +176,9 @@ class AppRunTest : public ToolWindowTest {
 
 TEST_F(AppRunTest, CaptureAppendsNamesAsReportedThenTheSummaryAndNeverClears) {
   std::vector<std::wstring> names;
-  for (int i = 1; i <= 55; ++i) names.push_back(L"proc" + std::to_wstring(i) + L".exe");
+  for (int i = 1; i <= 54; ++i) names.push_back(L"proc" + std::to_wstring(i) + L".exe");
   names.push_back(L"C:\\Program Files\\表計算 ソフト.EXE");  // as reported: no trimming, no stripping
+  names.push_back(std::wstring(255, L'長') + L".exe");  // as long as the system's record allows: 259
   names.push_back(L" spaced .exe ");
   system.processes = names;
   open();
@@ -430,6 +413,20 @@ TEST_F(ClipTest, LongPathsAndLongListsArriveWhole) {
   FakeFileData files(paths);
   drag(&files, MK_LBUTTON);
   EXPECT_GT(GetWindowTextLengthW(box), 45'000);
+  EXPECT_EQ(box_text(), expected);
+
+  // Ten thousand files, names outside the Basic Multilingual Plane among them, by name only.
+  SetWindowTextW(box, L"");
+  paths.clear();
+  expected.clear();
+  for (int i = 0; i < 10'000; ++i) {
+    const std::wstring name = (i % 2 ? L"\U0002000B\U0001F600 " : L"file ") + std::to_wstring(i) + L".txt";
+    paths.push_back(L"C:\\多い\\" + name);
+    expected += narrow(name) + "\r\n";
+  }
+  FakeFileData many(paths);
+  system.popup_choice = clip_controls::mnuPopup_FileName;
+  EXPECT_EQ(drag(&many, MK_RBUTTON), DWORD{DROPEFFECT_COPY});
   EXPECT_EQ(box_text(), expected);
 }
 

@@ -1,0 +1,97 @@
+// A long session in a minute: tool windows opened, minimised, restored and closed a thousand times;
+// a log-off and an exit with tool windows open.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "app/menus.h"
+#include "gdi_objects.h"
+#include "tool_window_fixture.h"
+
+namespace tamarak {
+namespace {
+
+// USER objects as Windows counts them, and the windows of this thread as the program's own count
+// where Wine answers 0 to the former.
+struct UserObjects {
+  DWORD system_count;
+  int windows;
+  bool operator==(const UserObjects&) const = default;
+};
+
+BOOL CALLBACK count_window(HWND window, LPARAM count) {
+  ++*reinterpret_cast<int*>(count);
+  EnumChildWindows(window, count_window, count);
+  return TRUE;
+}
+
+UserObjects user_objects() {
+  int windows = 0;
+  EnumThreadWindows(GetCurrentThreadId(), count_window, reinterpret_cast<LPARAM>(&windows));
+  return {GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), windows};
+}
+
+class LongRun : public ToolWindowFixture {
+ protected:
+  HWND tool_window(UINT opener) const {
+    const Window* w = opener == mnuFileApp ? static_cast<const Window*>(tools().app_run())
+                      : opener == mnuFileClip ? static_cast<const Window*>(tools().clip())
+                                              : static_cast<const Window*>(tools().ip());
+    return w ? w->hwnd() : nullptr;
+  }
+
+  // Opened, minimised, restored by its menu item as a user would, painted, and closed.
+  void tool_window_cycle(UINT opener) {
+    command(opener);
+    const HWND window = tool_window(opener);
+    ShowWindow(window, SW_MINIMIZE);
+    command(opener);
+    UpdateWindow(window);
+    SendMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+  }
+};
+
+class ToolWindowLongRun : public LongRun, public ::testing::WithParamInterface<UINT> {};
+
+TEST_P(ToolWindowLongRun, AThousandCyclesLeaveNothingBehind) {
+  const UINT opener = GetParam();
+  tool_window_cycle(opener);  // the system's own first-use caches
+  const int gdi_before = gdi_object_count();
+  const UserObjects user_before = user_objects();
+  for (int i = 0; i < 1000; ++i) tool_window_cycle(opener);
+  EXPECT_EQ(gdi_object_count(), gdi_before);
+  EXPECT_EQ(user_objects(), user_before);
+  EXPECT_FALSE(IsWindow(tool_window(opener)));
+  EXPECT_EQ(lifetime.open_windows(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryToolWindow, ToolWindowLongRun, ::testing::Values(mnuFileApp, mnuFileClip, mnuFileIp));
+
+TEST_F(LongRun, LogOffWithEveryWindowOpenRemovesTheIconAndEndsTheProgram) {
+  SendMessageW(main.hwnd(), WM_USER + 100, 100, WM_LBUTTONDBLCLK);
+  for (UINT opener : {mnuFileApp, mnuFileClip, mnuFileIp}) command(opener);
+  ASSERT_EQ(lifetime.open_windows(), 4);
+
+  EXPECT_EQ(SendMessageW(main.hwnd(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
+  EXPECT_TRUE(IsWindow(main.hwnd()));  // asking changes nothing
+  MSG quit;
+  EXPECT_FALSE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE));
+
+  SendMessageW(main.hwnd(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+  EXPECT_EQ(system.tray_calls.back().operation, DWORD{NIM_DELETE});
+  EXPECT_EQ(main.hwnd(), nullptr);
+  // The open tool windows do not hold the program back: its message loop is told to end.
+  EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE));
+}
+
+TEST_F(LongRun, ExitWithAToolWindowOpenEndsOnlyWhenItCloses) {
+  command(mnuFileClip);
+  command(mnuFileExit);
+  EXPECT_EQ(system.tray_calls.back().operation, DWORD{NIM_DELETE});
+  MSG quit;
+  EXPECT_FALSE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE));
+  SendMessageW(tool_window(mnuFileClip), WM_SYSCOMMAND, SC_CLOSE, 0);
+  EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE));
+}
+
+}  // namespace
+}  // namespace tamarak

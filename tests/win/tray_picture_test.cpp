@@ -1,0 +1,89 @@
+// The tray picture at the shell's small icon size, redrawn when the dpi or the icon size changes.
+#include <gtest/gtest.h>
+
+#include "app/win32_services.h"
+#include "gdi_objects.h"
+#include "icon_picture.h"
+#include "main_window_fixture.h"
+#include "monitor/memory_panel.h"
+#include "monitor/meter_icons.h"
+#include "ui/window.h"
+
+namespace tamarak {
+namespace {
+
+TEST(MeterIcons, EverySizeShowsItsPicturesPixelForPixel) {
+  // Odd widths and widths that are no multiple of 16 exercise the padding of the mask rows.
+  for (int size : {16, 17, 20, 24, 32, 48}) {
+    const MeterIcons icons(size);
+    EXPECT_EQ(icons.size(), size);
+    for (int band = 0; band < 5; ++band)
+      EXPECT_EQ(icon_picture(icons[band]), meter_picture(band, size)) << "size " << size << " band " << band;
+  }
+}
+
+TEST(SmallIconSize, FollowsTheDpiAskedFor) {
+  Win32Services real;
+  EXPECT_EQ(real.small_icon_size(96), 16);
+  EXPECT_EQ(real.small_icon_size(144), 24);
+  EXPECT_EQ(real.small_icon_size(192), 32);
+}
+
+void change_dpi(HWND window, int dpi) {
+  RECT suggested;
+  GetWindowRect(window, &suggested);
+  SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+}
+
+TEST_F(MainWindowTest, NewDpiRedrawsTheTrayPictureAtOnceWithoutLeaking) {
+  system.memory.load = 80;
+  start();
+  for (int dpi : {144, 192, 120, 96}) {
+    const size_t calls = system.tray_calls.size();
+    change_dpi(hwnd(), dpi);
+    ASSERT_EQ(system.tray_calls.size(), calls + 1) << "no waiting for the next tick at " << dpi;
+    EXPECT_EQ(last_tray_call().operation, DWORD{NIM_MODIFY});
+    EXPECT_EQ(icon_picture(last_tray_call().record.hIcon), meter_picture(3, dpi / 6)) << dpi;  // 16 at 96 dpi
+  }
+  const size_t calls = system.tray_calls.size();
+  change_dpi(hwnd(), 96);
+  EXPECT_EQ(system.tray_calls.size(), calls) << "same size, nothing to redraw";
+
+  // The panel keeps its own picture, sized by the window's dpi.
+  const auto panel_icon = reinterpret_cast<HICON>(SendDlgItemMessageW(hwnd(), imgIcon0 + 3, STM_GETICON, 0, 0));
+  EXPECT_EQ(icon_picture(panel_icon), meter_picture(3, MulDiv(32, screen_dpi(), 96)));
+
+  const int objects = gdi_object_count();
+  for (int round = 0; round < 10; ++round) {
+    change_dpi(hwnd(), 144);
+    change_dpi(hwnd(), 96);
+  }
+  EXPECT_EQ(gdi_object_count(), objects);
+}
+
+TEST_F(MainWindowTest, SettingChangesRedrawTheTrayPictureOnlyWhenTheIconSizeChanged) {
+  ASSERT_TRUE(window.create());
+  system.small_icon_at_96_dpi = 20;
+  SendMessageW(hwnd(), WM_SETTINGCHANGE, 0, 0);
+  EXPECT_TRUE(system.tray_calls.empty()) << "no icon before start-up adds it";
+  window.Form_Load();
+  const int dpi = screen_dpi();
+  EXPECT_EQ(icon_picture(last_tray_call().record.hIcon), meter_picture(1, MulDiv(20, dpi, 96)));
+
+  const size_t calls = system.tray_calls.size();
+  SendMessageW(hwnd(), WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS, 0);
+  SendMessageW(hwnd(), WM_DISPLAYCHANGE, 32, MAKELPARAM(1024, 768));
+  EXPECT_EQ(system.tray_calls.size(), calls);
+
+  system.small_icon_at_96_dpi = 24;
+  SendMessageW(hwnd(), WM_DISPLAYCHANGE, 32, MAKELPARAM(1024, 768));
+  ASSERT_EQ(system.tray_calls.size(), calls + 1);
+  EXPECT_EQ(icon_picture(last_tray_call().record.hIcon), meter_picture(1, MulDiv(24, dpi, 96)));
+  system.small_icon_at_96_dpi = 16;
+  SendMessageW(hwnd(), WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS, 0);
+  ASSERT_EQ(system.tray_calls.size(), calls + 2);
+  EXPECT_EQ(icon_picture(last_tray_call().record.hIcon), meter_picture(1, MulDiv(16, dpi, 96)));
+}
+
+}  // namespace
+}  // namespace tamarak

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "about/version_label.h"
+#include "ui/dpi_scale.h"
 #include "ui/fonts.h"
 #include "ui/rounded_frame.h"
 #include "ui/text.h"
@@ -50,7 +51,7 @@ frmAbout::frmAbout(SystemServices& system, ProgramLifetime& lifetime)
       strip_font_(make_gothic_font(12, FontStyle::bold, dpi_)),
       viewport_brush_(CreateSolidBrush(kStripBackground)) {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
-  const int size = MulDiv(32, dpi_, 96);
+  const int size = scale_to_dpi(32, dpi_);
   program_icon_.reset(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, size, size, 0)));
   face_icon_.reset(static_cast<HICON>(LoadImageW(instance, L"FACE", IMAGE_ICON, size, size, 0)));
 }
@@ -60,10 +61,8 @@ void frmAbout::Show(HWND owner) {
     SetForegroundWindow(hwnd());
     return;
   }
-  RECT frame{0, 0, MulDiv(kClientWidth, dpi_, 96), MulDiv(kClientHeight, dpi_, 96)};
-  AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
-  if (!create_window(L"TamarakAbout", L"", kStyle, kExStyle, frame.right - frame.left, frame.bottom - frame.top,
-                     nullptr, owner))
+  if (!create_window(L"TamarakAbout", L"", kStyle, kExStyle, scale_to_dpi(kClientWidth, dpi_),
+                     scale_to_dpi(kClientHeight, dpi_), nullptr, owner))
     return;
   Form_Load();
   ShowWindow(hwnd(), SW_SHOW);
@@ -223,7 +222,7 @@ void frmAbout::release_window_resources() {
   if (held && held != strip_bitmap_.get()) DeleteObject(held);
   strip_bitmap_.reset();
   scroller_.reset();
-  focus_ = nullptr;
+  focus_.forget();
 }
 
 void frmAbout::on_command(int id, int notification) {
@@ -234,15 +233,6 @@ void frmAbout::on_command(int id, int notification) {
     case cmdSysInfo: cmdSysInfo_Click(); break;
     case Label1: Label1_Click(); break;
     case LblMail: LblMail_Click(); break;
-  }
-}
-
-void frmAbout::on_activate(bool active) {
-  if (!active) {
-    const HWND focus = GetFocus();
-    if (focus && IsChild(hwnd(), focus)) focus_ = focus;
-  } else {
-    SetFocus(focus_ ? focus_ : item(cmdOK));
   }
 }
 
@@ -260,7 +250,9 @@ LRESULT frmAbout::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_COMMAND: on_command(LOWORD(wparam), HIWORD(wparam)); return 0;
     // The keyboard interface asks which button Enter presses.
     case DM_GETDEFID: return MAKELRESULT(cmdOK, DC_HASDEFID);
-    case WM_ACTIVATE: on_activate(LOWORD(wparam) != WA_INACTIVE); return 0;
+    case WM_ACTIVATE:
+      if (focus_.on_activate(hwnd(), wparam)) return 0;
+      break;
     case WM_SETCURSOR:
       if (on_set_cursor(reinterpret_cast<HWND>(wparam))) return TRUE;
       break;

@@ -15,6 +15,7 @@
 #include "ui/controls.h"
 #include "ui/disabled_windows.h"
 #include "ui/handles.h"
+#include "ui/remembered_focus.h"
 #include "ui/window.h"
 
 namespace tamarak {
@@ -63,7 +64,6 @@ class frmAbout : public Window {
   LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam) override;
   void on_create();
   void on_command(int id, int notification);
-  void on_activate(bool active);
   bool on_set_cursor(HWND over);
   void Form_Load();
   void Form_Resize();
@@ -90,7 +90,7 @@ class frmAbout : public Window {
   OwnedBitmap strip_bitmap_;
   std::optional<CreditScroller> scroller_;
   std::optional<DisabledWindows> others_disabled_;
-  HWND focus_ = nullptr;  // the control to give the focus back to on reactivation
+  RememberedFocus focus_;
 };
 
 }  // namespace tamarak

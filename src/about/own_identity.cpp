@@ -3,7 +3,10 @@
 #include <windows.h>
 
 #include <cwchar>
+#include <string>
 #include <vector>
+
+#include "commands/launch_beside_program.h"
 
 namespace tamarak {
 
@@ -20,14 +23,12 @@ const void* version_block(std::vector<BYTE>& resource, const wchar_t* query, UIN
 
 OwnIdentity read_own_identity() {
   OwnIdentity identity;
-  wchar_t path[MAX_PATH];
-  const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-  if (length == 0 || length == MAX_PATH) return identity;
+  const std::wstring path = own_program_path();
   DWORD unused = 0;
-  const DWORD size = GetFileVersionInfoSizeW(path, &unused);
+  const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &unused);
   if (size == 0) return identity;
   std::vector<BYTE> resource(size);
-  if (!GetFileVersionInfoW(path, 0, size, resource.data())) return identity;
+  if (!GetFileVersionInfoW(path.c_str(), 0, size, resource.data())) return identity;
 
   if (const auto* fixed = static_cast<const VS_FIXEDFILEINFO*>(version_block(resource, L"\\", sizeof(VS_FIXEDFILEINFO)))) {
     identity.major = HIWORD(fixed->dwFileVersionMS);

@@ -11,6 +11,7 @@
 #include "optimiser/memory_optimiser.h"
 #include "app/program_identity.h"
 #include "ui/colour_button.h"
+#include "ui/dpi_scale.h"
 #include "ui/fonts.h"
 #include "ui/gradient.h"
 #include "ui/rounded_frame.h"
@@ -33,17 +34,15 @@ frmSysTray::frmSysTray(SystemServices& system, ProgramLifetime& lifetime)
       dpi_(screen_dpi()),
       font_(make_gothic_font(9, FontStyle::normal, dpi_)),
       italic_font_(make_gothic_font(9, FontStyle::italic, dpi_)),
-      icons_(MulDiv(kMeterSize, dpi_, 96)),
+      icons_(scale_to_dpi(kMeterSize, dpi_)),
       tray_dpi_(dpi_),
       tray_icons_(system_.small_icon_size(dpi_)),
       popup_(build_tray_popup()),
       taskbar_created_(RegisterWindowMessageW(L"TaskbarCreated")) {}
 
 bool frmSysTray::create() {
-  RECT frame{0, 0, MulDiv(kClientWidth, dpi_, 96), MulDiv(kClientHeight, dpi_, 96)};
-  AdjustWindowRectEx(&frame, kStyle, TRUE, 0);
-  return create_window(L"TamarakMain", widen(kMainCaption).c_str(), kStyle, 0, frame.right - frame.left,
-                       frame.bottom - frame.top, build_menu_bar());
+  return create_window(L"TamarakMain", widen(kMainCaption).c_str(), kStyle, 0, scale_to_dpi(kClientWidth, dpi_),
+                       scale_to_dpi(kClientHeight, dpi_), build_menu_bar());
 }
 
 void frmSysTray::on_create() {

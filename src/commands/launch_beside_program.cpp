@@ -10,16 +10,20 @@ std::wstring to_wide(const std::u16string& s) { return {s.begin(), s.end()}; }
 
 }  // namespace
 
-std::u16string own_program_folder() {
+std::wstring own_program_path() {
   std::wstring path(MAX_PATH, L'\0');
   for (;;) {
     const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
     if (length < path.size()) {
       path.resize(length);
-      break;
+      return path;
     }
     path.resize(path.size() * 2);  // truncated: the path is longer than MAX_PATH
   }
+}
+
+std::u16string own_program_folder() {
+  const std::wstring path = own_program_path();
   return program_folder({path.begin(), path.end()});
 }
 

@@ -9,7 +9,8 @@
 
 namespace tamarak {
 
-// The folder of the running executable, however long its path.
+// The running executable's path, and its folder, however long the path.
+std::wstring own_program_path();
 std::u16string own_program_folder();
 
 void open_beside_program(SystemServices& system, HWND owner, const std::u16string& relative);

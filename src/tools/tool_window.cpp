@@ -12,10 +12,8 @@ int ToolWindow::scale(int pixels_at_96) const { return scale_to_dpi(pixels_at_96
 
 bool ToolWindow::create_tool_window(const wchar_t* class_name, std::string_view caption, DWORD style,
                                     DWORD ex_style, int client_width, int client_height, HWND owner) {
-  RECT frame{0, 0, scale(client_width), scale(client_height)};
-  AdjustWindowRectEx(&frame, style, FALSE, ex_style);
-  return create_window(class_name, widen(caption).c_str(), style, ex_style, frame.right - frame.left,
-                       frame.bottom - frame.top, nullptr, owner);
+  return create_window(class_name, widen(caption).c_str(), style, ex_style, scale(client_width), scale(client_height),
+                       nullptr, owner);
 }
 
 HWND ToolWindow::add_control(int id, const wchar_t* control_class, std::string_view text, DWORD style,
@@ -37,13 +35,7 @@ LRESULT ToolWindow::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
       return 1;
     }
     case WM_ACTIVATE:
-      if (LOWORD(wparam) == WA_INACTIVE) {
-        const HWND focus = GetFocus();
-        if (focus && IsChild(hwnd(), focus)) focus_ = focus;
-      } else if (!HIWORD(wparam)) {
-        SetFocus(focus_ && IsChild(hwnd(), focus_) ? focus_ : GetNextDlgTabItem(hwnd(), nullptr, FALSE));
-        return 0;
-      }
+      if (focus_.on_activate(hwnd(), wparam)) return 0;
       break;
   }
   return default_message(message, wparam, lparam);

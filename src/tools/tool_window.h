@@ -9,6 +9,7 @@
 
 #include "app/system_services.h"
 #include "ui/controls.h"
+#include "ui/remembered_focus.h"
 #include "ui/window.h"
 
 namespace tamarak {
@@ -33,7 +34,7 @@ class ToolWindow : public Window {
   const int dpi_;
 
  private:
-  HWND focus_ = nullptr;
+  RememberedFocus focus_;
 };
 
 }  // namespace tamarak

@@ -7,7 +7,7 @@ Window::~Window() {
 }
 
 bool Window::create_window(const wchar_t* class_name, const wchar_t* caption, DWORD style, DWORD ex_style,
-                           int width, int height, HMENU menu, HWND owner) {
+                           int client_width, int client_height, HMENU menu, HWND owner) {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   WNDCLASSEXW wc{};
   if (!GetClassInfoExW(instance, class_name, &wc)) {
@@ -21,6 +21,9 @@ bool Window::create_window(const wchar_t* class_name, const wchar_t* caption, DW
     wc.lpszClassName = class_name;
     RegisterClassExW(&wc);
   }
+  RECT frame{0, 0, client_width, client_height};
+  AdjustWindowRectEx(&frame, style, menu != nullptr, ex_style);
+  const int width = frame.right - frame.left, height = frame.bottom - frame.top;
   const int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
   const int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
   return CreateWindowExW(ex_style, class_name, caption, style, x, y, width, height, owner, menu, instance,

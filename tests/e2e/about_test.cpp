@@ -9,9 +9,6 @@ namespace {
 
 using tamarak::frmAbout;
 
-const std::wstring kCaption = L" Tamarak　タマラック";
-const std::wstring kTitle = L"Tamarak　タマラック";
-
 // The credit strip's rectangle inside its viewport, as another program sees it.
 RECT strip_rect(HWND about) {
   const HWND viewport = GetDlgItem(about, frmAbout::Picture1);
@@ -30,8 +27,8 @@ int viewport_height(HWND about) {
 // Help menu by its mnemonic, then "バージョン情報(&V)" by its own.
 HWND open_about_from_the_help_menu(const Program& program, HWND main) {
   PostMessageW(main, WM_SYSCOMMAND, SC_KEYMENU, L'h');
-  HWND menu = nullptr;
-  if (!wait_until([&] { return (menu = FindWindowW(L"#32768", nullptr)) && IsWindowVisible(menu); })) return nullptr;
+  const HWND menu = wait_for_menu();
+  if (!menu) return nullptr;
   PostMessageW(menu, WM_CHAR, L'v', 0);
   return wait_for_window(program.pid(), L"TamarakAbout", kTitle);
 }
@@ -50,10 +47,9 @@ bool system_information_registered() {
 
 TEST(About, OpensModallyFromTheHelpMenuScrollsAndClosesOnEscape) {
   Program program;
-  const HWND main = wait_for_window(program.pid(), L"TamarakMain", kCaption);
+  const HWND main = wait_for_main_window(program.pid());
   ASSERT_TRUE(main);
-  PostMessageW(main, WM_USER + 100, 100, WM_LBUTTONDBLCLK);
-  ASSERT_TRUE(wait_until([&] { return IsWindowVisible(main); }));
+  ASSERT_TRUE(show_main_window(main));
 
   const HWND about = open_about_from_the_help_menu(program, main);
   ASSERT_TRUE(about);

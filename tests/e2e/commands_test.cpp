@@ -12,16 +12,13 @@ namespace {
 
 using namespace tamarak;
 
-const std::wstring kCaption = L" Tamarak　タマラック";
-const std::wstring kTitle = L"Tamarak　タマラック";
-
 class RunningProgram : public ::testing::Test {
  protected:
   Program program;
   HWND main = nullptr;
 
   void SetUp() override {
-    main = wait_for_window(program.pid(), L"TamarakMain", kCaption);
+    main = wait_for_main_window(program.pid());
     ASSERT_TRUE(main);
   }
   // The program's message box, once it is up; its text, then closed with OK.
@@ -37,8 +34,7 @@ class RunningProgram : public ::testing::Test {
 };
 
 TEST_F(RunningProgram, TwentyPercentRunFromTheButtonAndFromThePopup) {
-  PostMessageW(main, WM_USER + 100, 100, WM_LBUTTONDBLCLK);
-  ASSERT_TRUE(wait_until([&] { return IsWindowVisible(main); }));
+  ASSERT_TRUE(show_main_window(main));
   const HWND button = GetDlgItem(main, cmdMemLow);
   ASSERT_TRUE(button);
   EXPECT_EQ(text_of(button), L"20 %");
@@ -50,8 +46,8 @@ TEST_F(RunningProgram, TwentyPercentRunFromTheButtonAndFromThePopup) {
   // Right-click the icon, then walk the popup by keyboard: the optimiser submenu is the third
   // item, and " 20 %" the fourth of its items.
   PostMessageW(main, WM_USER + 100, 100, WM_RBUTTONDOWN);
-  HWND popup = nullptr;
-  ASSERT_TRUE(wait_until([&] { return (popup = FindWindowW(L"#32768", nullptr)) && IsWindowVisible(popup); }));
+  const HWND popup = wait_for_menu();
+  ASSERT_TRUE(popup);
   for (UINT key : {VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT}) PostMessageW(popup, WM_KEYDOWN, key, 0);
   HWND submenu = nullptr;
   ASSERT_TRUE(wait_until([&] {

@@ -84,6 +84,19 @@ std::wstring message_box_text(HWND box) {
   return text.empty() ? control_text(box, 100) : text;
 }
 
+HWND wait_for_main_window(DWORD pid) { return wait_for_window(pid, L"TamarakMain", L" " + kTitle); }
+
+bool show_main_window(HWND main) {
+  PostMessageW(main, WM_USER + 100, 100, WM_LBUTTONDBLCLK);
+  return wait_until([&] { return IsWindowVisible(main); });
+}
+
+HWND wait_for_menu() {
+  HWND menu = nullptr;
+  wait_until([&] { return (menu = FindWindowW(L"#32768", nullptr)) && IsWindowVisible(menu); });
+  return menu && IsWindowVisible(menu) ? menu : nullptr;
+}
+
 int tray_icon_count() {
   const HWND tray = FindWindowW(nullptr, L"Wine System Tray");
   if (!tray || !IsWindowVisible(tray)) return 0;

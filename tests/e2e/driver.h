@@ -9,6 +9,9 @@
 
 namespace e2e {
 
+// The program's title, as its message boxes and About window show it.
+inline const std::wstring kTitle = L"Tamarak　タマラック";
+
 // Starts the program; ends it on destruction if it still runs.
 class Program {
  public:
@@ -31,6 +34,12 @@ bool wait_until(const std::function<bool()>& condition, DWORD ms = 10000);
 // A top-level window of the process with this caption, shown or hidden (class may be null).
 HWND find_window(DWORD pid, const wchar_t* class_name, const std::wstring& caption);
 HWND wait_for_window(DWORD pid, const wchar_t* class_name, const std::wstring& caption);
+// The program's main window, hidden or shown, once it exists.
+HWND wait_for_main_window(DWORD pid);
+// Shows it as a double-click on the tray icon does; true once it is visible.
+bool show_main_window(HWND main);
+// The menu window that opens next (a menu bar's menu or a popup), once it is visible.
+HWND wait_for_menu();
 std::wstring text_of(HWND window);
 std::wstring control_text(HWND parent, int id);
 // A message box's text: Windows gives its label the id 0xFFFF, Wine 100.

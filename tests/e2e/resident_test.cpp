@@ -11,21 +11,17 @@ namespace {
 
 using namespace tamarak;
 
-const std::wstring kCaption = L" Tamarak　タマラック";
-const std::wstring kTitle = L"Tamarak　タマラック";
-
 bool matches(const std::wstring& text, const wchar_t* pattern) { return std::regex_match(text, std::wregex(pattern)); }
 
 TEST(Resident, LivesInTheTrayShowsItsFiguresHidesOnCloseAndExits) {
   const int icons_before = tray_icon_count();
   Program program;
-  const HWND main = wait_for_window(program.pid(), L"TamarakMain", kCaption);
+  const HWND main = wait_for_main_window(program.pid());
   ASSERT_TRUE(main);
   EXPECT_FALSE(IsWindowVisible(main));
   EXPECT_TRUE(wait_until([&] { return tray_icon_count() == icons_before + 1; }));
 
-  PostMessageW(main, WM_USER + 100, 100, WM_LBUTTONDBLCLK);
-  ASSERT_TRUE(wait_until([&] { return IsWindowVisible(main); }));
+  ASSERT_TRUE(show_main_window(main));
   EXPECT_TRUE(matches(control_text(main, lblMemoryLoad), L"\\d{1,3} %"));
   for (int id : {lblTotalPhys, lblAvailPhys, lblTotalPageFile, lblAvailPageFile, lblTotalVirtual, lblAvailVirtual})
     EXPECT_TRUE(matches(control_text(main, id), L"\\d{1,5} [MGT]B")) << id;
@@ -46,7 +42,7 @@ TEST(Resident, LivesInTheTrayShowsItsFiguresHidesOnCloseAndExits) {
 TEST(Resident, SecondCopyWarnsAndEndsLeavingTheFirstUntouched) {
   const int icons_before = tray_icon_count();
   Program first;
-  const HWND main = wait_for_window(first.pid(), L"TamarakMain", kCaption);
+  const HWND main = wait_for_main_window(first.pid());
   ASSERT_TRUE(main);
   ASSERT_TRUE(wait_until([&] { return tray_icon_count() == icons_before + 1; }));
 
@@ -65,23 +61,16 @@ TEST(Resident, SecondCopyWarnsAndEndsLeavingTheFirstUntouched) {
   EXPECT_FALSE(IsWindowVisible(main));
 }
 
-HWND visible_menu_window() {
-  HWND found = nullptr;
-  wait_until([&] { return (found = FindWindowW(L"#32768", nullptr)) && IsWindowVisible(found); });
-  return found;
-}
-
 TEST(Resident, MenuBarOpensByMnemonicAndPopupOpensAtThePointer) {
   Program program;
-  const HWND main = wait_for_window(program.pid(), L"TamarakMain", kCaption);
+  const HWND main = wait_for_main_window(program.pid());
   ASSERT_TRUE(main);
-  PostMessageW(main, WM_USER + 100, 100, WM_LBUTTONDBLCLK);
-  ASSERT_TRUE(wait_until([&] { return IsWindowVisible(main); }));
+  ASSERT_TRUE(show_main_window(main));
   // Painted before any menu opens over it, so the screenshots show the window whole.
   RedrawWindow(main, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
   for (wchar_t mnemonic : {L'f', L't', L'h'}) {
     PostMessageW(main, WM_SYSCOMMAND, SC_KEYMENU, mnemonic);
-    const HWND menu = visible_menu_window();
+    const HWND menu = wait_for_menu();
     ASSERT_TRUE(menu) << char(mnemonic);
     if (mnemonic == L't') {  // into the screen saver submenu, the last item
       PostMessageW(menu, WM_KEYDOWN, VK_UP, 0);
@@ -95,7 +84,7 @@ TEST(Resident, MenuBarOpensByMnemonicAndPopupOpensAtThePointer) {
 
   SetCursorPos(400, 300);
   PostMessageW(main, WM_USER + 100, 100, WM_RBUTTONDOWN);
-  const HWND popup = visible_menu_window();
+  const HWND popup = wait_for_menu();
   ASSERT_TRUE(popup);
   RECT where;
   GetWindowRect(popup, &where);

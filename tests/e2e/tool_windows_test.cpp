@@ -31,7 +31,7 @@ class ToolWindows : public ::testing::Test {
   HWND main = nullptr;
 
   void SetUp() override {
-    main = wait_for_window(program.pid(), L"TamarakMain", L" Tamarak　タマラック");
+    main = wait_for_main_window(program.pid());
     ASSERT_TRUE(main);
   }
   HWND open(UINT menu_item, const wchar_t* class_name, const std::wstring& caption) {
@@ -187,8 +187,8 @@ TEST_F(ClipDrops, LeftDragPastesFullPathsAndRightDragOffersNames) {
   bool menu_seen = false;
   POINT menu_at{};
   const DragOutcome right = drag_files(files, box_centre(), true, [&] {
-    HWND menu = nullptr;
-    menu_seen = wait_until([&] { return (menu = FindWindowW(L"#32768", nullptr)) && IsWindowVisible(menu); });
+    const HWND menu = wait_for_menu();
+    menu_seen = menu != nullptr;
     if (!menu_seen) return;
     RECT r;
     GetWindowRect(menu, &r);

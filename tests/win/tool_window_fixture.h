@@ -18,6 +18,7 @@ class ToolWindowFixture : public ::testing::Test {
   frmSysTray main{system, lifetime};
 
   void SetUp() override {
+    drop_quit_request();  // one an earlier test in this process left behind
     ASSERT_TRUE(SUCCEEDED(OleInitialize(nullptr)));
     ASSERT_TRUE(main.create());
     main.Form_Load();
@@ -27,14 +28,18 @@ class ToolWindowFixture : public ::testing::Test {
     for (Window* w : std::initializer_list<Window*>{tools().app_run(), tools().clip(), tools().ip()})
       if (w && w->hwnd()) DestroyWindow(w->hwnd());
     if (main.hwnd()) DestroyWindow(main.hwnd());
-    // The last window's end asks the message loop to end; the next test starts without it.
-    MSG quit;
-    PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    drop_quit_request();  // the last window's end asks the message loop to end
     OleUninitialize();
   }
 
   const ToolWindows& tools() const { return main.tool_windows(); }
   void command(UINT id) { SendMessageW(main.hwnd(), WM_COMMAND, id, 0); }
+
+ private:
+  static void drop_quit_request() {
+    MSG quit;
+    PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+  }
 };
 
 }  // namespace tamarak

@@ -71,7 +71,7 @@ Objects objects_now() {
 int wmain() {
   tamarak::Win32Services system;
   tamarak::ProgramLifetime lifetime;
-  tamarak::frmSysTray main(system, lifetime);
+  tamarak::Form<tamarak::frmSysTray> main(system, lifetime);
   if (!main.create()) return 1;
   main.Form_Load();
   pump();

@@ -27,20 +27,21 @@ add_library(tamarak_win STATIC
   src/tools/tool_window.cpp
   src/tools/tool_windows.cpp
   src/ui/colour_button.cpp
+  src/ui/common_controls.cpp
   src/ui/controls.cpp
-  src/ui/disabled_windows.cpp
+  src/ui/modal_session.cpp
   src/ui/fonts.cpp
   src/ui/rounded_frame.cpp
   src/ui/text.cpp
   src/ui/tooltips.cpp
   src/ui/window.cpp)
-target_link_libraries(tamarak_win PUBLIC tamarak_rules comctl32 gdi32 user32 shell32 ole32 uuid ws2_32)
-# The About window: registry reads and the program's own version resource.
-target_link_libraries(tamarak_win PUBLIC advapi32 version)
+target_link_libraries(tamarak_win PUBLIC tamarak_rules gdi32 user32 shell32 ole32 uuid ws2_32 advapi32)
 
 add_executable(tamarak WIN32 src/app/main.cpp src/resources/tamarak.rc)
 target_link_libraries(tamarak PRIVATE tamarak_win)
-target_link_options(tamarak PRIVATE -municode -s -Wl,--gc-sections)
+# Terminal-server aware, as every GUI program from the platform's own linker is: no compatibility
+# shims for its windows and registry on a terminal server.
+target_link_options(tamarak PRIVATE -municode -s -Wl,--gc-sections -Wl,--tsaware)
 
 add_executable(win_tests
   tests/win/fake_system.cpp
@@ -56,6 +57,12 @@ add_executable(win_tests
   src/resources/tamarak.rc)
 target_link_libraries(win_tests PRIVATE tamarak_win GTest::gtest_main psapi ntdll)
 gtest_discover_tests(win_tests DISCOVERY_MODE PRE_TEST)
+# Under a data limit of 2 GB (Wine itself takes a few hundred MB of it), so the optimiser meets the end of
+# memory midway through a run.
+add_executable(win_limited_tests tests/win/optimiser_limit_test.cpp tests/win/fake_system.cpp src/resources/tamarak.rc)
+target_link_libraries(win_limited_tests PRIVATE tamarak_win GTest::gtest_main psapi)
+add_test(NAME OptimiserUnderALimit.StopsMidwayGivesEverythingBackAndGoesOnWorking
+         COMMAND prlimit --data=2000000000 ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:win_limited_tests>)
 # Stands in for the system information tool in the launcher's tests.
 add_executable(msinfo_stand_in WIN32 tests/win/msinfo_stand_in.cpp)
 target_link_options(msinfo_stand_in PRIVATE -municode)
@@ -63,12 +70,16 @@ add_dependencies(win_tests msinfo_stand_in)
 target_compile_definitions(win_tests PRIVATE MSINFO_STAND_IN_EXE="$<TARGET_FILE:msinfo_stand_in>")
 
 add_executable(e2e_tests tests/e2e/about_test.cpp tests/e2e/resident_test.cpp tests/e2e/commands_test.cpp
-  tests/e2e/tool_windows_test.cpp tests/e2e/drag_files.cpp tests/e2e/driver.cpp)
+  tests/e2e/tool_windows_test.cpp tests/e2e/executable_test.cpp tests/e2e/drag_files.cpp tests/e2e/driver.cpp)
 # Control and command ids only: the driver links none of the program.
 target_include_directories(e2e_tests PRIVATE src)
 target_link_libraries(e2e_tests PRIVATE GTest::gtest_main user32 gdi32 advapi32 ole32 ws2_32)
-add_dependencies(e2e_tests tamarak)
-target_compile_definitions(e2e_tests PRIVATE TAMARAK_EXE="$<TARGET_FILE:tamarak>")
+# A DLL planted beside a copy of the program, which must never run.
+add_library(planted_dll SHARED tests/e2e/planted_dll.cpp tests/e2e/planted_dll.def)
+set_target_properties(planted_dll PROPERTIES OUTPUT_NAME version PREFIX "")
+add_dependencies(e2e_tests tamarak planted_dll)
+target_compile_definitions(e2e_tests PRIVATE TAMARAK_EXE="$<TARGET_FILE:tamarak>"
+                                             PLANTED_DLL=L"$<TARGET_FILE:planted_dll>")
 gtest_discover_tests(e2e_tests DISCOVERY_MODE PRE_TEST PROPERTIES RUN_SERIAL TRUE)
 
 # Figures, not tests: run by scripts/bench.

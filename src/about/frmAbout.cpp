@@ -69,7 +69,7 @@ void frmAbout::Show(HWND owner) {
   SetForegroundWindow(hwnd());
   SetFocus(item(cmdOK));
   // Only once it is up and active, so the focus does not wander off to another program meanwhile.
-  others_disabled_.emplace(hwnd());
+  modal_.emplace(hwnd(), lifetime());
   system_.run_modal(hwnd());
 }
 
@@ -209,13 +209,13 @@ void frmAbout::open_link(const std::wstring& target) {
 void frmAbout::unload() {
   // The others come back before this one goes, so the activation returns to them and not to
   // another program.
-  others_disabled_.reset();
+  modal_.reset();
   DestroyWindow(hwnd());
 }
 
 void frmAbout::release_window_resources() {
   KillTimer(hwnd(), kTimer1);
-  others_disabled_.reset();
+  modal_.reset();
   // A static control may have kept a copy of the strip's picture: take back whatever it holds.
   const HWND strip = GetDlgItem(item(Picture1), Picture2);
   const auto held = reinterpret_cast<HBITMAP>(SendMessageW(strip, STM_SETIMAGE, IMAGE_BITMAP, 0));

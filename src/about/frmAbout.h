@@ -13,8 +13,8 @@
 #include "about/registry_value.h"
 #include "app/system_services.h"
 #include "ui/controls.h"
-#include "ui/disabled_windows.h"
 #include "ui/handles.h"
+#include "ui/modal_session.h"
 #include "ui/remembered_focus.h"
 #include "ui/window.h"
 
@@ -48,8 +48,8 @@ class frmAbout : public Window {
   frmAbout(SystemServices& system, ProgramLifetime& lifetime);
 
   // Creates the window anew, so the ticker starts again from the bottom, and shows it modally:
-  // returns once the window has been closed. The owner keeps it above the main window and off the
-  // taskbar.
+  // returns once the window has been closed. The owner keeps it off the taskbar; it is not the
+  // main window, whose end would take the About window along.
   void Show(HWND owner);
 
   // Starts the system information tool that the registry names, or tells the user it is not there.
@@ -89,7 +89,7 @@ class frmAbout : public Window {
   std::unique_ptr<ControlSet> controls_;
   OwnedBitmap strip_bitmap_;
   std::optional<CreditScroller> scroller_;
-  std::optional<DisabledWindows> others_disabled_;
+  std::optional<ModalSession> modal_;
   RememberedFocus focus_;
 };
 

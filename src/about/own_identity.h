@@ -11,7 +11,8 @@ struct OwnIdentity {
   unsigned major = 0, minor = 0, revision = 0;
 };
 
-// Read from the running executable; empty and zero when it carries no version resource.
+// Read from the running executable's own resources; empty and zero when it carries no version
+// resource.
 OwnIdentity read_own_identity();
 
 }  // namespace tamarak

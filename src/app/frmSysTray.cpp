@@ -37,8 +37,7 @@ frmSysTray::frmSysTray(SystemServices& system, ProgramLifetime& lifetime)
       icons_(scale_to_dpi(kMeterSize, dpi_)),
       tray_dpi_(dpi_),
       tray_icons_(system_.small_icon_size(dpi_)),
-      popup_(build_tray_popup()),
-      taskbar_created_(RegisterWindowMessageW(L"TaskbarCreated")) {}
+      popup_(build_tray_popup()) {}
 
 bool frmSysTray::create() {
   return create_window(L"TamarakMain", widen(kMainCaption).c_str(), kStyle, 0, scale_to_dpi(kClientWidth, dpi_),
@@ -53,6 +52,7 @@ void frmSysTray::on_create() {
   panel_ = std::make_unique<MemoryPanel>(*controls_, icons_, font_.get(), italic_font_.get());
   band_ = std::make_unique<OptimiserBand>(*controls_, hwnd(), font_.get(), italic_font_.get());
   tray_ = std::make_unique<TrayIcon>(system_, hwnd());
+  taskbar_created_ = system_.taskbar_created_message();
   SetTimer(hwnd(), kTimer1, kTimer1Interval, nullptr);
 }
 
@@ -89,7 +89,7 @@ void frmSysTray::RefreshMemoryStatus(DWORD message) {
   panel_->show_band(band);
 }
 
-void frmSysTray::Timer1_Timer() { RefreshMemoryStatus(tray_->tick_operation()); }
+void frmSysTray::Timer1_Timer() { RefreshMemoryStatus(NIM_MODIFY); }
 
 // The shell shows the tray picture at its small icon size: drawn at that size it stays crisp instead
 // of being scaled down from 32 pixels.
@@ -99,7 +99,7 @@ void frmSysTray::fit_tray_icons(int dpi) {
   if (size == tray_icons_.size()) return;
   // The old pictures go only once the tray holds the new one.
   const MeterIcons old = std::exchange(tray_icons_, MeterIcons(size));
-  if (tray_ && tray_->wanted()) RefreshMemoryStatus(tray_->tick_operation());
+  if (tray_ && tray_->wanted()) RefreshMemoryStatus(NIM_MODIFY);
 }
 
 void frmSysTray::ShowMainWindow() {
@@ -155,8 +155,8 @@ void frmSysTray::mnuHelpHelp_Click() { open_beside_program(system_, hwnd(), kHel
 void frmSysTray::mnuPopupHelp_Click() { mnuHelpHelp_Click(); }
 
 void frmSysTray::mnuHelpVer_Click() {
-  if (!about_) about_ = std::make_unique<frmAbout>(system_, lifetime());
-  about_->Show(hwnd());
+  if (!about_) about_ = std::make_unique<Form<frmAbout>>(system_, lifetime());
+  about_->Show(tools_.owner_off_taskbar());
 }
 
 void frmSysTray::mnuFileClip_Click() { tools_.open_clip(); }
@@ -246,7 +246,9 @@ LRESULT frmSysTray::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_DISPLAYCHANGE: fit_tray_icons(tray_dpi_); break;
     case WM_ERASEBKGND: return 1;
     case WM_SETCURSOR:
-      if (busy_) return SetCursor(LoadCursorW(nullptr, IDC_WAIT)), TRUE;
+      // Only the client area's pointer is ours: a click on the disabled frame must still beep and
+      // bring the message box forward.
+      if (busy_ && LOWORD(lparam) == HTCLIENT) return SetCursor(LoadCursorW(nullptr, IDC_WAIT)), TRUE;
       break;
     case WM_PAINT: controls_->paint(); return 0;
     case WM_CTLCOLORSTATIC: return controls_->on_ctl_colour_static(reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam));
@@ -268,7 +270,8 @@ LRESULT frmSysTray::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
       if (!refused_) Form_Unload();
       return 0;
   }
-  if (message == taskbar_created_ && tray_ && tray_->wanted()) RefreshMemoryStatus(NIM_ADD);
+  // Zero when the message could not be registered: WM_NULL must not pass for it.
+  if (taskbar_created_ != 0 && message == taskbar_created_ && tray_ && tray_->wanted()) RefreshMemoryStatus(NIM_ADD);
   return default_message(message, wparam, lparam);
 }
 

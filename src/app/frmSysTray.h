@@ -96,12 +96,12 @@ class frmSysTray : public Window {
   std::unique_ptr<MemoryPanel> panel_;
   std::unique_ptr<OptimiserBand> band_;
   std::unique_ptr<TrayIcon> tray_;
-  std::unique_ptr<frmAbout> about_;  // made on first use, kept for the run
   int lin1_ = 0, lin2_ = 0;
-  UINT taskbar_created_;
+  UINT taskbar_created_ = 0;
   bool refused_ = false;  // the start-up check failed: end without unloading
   bool busy_ = false;     // an optimiser run shows the hourglass over the window
   ToolWindows tools_{system_, lifetime()};
+  std::unique_ptr<Form<frmAbout>> about_;  // made on first use, kept for the run
 };
 
 }  // namespace tamarak

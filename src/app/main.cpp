@@ -1,5 +1,4 @@
 #include <windows.h>
-#include <commctrl.h>
 #include <ole2.h>
 
 #include <cstdlib>
@@ -42,13 +41,11 @@ class OleSession {
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   load_dlls_from_system32_only();
-  const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
-  InitCommonControlsEx(&controls);
   const OleSession ole;
 
   tamarak::Win32Services system;
   tamarak::ProgramLifetime lifetime;
-  tamarak::frmSysTray main_window(system, lifetime);
+  tamarak::Form<tamarak::frmSysTray> main_window(system, lifetime);
   if (!main_window.create()) return 1;
   main_window.Form_Load();
 

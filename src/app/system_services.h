@@ -25,6 +25,8 @@ class SystemServices {
   // 0 when the query fails, which the start-up check treats as too old.
   virtual unsigned long os_major_version() = 0;
   virtual bool notify_icon(DWORD operation, const NOTIFYICONDATAW& record) = 0;
+  // The message the shell broadcasts when the taskbar is (re)created; 0 when it cannot be registered.
+  virtual UINT taskbar_created_message() = 0;
   virtual int message_box(HWND owner, std::wstring_view text, std::wstring_view title, UINT style) = 0;
   // Runs the popup menu modally at `where`; the chosen command id, or 0 when dismissed.
   virtual UINT track_popup_menu(HWND owner, HMENU menu, POINT where) = 0;

@@ -32,6 +32,8 @@ bool Win32Services::notify_icon(DWORD operation, const NOTIFYICONDATAW& record) 
   return Shell_NotifyIconW(operation, &copy) != FALSE;
 }
 
+UINT Win32Services::taskbar_created_message() { return RegisterWindowMessageW(L"TaskbarCreated"); }
+
 int Win32Services::message_box(HWND owner, std::wstring_view text, std::wstring_view title, UINT style) {
   return MessageBoxW(owner, std::wstring(text).c_str(), std::wstring(title).c_str(), style);
 }
@@ -45,7 +47,9 @@ bool Win32Services::another_instance_running() {
   // Held for the whole run; the system drops it when the process ends, however it ends.
   if (!instance_mutex_) {
     instance_mutex_.reset(CreateMutexW(nullptr, FALSE, L"Local\\Tamarak-3.0-resident"));
-    another_copy_ = instance_mutex_ && GetLastError() == ERROR_ALREADY_EXISTS;
+    // A copy running elevated holds a mutex this one may not open: that is another copy too.
+    const DWORD error = GetLastError();
+    another_copy_ = instance_mutex_ ? error == ERROR_ALREADY_EXISTS : error == ERROR_ACCESS_DENIED;
   }
   return another_copy_;
 }

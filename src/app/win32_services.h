@@ -11,6 +11,7 @@ class Win32Services : public SystemServices {
   MemorySample memory_status() override;
   unsigned long os_major_version() override;
   bool notify_icon(DWORD operation, const NOTIFYICONDATAW& record) override;
+  UINT taskbar_created_message() override;
   int message_box(HWND owner, std::wstring_view text, std::wstring_view title, UINT style) override;
   UINT track_popup_menu(HWND owner, HMENU menu, POINT where) override;
   bool another_instance_running() override;

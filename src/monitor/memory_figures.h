@@ -33,7 +33,8 @@ std::string tray_tip(std::uint32_t load);
 // the system, but are kept in band 4 so they can never index past the five pictures.
 int load_band(std::uint32_t load);
 
-// Amount label under an optimiser button: the megabyte rule applied after taking share g of T.
+// Amount label under an optimiser button: the megabyte rule applied after taking share g of T,
+// stepping up to " GB" and beyond past five digits as the panel figures do.
 std::string amount_text(std::uint64_t total_phys, double share);
 
 }  // namespace tamarak

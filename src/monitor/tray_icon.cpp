@@ -22,14 +22,14 @@ NOTIFYICONDATAW tray_record(HWND window, HICON picture, std::uint32_t load) {
 }
 
 void TrayIcon::send(DWORD operation, HICON picture, std::uint32_t load) {
-  const bool ok = system_.notify_icon(operation, tray_record(window_, picture, load));
-  switch (operation) {
-    case NIM_ADD: state_ = ok ? State::shown : State::lost; break;
-    case NIM_MODIFY:
-      if (!ok && state_ == State::shown) state_ = State::lost;
-      break;
-    case NIM_DELETE: state_ = State::absent; break;
+  const NOTIFYICONDATAW record = tray_record(window_, picture, load);
+  if (operation == NIM_DELETE) {
+    wanted_ = false;
+    system_.notify_icon(NIM_DELETE, record);
+    return;
   }
+  wanted_ = true;
+  if (!system_.notify_icon(operation, record)) system_.notify_icon(operation == NIM_ADD ? NIM_MODIFY : NIM_ADD, record);
 }
 
 }  // namespace tamarak

@@ -14,24 +14,23 @@ constexpr UINT kTrayCallbackMessage = WM_USER + 100;
 
 NOTIFYICONDATAW tray_record(HWND window, HICON picture, std::uint32_t load);
 
-// Sends the record and remembers whether the icon is really in the tray, so that an icon the shell
-// lost (no taskbar yet at log-on, Explorer restarted) is added again instead of modified in vain.
+// Hands the record to the shell. The shell refuses an add of an icon it holds and a modify of one it
+// does not, and a busy shell refuses both for a while; so a refused add is tried as a modify and a
+// refused modify as an add. Whatever the shell holds, the first refresh at which it answers again
+// shows the current picture and tip: after a restart of Explorer that lost the icon, a
+// TaskbarCreated that arrives while the icon is still there, or a timeout while the system pages.
 class TrayIcon {
  public:
   TrayIcon(SystemServices& system, HWND window) : system_(system), window_(window) {}
 
   void send(DWORD operation, HICON picture, std::uint32_t load);
-  // The operation a timer tick should send.
-  DWORD tick_operation() const { return state_ == State::lost ? NIM_ADD : NIM_MODIFY; }
   // After NIM_ADD and before NIM_DELETE: the icon belongs in the tray.
-  bool wanted() const { return state_ != State::absent; }
+  bool wanted() const { return wanted_; }
 
  private:
-  enum class State { absent, shown, lost };
-
   SystemServices& system_;
   HWND window_;
-  State state_ = State::absent;
+  bool wanted_ = false;
 };
 
 }  // namespace tamarak

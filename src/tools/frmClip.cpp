@@ -1,9 +1,8 @@
 #include "tools/frmClip.h"
 
-#include <commctrl.h>
-
 #include "tools/path_name.h"
 #include "tools/tool_identity.h"
+#include "ui/common_controls.h"
 #include "ui/fonts.h"
 #include "ui/text.h"
 
@@ -47,7 +46,8 @@ bool frmClip::create(HWND owner) {
                          WS_EX_CLIENTEDGE, {12, 12, 221, 125}, font_.get());
   // The edit control's own limit would cut long lists off without a word.
   SendMessageW(txtList_, EM_SETLIMITTEXT, 0, 0);
-  SetWindowSubclass(txtList_, text_box_proc, kTextBoxSubclass, reinterpret_cast<DWORD_PTR>(this));
+  if (const CommonControls* controls = common_controls())
+    controls->set_window_subclass(txtList_, text_box_proc, kTextBoxSubclass, reinterpret_cast<DWORD_PTR>(this));
   tips_ = std::make_unique<Tooltips>(hwnd());
   tips_->add(txtList_,
              "■左クリックでDrag＆Drop⇒ファイルのフルパスを取得  "
@@ -127,9 +127,10 @@ void frmClip::txtList_DblClick() { SendMessageW(txtList_, EM_SETSEL, 0, GetWindo
 LRESULT CALLBACK frmClip::text_box_proc(HWND box, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
                                         DWORD_PTR self) {
   // The edit control selects a word on a double-click; the handler then widens that to everything.
-  const LRESULT result = DefSubclassProc(box, message, wparam, lparam);
+  const CommonControls& controls = *common_controls();  // set only when it loaded
+  const LRESULT result = controls.def_subclass_proc(box, message, wparam, lparam);
   if (message == WM_LBUTTONDBLCLK) reinterpret_cast<frmClip*>(self)->txtList_DblClick();
-  if (message == WM_NCDESTROY) RemoveWindowSubclass(box, text_box_proc, kTextBoxSubclass);
+  if (message == WM_NCDESTROY) controls.remove_window_subclass(box, text_box_proc, kTextBoxSubclass);
   return result;
 }
 

@@ -1,8 +1,10 @@
 #include "tools/tool_windows.h"
 
+#include "ui/modal_session.h"
+
 namespace tamarak {
 
-HWND ToolWindows::taskbar_owner() {
+HWND ToolWindows::owner_off_taskbar() {
   if (!hidden_owner_) {
     constexpr wchar_t kClass[] = L"TamarakToolOwner";
     const HINSTANCE instance = GetModuleHandleW(nullptr);
@@ -20,16 +22,17 @@ HWND ToolWindows::taskbar_owner() {
 }
 
 template <class T>
-void ToolWindows::open(std::unique_ptr<T>& instance, bool on_taskbar) {
-  if (!instance) instance = std::make_unique<T>(system_, lifetime_);
+void ToolWindows::open(std::unique_ptr<Form<T>>& instance, bool on_taskbar) {
+  if (!instance) instance = std::make_unique<Form<T>>(system_, lifetime_);
   const HWND window = instance->hwnd();
   if (!window) {
-    if (!instance->create(on_taskbar ? nullptr : taskbar_owner())) return;
+    if (!instance->create(on_taskbar ? nullptr : owner_off_taskbar())) return;
     ShowWindow(instance->hwnd(), SW_SHOW);
   } else if (IsIconic(window)) {
     ShowWindow(window, SW_RESTORE);
   }
-  SetForegroundWindow(instance->hwnd());
+  // While a modal window is up, it is the one that comes forward.
+  SetForegroundWindow(lifetime_.modal() ? lifetime_.modal()->window() : instance->hwnd());
 }
 
 void ToolWindows::open_app_run() { open(app_run_, false); }

@@ -26,6 +26,10 @@ class ToolWindows {
   void open_clip();
   void open_ip();
 
+  // Owns the windows kept off the taskbar: a hidden window that, unlike the main window, lives until
+  // the program ends, so the main window's end takes none of them along.
+  HWND owner_off_taskbar();
+
   // Empty until the first opening.
   frmAppRun* app_run() const { return app_run_.get(); }
   frmClip* clip() const { return clip_.get(); }
@@ -33,17 +37,14 @@ class ToolWindows {
 
  private:
   template <class T>
-  void open(std::unique_ptr<T>& instance, bool on_taskbar);
-  HWND taskbar_owner();
-
+  void open(std::unique_ptr<Form<T>>& instance, bool on_taskbar);
   SystemServices& system_;
   ProgramLifetime& lifetime_;
-  // Owning the windows kept off the taskbar; not the main window, whose end would take them along.
   // Made on first need, destroyed after the windows it owns.
   OwnedWindow hidden_owner_;
-  std::unique_ptr<frmAppRun> app_run_;
-  std::unique_ptr<frmClip> clip_;
-  std::unique_ptr<frmIp> ip_;
+  std::unique_ptr<Form<frmAppRun>> app_run_;
+  std::unique_ptr<Form<frmClip>> clip_;
+  std::unique_ptr<Form<frmIp>> ip_;
 };
 
 }  // namespace tamarak

@@ -26,5 +26,6 @@ using OwnedIcon = Owned<HICON, DestroyIcon>;
 using OwnedMenu = Owned<HMENU, DestroyMenu>;
 using OwnedHandle = Owned<HANDLE, CloseHandle>;
 using OwnedDC = Owned<HDC, DeleteDC>;
+using OwnedRegion = Owned<HRGN, DeleteObject>;
 
 }  // namespace tamarak

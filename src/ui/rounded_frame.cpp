@@ -1,16 +1,18 @@
 #include "ui/rounded_frame.h"
 
 #include "ui/dpi_scale.h"
+#include "ui/handles.h"
 
 namespace tamarak {
 
 void apply_rounded_frame(HWND window, int dpi) {
-  RECT outer;
+  RECT outer{};
   GetWindowRect(window, &outer);
   const int corner = scale_to_dpi(25, dpi);
   // A region that cannot be made leaves the window rectangular until its next resize.
-  const HRGN region = CreateRoundRectRgn(0, 0, outer.right - outer.left, outer.bottom - outer.top, corner, corner);
-  SetWindowRgn(window, region, TRUE);
+  OwnedRegion region(CreateRoundRectRgn(0, 0, outer.right - outer.left, outer.bottom - outer.top, corner, corner));
+  // The window owns the region once it has taken it; one it refused is still ours to free.
+  if (region && SetWindowRgn(window, region.get(), TRUE)) static_cast<void>(region.release());
 }
 
 }  // namespace tamarak

@@ -1,24 +1,26 @@
 #include "ui/tooltips.h"
 
-#include <commctrl.h>
-
 #include <string>
 
+#include "ui/common_controls.h"
 #include "ui/text.h"
 
 namespace tamarak {
 
 Tooltips::Tooltips(HWND owner)
     : owner_(owner),
-      tips_(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
-                            GetModuleHandleW(nullptr), nullptr)) {}
+      tips_(common_controls() ? CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                                WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                                                CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
+                                                GetModuleHandleW(nullptr), nullptr)
+                              : nullptr) {}
 
 Tooltips::~Tooltips() {
   if (IsWindow(tips_)) DestroyWindow(tips_);
 }
 
 void Tooltips::add(HWND control, std::string_view utf8_text) {
+  if (!tips_) return;
   std::wstring text = widen(utf8_text);
   TTTOOLINFOW info{};
   info.cbSize = sizeof info;

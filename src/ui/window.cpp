@@ -1,10 +1,8 @@
 #include "ui/window.h"
 
-namespace tamarak {
+#include "ui/modal_session.h"
 
-Window::~Window() {
-  if (hwnd_) DestroyWindow(hwnd_);
-}
+namespace tamarak {
 
 bool Window::create_window(const wchar_t* class_name, const wchar_t* caption, DWORD style, DWORD ex_style,
                            int client_width, int client_height, HMENU menu, HWND owner) {
@@ -26,8 +24,11 @@ bool Window::create_window(const wchar_t* class_name, const wchar_t* caption, DW
   const int width = frame.right - frame.left, height = frame.bottom - frame.top;
   const int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
   const int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-  return CreateWindowExW(ex_style, class_name, caption, style, x, y, width, height, owner, menu, instance,
-                         this) != nullptr;
+  if (!CreateWindowExW(ex_style, class_name, caption, style, x, y, width, height, owner, menu, instance, this))
+    return false;
+  // A window opened while a modal one is up (from the tray, say) waits for it like the others.
+  if (ModalSession* modal = lifetime_.modal()) modal->adopt(hwnd_);
+  return true;
 }
 
 LRESULT Window::on_message(UINT message, WPARAM wparam, LPARAM lparam) {

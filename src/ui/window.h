@@ -5,8 +5,11 @@
 
 namespace tamarak {
 
+class ModalSession;
+
 // Counts the open top-level windows: the program ends when the last one is destroyed, so a tool
-// window left open keeps it running after the main window has gone.
+// window left open keeps it running after the main window has gone. Knows the modal window that
+// is up, if any, so that windows made meanwhile take no input either.
 class ProgramLifetime {
  public:
   void window_opened() { ++open_; }
@@ -15,21 +18,27 @@ class ProgramLifetime {
   }
   int open_windows() const { return open_; }
 
+  ModalSession* modal() const { return modal_; }
+  void set_modal(ModalSession* modal) { modal_ = modal; }
+
  private:
   int open_ = 0;
+  ModalSession* modal_ = nullptr;
 };
 
+// Base of every window class. A window class is only ever made as Form<Class>, which destroys the
+// window before the class's own parts are gone.
 class Window {
  public:
-  explicit Window(ProgramLifetime& lifetime) : lifetime_(lifetime) {}
   Window(const Window&) = delete;
   Window& operator=(const Window&) = delete;
-  virtual ~Window();
+  virtual ~Window() = default;
 
   HWND hwnd() const { return hwnd_; }
   ProgramLifetime& lifetime() const { return lifetime_; }
 
  protected:
+  explicit Window(ProgramLifetime& lifetime) : lifetime_(lifetime) {}
   // Registers the class on first use and creates the window; on_message then receives its messages,
   // WM_CREATE included. It is centred on the screen, its frame sized around a client area of the
   // given pixels. An owned window stays above its owner and off the taskbar.
@@ -41,10 +50,29 @@ class Window {
   }
 
  private:
+  template <class>
+  friend class Form;
+  // Only Form implements it, so no window class can be made any other way.
+  virtual void made_as_form() = 0;
   static LRESULT CALLBACK window_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
 
   ProgramLifetime& lifetime_;
   HWND hwnd_ = nullptr;
+};
+
+// A window object as the program makes it. Its destructor destroys the window while the window
+// class is still whole, so the class's own WM_DESTROY handling (revoking a drop target, removing
+// the tray icon) runs however the object ends, even after the message loop has stopped.
+template <class Class>
+class Form final : public Class {
+ public:
+  using Class::Class;
+  ~Form() override {
+    if (this->hwnd()) DestroyWindow(this->hwnd());
+  }
+
+ private:
+  void made_as_form() override {}
 };
 
 // The screen's dpi, which every design length is scaled by.

@@ -21,10 +21,12 @@ class RunningProgram : public ::testing::Test {
     main = wait_for_main_window(program.pid());
     ASSERT_TRUE(main);
   }
-  // The program's message box, once it is up; its text, then closed with OK.
-  std::wstring answer_message_box(DWORD ms = 60000) {
+  // The program's message box, once it is up; its text, then closed with OK. An optimiser run on a
+  // busy machine may take minutes to write its share of the memory.
+  std::wstring answer_message_box() {
     HWND box = nullptr;
-    wait_until([&] { return (box = find_window(program.pid(), L"#32770", kTitle)) != nullptr; }, ms);
+    wait_until([&] { return (box = find_window(program.pid(), L"#32770", kTitle)) != nullptr || !program.running(); },
+               240000);
     if (!box) return L"(no message box)";
     std::wstring text = message_box_text(box);
     PostMessageW(box, WM_COMMAND, IDOK, 0);
@@ -43,19 +45,14 @@ TEST_F(RunningProgram, TwentyPercentRunFromTheButtonAndFromThePopup) {
 
   PostMessageW(main, WM_SYSCOMMAND, SC_CLOSE, 0);
   ASSERT_TRUE(wait_until([&] { return !IsWindowVisible(main); }));
-  // Right-click the icon, then walk the popup by keyboard: the optimiser submenu is the third
-  // item, and " 20 %" the fourth of its items.
+  // Right-click the icon, then walk the popup by keyboard from its first item: the optimiser
+  // submenu is the third item, and " 20 %" the last of its items.
   PostMessageW(main, WM_USER + 100, 100, WM_RBUTTONDOWN);
-  const HWND popup = wait_for_menu();
-  ASSERT_TRUE(popup);
-  for (UINT key : {VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT}) PostMessageW(popup, WM_KEYDOWN, key, 0);
-  HWND submenu = nullptr;
-  ASSERT_TRUE(wait_until([&] {
-    submenu = FindWindowExW(nullptr, popup, L"#32768", nullptr);
-    if (!submenu) submenu = GetWindow(popup, GW_HWNDPREV);
-    return submenu && submenu != popup && IsWindowVisible(submenu);
-  }));
-  for (UINT key : {VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}) PostMessageW(popup, WM_KEYDOWN, key, 0);
+  ASSERT_TRUE(wait_until([&] { return open_menus(program.pid()).size() == 1; }));
+  const HWND popup = open_menus(program.pid())[0];
+  press_keys(popup, {VK_HOME, VK_DOWN, VK_DOWN, VK_RIGHT});
+  ASSERT_TRUE(wait_until([&] { return open_menus(program.pid()).size() == 2; }));
+  press_keys(popup, {VK_END, VK_RETURN});
   EXPECT_EQ(answer_message_box(), L"最適化完了 (・o・)");
   EXPECT_FALSE(IsWindowVisible(main));
   EXPECT_TRUE(program.running());

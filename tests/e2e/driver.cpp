@@ -1,11 +1,11 @@
 #include "driver.h"
 
+#include <algorithm>
+#include <cwchar>
 #include <fstream>
 #include <vector>
 
 namespace e2e {
-
-namespace {
 
 std::wstring program_path() {
   std::string unix_path = TAMARAK_EXE;
@@ -14,20 +14,45 @@ std::wstring program_path() {
   return path;
 }
 
+namespace {
+
+// This process's environment with `extra` set on top, as CreateProcessW takes it.
+std::wstring environment_with(const std::vector<std::wstring>& extra) {
+  std::wstring block;
+  const wchar_t* const own = GetEnvironmentStringsW();
+  for (const wchar_t* entry = own; *entry; entry += wcslen(entry) + 1) {
+    const std::wstring_view variable(entry);
+    const bool replaced = std::any_of(extra.begin(), extra.end(), [&](const std::wstring& e) {
+      return variable.substr(0, variable.find(L'=', 1) + 1) == e.substr(0, e.find(L'=', 1) + 1);
+    });
+    if (!replaced) block.append(variable) += L'\0';
+  }
+  FreeEnvironmentStringsW(const_cast<wchar_t*>(own));
+  for (const std::wstring& e : extra) block.append(e) += L'\0';
+  return block + L'\0';
+}
+
 }  // namespace
 
-Program::Program() {
+Program::Program(const std::wstring& path, const std::vector<std::wstring>& environment) {
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
-  std::wstring command = L"\"" + program_path() + L"\"";
-  CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info_);
+  std::wstring command = L"\"" + path + L"\"";
+  std::wstring block = environment.empty() ? L"" : environment_with(environment);
+  CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT,
+                 environment.empty() ? nullptr : block.data(), nullptr, &startup, &info_);
 }
 
 Program::~Program() {
   if (!info_.hProcess) return;
   if (running()) {
-    TerminateProcess(info_.hProcess, 1);
-    WaitForSingleObject(info_.hProcess, 5000);
+    // Ended as a log-off ends it, so its tray icon goes with it instead of lingering into the next
+    // test; forced only when that does not work.
+    if (const HWND main = find_window(pid(), L"TamarakMain", L" " + kTitle)) PostMessageW(main, WM_ENDSESSION, TRUE, 0);
+    if (!wait_for_exit()) {
+      TerminateProcess(info_.hProcess, 1);
+      WaitForSingleObject(info_.hProcess, 5000);
+    }
   }
   CloseHandle(info_.hThread);
   CloseHandle(info_.hProcess);
@@ -95,6 +120,26 @@ HWND wait_for_menu() {
   HWND menu = nullptr;
   wait_until([&] { return (menu = FindWindowW(L"#32768", nullptr)) && IsWindowVisible(menu); });
   return menu && IsWindowVisible(menu) ? menu : nullptr;
+}
+
+std::vector<HWND> open_menus(DWORD pid) {
+  std::pair<DWORD, std::vector<HWND>> search{pid, {}};
+  EnumWindows(
+      [](HWND window, LPARAM data) -> BOOL {
+        auto& [pid, found] = *reinterpret_cast<std::pair<DWORD, std::vector<HWND>>*>(data);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        wchar_t cls[16];
+        GetClassNameW(window, cls, 16);
+        if (owner == pid && std::wstring(cls) == L"#32768" && IsWindowVisible(window)) found.push_back(window);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.second;
+}
+
+void press_keys(HWND menu, std::initializer_list<UINT> keys) {
+  for (UINT key : keys) PostMessageW(menu, WM_KEYDOWN, key, 0);
 }
 
 int tray_icon_count() {

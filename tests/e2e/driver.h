@@ -5,17 +5,23 @@
 #include <windows.h>
 
 #include <functional>
+#include <initializer_list>
 #include <string>
+#include <vector>
 
 namespace e2e {
 
 // The program's title, as its message boxes and About window show it.
 inline const std::wstring kTitle = L"Tamarak　タマラック";
 
-// Starts the program; ends it on destruction if it still runs.
+// The program as built, as a Windows path.
+std::wstring program_path();
+
+// Starts the program (the one built, or a copy elsewhere, with extra environment variables as
+// "NAME=value"); ends it on destruction if it still runs.
 class Program {
  public:
-  Program();
+  explicit Program(const std::wstring& path = program_path(), const std::vector<std::wstring>& environment = {});
   ~Program();
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
@@ -28,8 +34,9 @@ class Program {
   PROCESS_INFORMATION info_{};
 };
 
-// Polls `condition` until it holds or `ms` have passed.
-bool wait_until(const std::function<bool()>& condition, DWORD ms = 10000);
+// Polls `condition` until it holds or `ms` have passed. The bound only ends a wait that went wrong:
+// a loaded machine may take long over what takes a blink here.
+bool wait_until(const std::function<bool()>& condition, DWORD ms = 30000);
 
 // A top-level window of the process with this caption, shown or hidden (class may be null).
 HWND find_window(DWORD pid, const wchar_t* class_name, const std::wstring& caption);
@@ -40,6 +47,11 @@ HWND wait_for_main_window(DWORD pid);
 bool show_main_window(HWND main);
 // The menu window that opens next (a menu bar's menu or a popup), once it is visible.
 HWND wait_for_menu();
+// The menu windows the process shows, the last opened first.
+std::vector<HWND> open_menus(DWORD pid);
+// Keys as the open menu's loop reads them. Posted, so they come before any mouse movement the
+// system queues meanwhile, whose pointer may rest on the menu that opened under it.
+void press_keys(HWND menu, std::initializer_list<UINT> keys);
 std::wstring text_of(HWND window);
 std::wstring control_text(HWND parent, int id);
 // A message box's text: Windows gives its label the id 0xFFFF, Wine 100.

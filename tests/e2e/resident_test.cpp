@@ -73,13 +73,12 @@ TEST(Resident, MenuBarOpensByMnemonicAndPopupOpensAtThePointer) {
     const HWND menu = wait_for_menu();
     ASSERT_TRUE(menu) << char(mnemonic);
     if (mnemonic == L't') {  // into the screen saver submenu, the last item
-      PostMessageW(menu, WM_KEYDOWN, VK_UP, 0);
-      PostMessageW(menu, WM_KEYDOWN, VK_RIGHT, 0);
-      wait_until([&] { return GetWindow(menu, GW_HWNDPREV) != nullptr; }, 1000);
+      press_keys(menu, {VK_END, VK_RIGHT});
+      ASSERT_TRUE(wait_until([&] { return open_menus(program.pid()).size() == 2; }));
     }
     save_screenshot(nullptr, std::string("menu-") + char(mnemonic));
-    for (int i = 0; i < 3; ++i) PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0);
-    ASSERT_TRUE(wait_until([&] { return !IsWindowVisible(menu); }));
+    press_keys(menu, {VK_ESCAPE, VK_ESCAPE, VK_ESCAPE});
+    ASSERT_TRUE(wait_until([&] { return open_menus(program.pid()).empty(); }));
   }
 
   SetCursorPos(400, 300);
@@ -89,11 +88,11 @@ TEST(Resident, MenuBarOpensByMnemonicAndPopupOpensAtThePointer) {
   RECT where;
   GetWindowRect(popup, &where);
   EXPECT_EQ(where.left, 400);  // its left edge at the pointer
-  for (UINT key : {VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT}) PostMessageW(popup, WM_KEYDOWN, key, 0);
-  wait_until([&] { return GetWindow(popup, GW_HWNDPREV) != nullptr; }, 1000);
+  press_keys(popup, {VK_HOME, VK_DOWN, VK_DOWN, VK_RIGHT});
+  ASSERT_TRUE(wait_until([&] { return open_menus(program.pid()).size() == 2; }));
   save_screenshot(nullptr, "tray-popup");
-  for (int i = 0; i < 3; ++i) PostMessageW(popup, WM_KEYDOWN, VK_ESCAPE, 0);
-  EXPECT_TRUE(wait_until([&] { return !IsWindowVisible(popup); }));
+  press_keys(popup, {VK_ESCAPE, VK_ESCAPE, VK_ESCAPE});
+  EXPECT_TRUE(wait_until([&] { return open_menus(program.pid()).empty(); }));
   SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, nullptr);
   EXPECT_TRUE(IsWindowVisible(main));  // dismissing ran no command
   EXPECT_TRUE(program.running());

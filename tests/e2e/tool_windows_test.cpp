@@ -194,7 +194,7 @@ TEST_F(ClipDrops, LeftDragPastesFullPathsAndRightDragOffersNames) {
     GetWindowRect(menu, &r);
     menu_at = {r.left, r.top};
     save_screenshot(nullptr, "frmClip-drop-menu");
-    for (UINT key : {VK_DOWN, VK_DOWN, VK_RETURN}) PostMessageW(menu, WM_KEYDOWN, key, 0);
+    press_keys(menu, {VK_HOME, VK_DOWN, VK_RETURN});
   });
   EXPECT_TRUE(menu_seen);
   EXPECT_NEAR(menu_at.x, box_centre().x, 2);

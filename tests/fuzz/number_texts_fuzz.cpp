@@ -25,9 +25,8 @@ namespace {
 
 constexpr double kMegabyteDivisor = 1.04297;
 
-// A size text as (unit rank, figure); it must fit its value box.
-std::pair<int, long long> size_figure(std::uint64_t bytes) {
-  const std::string text = size_text(bytes);
+// A size or amount text as (unit rank, figure); it must fit its box.
+std::pair<int, long long> stepped_figure(const std::string& text) {
   const std::string_view units[] = {" MB", " GB", " TB", " PB"};
   for (int rank = 0; rank < 4; ++rank) {
     const std::string_view unit = units[rank];
@@ -42,7 +41,7 @@ std::pair<int, long long> size_figure(std::uint64_t bytes) {
 
 void check_sizes(std::uint64_t a, std::uint64_t b) {
   if (a > b) std::swap(a, b);
-  const auto small = size_figure(a), large = size_figure(b);
+  const auto small = stepped_figure(size_text(a)), large = stepped_figure(size_text(b));
   require(small <= large, "a larger size shows a smaller figure", size_text(a) + " / " + size_text(b));
   // Megabytes are kept as long as they fit.
   const double megabytes = std::floor(static_cast<double>(a) / 1e6 / kMegabyteDivisor);
@@ -75,23 +74,18 @@ void check_shares(std::uint64_t available, std::uint64_t other_available, std::u
   if (available <= other_available) require(share >= other, "more available shows a larger used share");
 }
 
-long long amount_figure(std::uint64_t total_phys, double share) {
-  const std::string text = amount_text(total_phys, share);
-  require(text.size() > 3 && text.compare(text.size() - 3, 3, " MB") == 0, "amount without \" MB\"", text);
-  const auto figure = fuzz::plain_integer(std::string_view(text).substr(0, text.size() - 3));
-  require(figure && *figure >= 0, "amount figure malformed", text);
-  return *figure;
-}
-
 void check_amounts(std::uint64_t total_phys, std::uint64_t larger_total) {
   if (total_phys > larger_total) std::swap(total_phys, larger_total);
-  const double megabytes = std::floor(static_cast<double>(total_phys) / 1e6 / kMegabyteDivisor);
-  long long previous = 0;
+  std::pair<int, long long> previous{0, 0};
   for (double share : {0.2, 0.4, 0.6, 0.8}) {
-    const long long figure = amount_figure(total_phys, share);
-    require(figure >= previous, "a larger share shows a smaller amount");
-    require(static_cast<double>(figure) <= megabytes, "amount above the whole memory");
-    require(amount_figure(larger_total, share) >= figure, "more memory shows a smaller amount");
+    const std::string text = amount_text(total_phys, share);
+    const auto figure = stepped_figure(text);
+    require(figure >= previous, "a larger share shows a smaller amount", text);
+    require(figure <= stepped_figure(size_text(total_phys)), "amount above the whole memory", text);
+    require(stepped_figure(amount_text(larger_total, share)) >= figure, "more memory shows a smaller amount", text);
+    // Megabytes are kept as long as they fit.
+    const double megabytes = std::floor(static_cast<double>(total_phys) / 1e6 / kMegabyteDivisor * share);
+    if (megabytes < 100000.0) require(figure == std::pair{0, static_cast<long long>(megabytes)}, "megabyte rule broken", text);
     previous = figure;
   }
 }

@@ -55,6 +55,9 @@ TEST(AmountText, ShareTakenBeforeTheFloor) {
   EXPECT_EQ(amount_text(268'435'456, 0.6), "154 MB");
   EXPECT_EQ(amount_text(268'435'456, 0.8), "205 MB");
   EXPECT_EQ(amount_text(34'359'738'368, 0.8), "26355 MB");
+  // 128 GiB: 80 % would be "105421 MB", too wide for its box.
+  EXPECT_EQ(amount_text(137'438'953'472, 0.6), "79065 MB");
+  EXPECT_EQ(amount_text(137'438'953'472, 0.8), "105 GB");
 }
 
 }  // namespace

@@ -89,6 +89,26 @@ TEST_F(CommandsTest, RunOutOfMemoryStopsReleasesAndSaysSo) {
   EXPECT_EQ(system.message_boxes.back().text, "最適化完了 (・o・)");
 }
 
+TEST_F(CommandsTest, BusyPointerOnlyOverTheClientArea) {
+  start();
+  ShowWindow(hwnd(), SW_SHOW);
+  const HCURSOR wait = LoadCursorW(nullptr, IDC_WAIT), arrow = LoadCursorW(nullptr, IDC_ARROW);
+  HCURSOR over_client = nullptr, over_frame = nullptr;
+  system.while_message_box = [&] {
+    const auto pointer_over = [&](WORD hit, WORD mouse) {
+      SetCursor(arrow);
+      SendMessageW(hwnd(), WM_SETCURSOR, reinterpret_cast<WPARAM>(hwnd()), MAKELPARAM(hit, mouse));
+      return GetCursor();
+    };
+    over_client = pointer_over(HTCLIENT, WM_MOUSEMOVE);
+    // A click on the disabled window: the system's to answer, with a beep and the box brought forward.
+    over_frame = pointer_over(HTERROR, WM_LBUTTONDOWN);
+  };
+  SendMessageW(hwnd(), WM_COMMAND, cmdMemLow, 0);
+  EXPECT_EQ(over_client, wait);
+  EXPECT_NE(over_frame, wait);
+}
+
 TEST_F(CommandsTest, ShellCommandsMakeExactlyOneCallEach) {
   start();
   auto choose = [&](UINT item) {

@@ -4,14 +4,35 @@
 
 namespace tamarak {
 
+bool FakeShell::notify(DWORD operation, const NOTIFYICONDATAW& record) {
+  if (answers == Answers::refusing) return false;
+  const auto key = std::pair{record.hWnd, record.uID};
+  const bool held = icons.contains(key);
+  bool done = false;
+  switch (operation) {
+    case NIM_ADD: done = !held; break;
+    case NIM_MODIFY: done = held; break;
+    case NIM_DELETE: done = held; break;
+  }
+  if (done && operation == NIM_DELETE) icons.erase(key);
+  else if (done) icons[key] = record;
+  return done && answers == Answers::normally;
+}
+
+const NOTIFYICONDATAW* FakeShell::shown(HWND window, UINT id) const {
+  const auto found = icons.find({window, id});
+  return found == icons.end() ? nullptr : &found->second;
+}
+
 bool FakeSystem::notify_icon(DWORD operation, const NOTIFYICONDATAW& record) {
   tray_calls.push_back({operation, record});
-  return tray_answers;
+  return shell.notify(operation, record);
 }
 
 int FakeSystem::message_box(HWND owner, std::wstring_view text, std::wstring_view title, UINT style) {
   message_boxes.push_back({owner, narrow(text), narrow(title), style});
   cursor_at_message_box = GetCursor();
+  if (while_message_box) while_message_box();
   return IDOK;
 }
 

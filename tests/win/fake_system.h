@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -35,21 +36,37 @@ struct MessageBoxCall {
   UINT style;
 };
 
+// The shell's side of the tray, as Explorer (and Wine's tray) answers: an add of an icon it holds
+// fails, a modify or delete of one it does not hold fails. A busy shell refuses everything; one that
+// times out does the work but reports failure.
+struct FakeShell {
+  enum class Answers { normally, refusing, timing_out };
+  Answers answers = Answers::normally;
+  std::map<std::pair<HWND, UINT>, NOTIFYICONDATAW> icons;
+
+  bool notify(DWORD operation, const NOTIFYICONDATAW& record);
+  // What the tray shows for the icon, if it holds it.
+  const NOTIFYICONDATAW* shown(HWND window, UINT id) const;
+};
+
 class FakeSystem : public SystemServices {
  public:
   MemorySample memory{25, 268'435'456, 100'000'000, 500'000'000, 250'000'000, 2'147'352'576, 2'000'000'000};
   unsigned long major_version = 10;
-  bool tray_answers = true;
+  FakeShell shell;
+  UINT taskbar_created = RegisterWindowMessageW(L"TaskbarCreated");
   bool another_copy = false;
   UINT popup_choice = 0;
 
   std::vector<TrayCall> tray_calls;
   std::vector<MessageBoxCall> message_boxes;
+  std::function<void()> while_message_box;  // the test acts there as the user would while the box is up
   std::vector<HMENU> popups;
 
   MemorySample memory_status() override { return memory; }
   unsigned long os_major_version() override { return major_version; }
   bool notify_icon(DWORD operation, const NOTIFYICONDATAW& record) override;
+  UINT taskbar_created_message() override { return taskbar_created; }
   int message_box(HWND owner, std::wstring_view text, std::wstring_view title, UINT style) override;
   UINT track_popup_menu(HWND owner, HMENU menu, POINT where) override;
   bool another_instance_running() override { return another_copy; }

@@ -33,7 +33,7 @@ class AboutTest : public ::testing::Test {
  protected:
   FakeSystem system;
   ProgramLifetime lifetime;
-  frmAbout about{system, lifetime};
+  Form<frmAbout> about{system, lifetime};
   const int dpi = screen_dpi();
 
   void TearDown() override {
@@ -205,14 +205,14 @@ TEST_F(AboutTest, ShowingAndClosingLeavesNoGdiObjectsBehind) {
   };
   show_tick_close();  // the system's own first-use caches
   const int before = gdi_object_count();
-  for (int i = 0; i < 1000; ++i) show_tick_close();
+  for (int i = 0; i < 100; ++i) show_tick_close();
   EXPECT_EQ(gdi_object_count(), before);
 }
 
 TEST(AboutFromTheMainWindow, ModalOverTheProgramUntilClosedByKeyboardOrCloseBox) {
   FakeSystem system;
   ProgramLifetime lifetime;
-  frmSysTray main(system, lifetime);
+  Form<frmSysTray> main(system, lifetime);
   ASSERT_TRUE(main.create());
   main.Form_Load();
   ShowWindow(main.hwnd(), SW_SHOW);
@@ -223,7 +223,9 @@ TEST(AboutFromTheMainWindow, ModalOverTheProgramUntilClosedByKeyboardOrCloseBox)
     EXPECT_TRUE(IsWindowVisible(about));
     EXPECT_FALSE(IsWindowEnabled(main.hwnd()));
     EXPECT_TRUE(IsWindowEnabled(about));
-    EXPECT_EQ(GetWindow(about, GW_OWNER), main.hwnd());  // and so not on the taskbar
+    // Owned, and so not on the taskbar, but not by the main window, whose end would take it along.
+    EXPECT_NE(GetWindow(about, GW_OWNER), nullptr);
+    EXPECT_NE(GetWindow(about, GW_OWNER), main.hwnd());
     EXPECT_FALSE(GetWindowLongW(about, GWL_EXSTYLE) & WS_EX_APPWINDOW);
     press(about, VK_ESCAPE);
     EXPECT_FALSE(IsWindow(about));
@@ -257,6 +259,34 @@ TEST(AboutFromTheMainWindow, ModalOverTheProgramUntilClosedByKeyboardOrCloseBox)
   EXPECT_TRUE(IsWindowEnabled(main.hwnd()));
   EXPECT_EQ(lifetime.open_windows(), 1);
   DestroyWindow(main.hwnd());
+}
+
+// The tray popup stays reachable while the About window is up.
+TEST(AboutFromTheMainWindow, OutlivesTheMainWindowAndHoldsBackWindowsOpenedMeanwhile) {
+  FakeSystem system;
+  ProgramLifetime lifetime;
+  Form<frmSysTray> main(system, lifetime);
+  ASSERT_TRUE(main.create());
+  main.Form_Load();
+  const auto choose = [&](UINT item) {
+    system.popup_choice = item;
+    SendMessageW(main.hwnd(), WM_USER + 100, 100, WM_RBUTTONDOWN);
+  };
+  HWND processes = nullptr;
+  system.while_modal = [&](HWND about) {
+    choose(mnuPopupApp);
+    processes = main.tool_windows().app_run()->hwnd();
+    ASSERT_TRUE(IsWindowVisible(processes));
+    EXPECT_FALSE(IsWindowEnabled(processes));
+    choose(mnuPopupExit);
+    EXPECT_EQ(main.hwnd(), nullptr);
+    EXPECT_TRUE(IsWindowVisible(about));
+    press(about, VK_ESCAPE);
+  };
+  SendMessageW(main.hwnd(), WM_COMMAND, mnuHelpVer, 0);
+  ASSERT_EQ(system.modal_windows.size(), 1u);
+  EXPECT_TRUE(IsWindowEnabled(processes));
+  EXPECT_EQ(lifetime.open_windows(), 1);  // the process list keeps the program running
 }
 
 }  // namespace

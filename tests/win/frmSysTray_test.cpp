@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "app/menus.h"
+#include "app/win32_services.h"
 #include "icon_picture.h"
 #include "main_window_fixture.h"
 #include "monitor/memory_panel.h"
@@ -179,7 +181,7 @@ TEST_F(MainWindowTest, SessionEndAndBothExitCommandsUnload) {
   for (int way = 0; way < 3; ++way) {
     FakeSystem fake;
     ProgramLifetime alive;
-    frmSysTray main_window(fake, alive);
+    Form<frmSysTray> main_window(fake, alive);
     ASSERT_TRUE(main_window.create());
     main_window.Form_Load();
     const HWND handle = main_window.hwnd();
@@ -221,25 +223,90 @@ TEST_F(MainWindowTest, SecondCopyWarnsThenRemovesItsIcon) {
   EXPECT_EQ(window.hwnd(), nullptr);
 }
 
-TEST_F(MainWindowTest, LostIconIsAddedAgain) {
-  system.tray_answers = false;  // no taskbar yet at log-on
+// Whatever the shell held and however it answered before, the first tick at which it answers
+// shows the current picture and tip.
+TEST_F(MainWindowTest, TrayShowsTheCurrentLoadAtTheFirstTickTheShellAnswers) {
+  using Answers = FakeShell::Answers;
+  const int size = system.small_icon_size(screen_dpi());
+  const auto shows = [&](unsigned load) {
+    const NOTIFYICONDATAW* icon = system.shell.shown(hwnd(), 100);
+    return icon && narrow(icon->szTip) == "メモリ使用率 : " + std::to_string(load) + "%" &&
+           icon_picture(icon->hIcon) == meter_picture(load_band(load), size);
+  };
+  system.shell.answers = Answers::refusing;  // no taskbar yet at log-on
   start();
-  system.tray_answers = true;
   tick();
-  EXPECT_EQ(last_tray_call().operation, DWORD{NIM_ADD});
-  tick();
-  EXPECT_EQ(last_tray_call().operation, DWORD{NIM_MODIFY});
+  EXPECT_EQ(system.shell.shown(hwnd(), 100), nullptr);
 
-  system.tray_answers = false;  // Explorer went away
-  tick();
-  system.tray_answers = true;
-  tick();
-  EXPECT_EQ(last_tray_call().operation, DWORD{NIM_ADD});
+  const std::pair<const char*, std::function<void()>> upsets[] = {
+      {"taskbar up after log-on", [] {}},
+      {"shell busy for a tick", [&] { system.shell.answers = Answers::refusing, tick(); }},
+      {"modify timed out", [&] { system.shell.answers = Answers::timing_out, tick(); }},
+      {"Explorer restarted and lost the icon", [&] { system.shell.icons.clear(); }},
+      {"TaskbarCreated while the icon is there", [&] { SendMessageW(hwnd(), system.taskbar_created, 0, 0); }},
+  };
+  unsigned load = 10;
+  for (const auto& [what, upset] : upsets) {
+    system.memory.load = load += 20;
+    upset();
+    system.shell.answers = Answers::normally;
+    tick();
+    EXPECT_TRUE(shows(load)) << what;
+  }
+  // A restarted Explorer announces itself: the icon is back at once, not only at the next tick.
+  system.shell.icons.clear();
+  system.memory.load = 100;
+  SendMessageW(hwnd(), system.taskbar_created, 0, 0);
+  EXPECT_TRUE(shows(100));
+}
 
-  // Explorer restarted: it broadcasts TaskbarCreated.
-  SendMessageW(hwnd(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
-  EXPECT_EQ(last_tray_call().operation, DWORD{NIM_ADD});
-  EXPECT_EQ(last_tray_call().record.uID, 100u);
+TEST_F(MainWindowTest, UnregisteredTaskbarMessageIsNotTakenForWmNull) {
+  system.taskbar_created = 0;
+  start();
+  const size_t calls = system.tray_calls.size();
+  SendMessageW(hwnd(), WM_NULL, 0, 0);  // as posted after every popup menu
+  EXPECT_EQ(system.tray_calls.size(), calls);
+}
+
+// The fake shell answers as Wine's tray does; and against the real tray too the icon comes back
+// after the tray lost it and survives a TaskbarCreated while it is there.
+TEST(RealTray, RefusesDuplicatesAndTheIconComesBack) {
+  Win32Services real;
+  ProgramLifetime lifetime;
+  Form<frmSysTray> window(real, lifetime);
+  ASSERT_TRUE(window.create());
+  window.Form_Load();
+  NOTIFYICONDATAW probe{};
+  probe.cbSize = sizeof probe;
+  probe.hWnd = window.hwnd();
+  probe.uID = 100;
+  const auto held = [&] { return Shell_NotifyIconW(NIM_MODIFY, &probe) != FALSE; };
+  ASSERT_TRUE(held());
+  EXPECT_FALSE(Shell_NotifyIconW(NIM_ADD, &probe));
+
+  ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &probe));  // the tray loses it
+  EXPECT_FALSE(held());
+  window.Timer1_Timer();
+  EXPECT_TRUE(held());
+
+  SendMessageW(window.hwnd(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+  EXPECT_TRUE(held());
+  DestroyWindow(window.hwnd());
+  EXPECT_FALSE(Shell_NotifyIconW(NIM_DELETE, &probe));
+}
+
+TEST(RealSingleInstance, AMutexThisCopyMayNotOpenMeansAnotherCopyRuns) {
+  // As an elevated first copy leaves it for a standard user: an empty access list.
+  SECURITY_DESCRIPTOR descriptor;
+  InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION);
+  ACL nobody;
+  InitializeAcl(&nobody, sizeof nobody, ACL_REVISION);
+  SetSecurityDescriptorDacl(&descriptor, TRUE, &nobody, FALSE);
+  SECURITY_ATTRIBUTES attributes{sizeof attributes, &descriptor, FALSE};
+  const OwnedHandle first(CreateMutexW(&attributes, FALSE, L"Local\\Tamarak-3.0-resident"));
+  ASSERT_TRUE(first);
+  Win32Services second;
+  EXPECT_TRUE(second.another_instance_running());
 }
 
 TEST_F(MainWindowTest, ClientAreaIsTheDesignedSizeAtTheScreenDpi) {

@@ -17,7 +17,7 @@ class MainWindowTest : public ::testing::Test {
  protected:
   FakeSystem system;
   ProgramLifetime lifetime;
-  frmSysTray window{system, lifetime};
+  Form<frmSysTray> window{system, lifetime};
 
   void start() {
     ASSERT_TRUE(window.create());

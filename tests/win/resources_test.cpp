@@ -3,6 +3,7 @@
 #include "app/menus.h"
 #include "gdi_objects.h"
 #include "main_window_fixture.h"
+#include "ui/rounded_frame.h"
 
 namespace tamarak {
 namespace {
@@ -28,14 +29,22 @@ TEST_F(ResourcesTest, RefreshesCreateNoGdiObjects) {
     UpdateWindow(hwnd());
   }
   const int before = gdi_object_count();
-  for (int i = 0; i < 5000; ++i) {
+  for (int i = 0; i < 500; ++i) {
     system.memory.load = (i * 37) % 101;  // a band change on most ticks
     system.memory.avail_phys = 1000u * i;
     tick();
-    if (i % 100 == 0) RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    if (i % 10 == 0) RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
   }
   ShowWindow(hwnd(), SW_HIDE);
-  for (int i = 0; i < 5000; ++i) tick();
+  for (int i = 0; i < 500; ++i) tick();
+  EXPECT_EQ(gdi_object_count(), before);
+}
+
+TEST_F(ResourcesTest, RegionTheWindowRefusesIsFreed) {
+  const HWND gone = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  DestroyWindow(gone);
+  const int before = gdi_object_count();
+  for (int i = 0; i < 100; ++i) apply_rounded_frame(gone, 96);
   EXPECT_EQ(gdi_object_count(), before);
 }
 
@@ -44,7 +53,7 @@ TEST_F(ResourcesTest, ShowingMinimisingAndRestoringKeepsOneRegion) {
   tray_callback(100, WM_LBUTTONDBLCLK);
   SendMessageW(hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
   const int before = gdi_object_count();
-  for (int i = 0; i < 1000; ++i) {
+  for (int i = 0; i < 100; ++i) {
     tray_callback(100, WM_LBUTTONDBLCLK);
     ShowWindow(hwnd(), SW_MINIMIZE);
     ShowWindow(hwnd(), SW_RESTORE);

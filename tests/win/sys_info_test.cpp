@@ -144,7 +144,7 @@ class LauncherTest : public ::testing::Test {
   Scratch scratch;
   RealStarts system;
   ProgramLifetime lifetime;
-  frmAbout about{system, lifetime};
+  Form<frmAbout> about{system, lifetime};
 
   void SetUp() override {
     remove_value(HKEY_LOCAL_MACHINE, kToolKey, L"PATH");

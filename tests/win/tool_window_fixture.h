@@ -15,7 +15,7 @@ class ToolWindowFixture : public ::testing::Test {
  protected:
   FakeSystem system;
   ProgramLifetime lifetime;
-  frmSysTray main{system, lifetime};
+  Form<frmSysTray> main{system, lifetime};
 
   void SetUp() override {
     drop_quit_request();  // one an earlier test in this process left behind

@@ -1,13 +1,13 @@
-#include "ui/disabled_windows.h"
+#include "ui/modal_session.h"
 
 namespace tamarak {
 
-DisabledWindows::DisabledWindows(HWND keep) {
+ModalSession::ModalSession(HWND modal, ProgramLifetime& lifetime) : modal_(modal), lifetime_(lifetime) {
   struct Search {
     HWND keep;
     HINSTANCE program;
     std::vector<HWND>& found;
-  } search{keep, GetModuleHandleW(nullptr), disabled_};
+  } search{modal, GetModuleHandleW(nullptr), disabled_};
   // Hidden windows too: the tray can show the main window while the modal one is up.
   EnumThreadWindows(
       GetCurrentThreadId(),
@@ -19,11 +19,19 @@ DisabledWindows::DisabledWindows(HWND keep) {
       },
       reinterpret_cast<LPARAM>(&search));
   for (HWND window : disabled_) EnableWindow(window, FALSE);
+  lifetime_.set_modal(this);
 }
 
-DisabledWindows::~DisabledWindows() {
+ModalSession::~ModalSession() {
+  lifetime_.set_modal(nullptr);
   for (HWND window : disabled_)
     if (IsWindow(window)) EnableWindow(window, TRUE);
+}
+
+void ModalSession::adopt(HWND window) {
+  if (window == modal_ || !IsWindowEnabled(window)) return;
+  EnableWindow(window, FALSE);
+  disabled_.push_back(window);
 }
 
 }  // namespace tamarak

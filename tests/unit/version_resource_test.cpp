@@ -1,0 +1,95 @@
+#include "about/version_resource.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace tamarak {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+void put16(Bytes& out, unsigned v) {
+  out.push_back(static_cast<std::uint8_t>(v));
+  out.push_back(static_cast<std::uint8_t>(v >> 8));
+}
+void pad(Bytes& out) {
+  while (out.size() % 4) out.push_back(0);
+}
+
+// A block as the resource compiler lays it out: header, key, value and children, each aligned.
+// `text` blocks count their value length in characters.
+Bytes block(std::u16string_view key, const Bytes& value, const std::vector<Bytes>& children, bool text = false) {
+  Bytes out(6, 0);
+  for (char16_t c : key) put16(out, c);
+  put16(out, 0);
+  pad(out);
+  out.insert(out.end(), value.begin(), value.end());
+  for (const Bytes& child : children) {
+    pad(out);
+    out.insert(out.end(), child.begin(), child.end());
+  }
+  out[0] = static_cast<std::uint8_t>(out.size());
+  out[1] = static_cast<std::uint8_t>(out.size() >> 8);
+  const std::size_t value_length = text ? value.size() / 2 : value.size();
+  out[2] = static_cast<std::uint8_t>(value_length);
+  out[3] = static_cast<std::uint8_t>(value_length >> 8);
+  out[4] = text;
+  return out;
+}
+
+Bytes text(std::u16string_view s) {
+  Bytes out;
+  for (char16_t c : s) put16(out, c);
+  put16(out, 0);
+  return out;
+}
+
+Bytes fixed_info(unsigned major, unsigned minor, unsigned revision) {
+  Bytes out;
+  for (unsigned v : {0x04BDu, 0xFEEFu, 0u, 1u, minor, major, 0u, revision}) put16(out, v);
+  out.resize(52, 0);
+  return out;
+}
+
+Bytes resource(std::u16string_view language_key, std::u16string_view name) {
+  const Bytes strings = block(u"StringFileInfo", {},
+                              {block(u"040904b0", {}, {block(u"ProductName", text(u"Wrong"), {}, true)}),
+                               block(language_key, {}, {block(u"CompanyName", text(u"Tamarak Project"), {}, true),
+                                                        block(u"ProductName", text(name), {}, true)})});
+  Bytes translation;
+  put16(translation, 0x0411);
+  put16(translation, 1200);
+  const Bytes variables = block(u"VarFileInfo", {}, {block(u"Translation", translation, {})});
+  return block(u"VS_VERSION_INFO", fixed_info(3, 0, 0), {strings, variables});
+}
+
+TEST(VersionResource, FileVersionAndTheNameInTheFirstListedLanguage) {
+  for (std::u16string_view key : {u"041104b0", u"041104B0"}) {
+    const VersionResource read = read_version_resource(resource(key, u"Tamarak　タマラック"));
+    EXPECT_EQ(read.major, 3u);
+    EXPECT_EQ(read.minor, 0u);
+    EXPECT_EQ(read.revision, 0u);
+    EXPECT_EQ(read.product_name, u"Tamarak　タマラック");
+  }
+}
+
+TEST(VersionResource, MalformedDataReadsAsNothingWithoutReadingPastIt) {
+  const Bytes whole = resource(u"041104b0", u"Tamarak");
+  // Every truncation: what is cut off is missing, and nothing is read beyond the bytes given
+  // (the sanitizers see to the latter).
+  for (std::size_t size = 0; size < whole.size(); ++size) {
+    const Bytes cut(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(size));
+    EXPECT_TRUE(read_version_resource(cut).product_name.empty()) << size;
+  }
+  Bytes lying = whole;
+  lying[0] = lying[1] = 0xFF;  // a length past the end
+  EXPECT_EQ(read_version_resource(lying).major, 0u);
+  // Only the table of the listed language counts.
+  EXPECT_TRUE(read_version_resource(resource(u"040904b0", u"Other")).product_name.empty());
+}
+
+}  // namespace
+}  // namespace tamarak

@@ -1,0 +1,47 @@
+// An optimiser run that meets the end of memory after gigabytes: run with the process's data limited
+// (see cmake/windows.cmake), as a job object's limit would on Windows, where Wine enforces none.
+#include <windows.h>
+#include <psapi.h>
+
+#include <gtest/gtest.h>
+
+#include "main_window_fixture.h"
+#include "optimiser/optimiser_band.h"
+
+namespace tamarak {
+namespace {
+
+PROCESS_MEMORY_COUNTERS_EX memory_now() {
+  PROCESS_MEMORY_COUNTERS_EX counters{};
+  counters.cb = sizeof counters;
+  GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters);
+  return counters;
+}
+
+// Windows reports private bytes; Wine reports 0 there and the resident anonymous memory in the
+// page-file figure.
+SIZE_T committed(const PROCESS_MEMORY_COUNTERS_EX& counters) {
+  return counters.PrivateUsage ? counters.PrivateUsage : counters.PagefileUsage;
+}
+
+using OptimiserUnderALimit = MainWindowTest;
+
+TEST_F(OptimiserUnderALimit, StopsMidwayGivesEverythingBackAndGoesOnWorking) {
+  system.memory.total_phys = 16'000'000'000;  // 20 %: about 3 GB, past the limit
+  start();
+  const SIZE_T before = committed(memory_now());
+  SendMessageW(hwnd(), WM_COMMAND, cmdMemLow, 0);
+  ASSERT_EQ(system.message_boxes.size(), 1u);
+  EXPECT_EQ(system.message_boxes[0].text, "メモリが不足したため、最適化を中止しました。");
+  // It stopped partway, with a gigabyte or more already written, not at its first allocation.
+  EXPECT_GE(memory_now().PeakWorkingSetSize, before + 1'000'000'000u);
+  EXPECT_LT(committed(memory_now()), before + 1'000'000u);
+  EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_ARROW));
+
+  system.memory.total_phys = 1'000'000'000;
+  SendMessageW(hwnd(), WM_COMMAND, cmdMemLow, 0);
+  EXPECT_EQ(system.message_boxes.back().text, "最適化完了 (・o・)");
+}
+
+}  // namespace
+}  // namespace tamarak

@@ -6,6 +6,10 @@ add_compile_options(-municode -ffunction-sections -fdata-sections)
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 # Static: the only imports left are the system's own DLLs.
 add_link_options(-static)
+# Reproducible: the same commit builds the same bytes in any folder at any time. No link time in
+# the PE header, and no clone's folder in the code should a path ever reach it (__FILE__).
+add_compile_options(-ffile-prefix-map=${CMAKE_SOURCE_DIR}/=)
+add_link_options(-Wl,--no-insert-timestamp)
 
 add_library(tamarak_win STATIC
   src/about/frmAbout.cpp

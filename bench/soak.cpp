@@ -10,7 +10,7 @@
 
 #include "../tests/win/gdi_objects.h"
 #include "app/frmSysTray.h"
-#include "app/win32_services.h"
+#include "system/win32_services.h"
 #include "monitor/tray_icon.h"
 
 namespace {

@@ -16,14 +16,15 @@ add_library(tamarak_win STATIC
   src/about/own_identity.cpp
   src/about/sys_info_launcher.cpp
   src/app/frmSysTray.cpp
+  src/app/frmSysTray_design.cpp
   src/app/menus.cpp
-  src/app/win32_services.cpp
+  src/commands/launch_beside_program.cpp
   src/monitor/memory_panel.cpp
   src/monitor/meter_icons.cpp
   src/monitor/tray_icon.cpp
   src/optimiser/memory_optimiser.cpp
   src/optimiser/optimiser_band.cpp
-  src/commands/launch_beside_program.cpp
+  src/system/win32_services.cpp
   src/tools/frmAppRun.cpp
   src/tools/frmClip.cpp
   src/tools/frmIp.cpp
@@ -33,8 +34,11 @@ add_library(tamarak_win STATIC
   src/ui/colour_button.cpp
   src/ui/common_controls.cpp
   src/ui/controls.cpp
-  src/ui/modal_session.cpp
   src/ui/fonts.cpp
+  src/ui/menu_table.cpp
+  src/ui/message_loop.cpp
+  src/ui/modal_session.cpp
+  src/ui/popup_menu.cpp
   src/ui/rounded_frame.cpp
   src/ui/text.cpp
   src/ui/tooltips.cpp

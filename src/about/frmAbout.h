@@ -11,7 +11,7 @@
 #include "about/credit_scroller.h"
 #include "about/own_identity.h"
 #include "about/registry_value.h"
-#include "app/system_services.h"
+#include "system/system_services.h"
 #include "ui/controls.h"
 #include "ui/handles.h"
 #include "ui/modal_session.h"
@@ -55,16 +55,18 @@ class frmAbout : public Window {
   // Starts the system information tool that the registry names, or tells the user it is not there.
   void StartSysInfo();
   // One registry value as text; `text` is left alone for types other than strings and DWORDs.
-  static KeyValue GetKeyValue(HKEY root, const std::wstring& key_path, const std::wstring& value_name,
-                              std::wstring& text);
+  KeyValue GetKeyValue(HKEY root, const std::wstring& key_path, const std::wstring& value_name, std::wstring& text);
 
-  const ControlSet& controls() const { return *controls_; }
+  const Controls& controls() const { return *controls_; }
+  // The table the window's controls are made from.
+  static std::span<const ControlRow> design();
 
  private:
   LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam) override;
   void on_create();
   void on_command(int id, int notification);
   bool on_set_cursor(HWND over);
+  void on_destroy();
   void Form_Load();
   void Form_Resize();
   void Timer1_Timer();
@@ -72,21 +74,17 @@ class frmAbout : public Window {
   void cmdSysInfo_Click();
   void Label1_Click();
   void LblMail_Click();
-  void open_link(const std::wstring& target);
   void unload();
   void prepare_strip();
   void place_strip();
-  void release_window_resources();
-  HWND item(int id) const { return GetDlgItem(hwnd(), id); }
+  HWND item(int id) const { return controls_->item(id); }
 
   SystemServices& system_;
   int dpi_;
   OwnIdentity identity_;
-  OwnedFont font_, slogan_font_, link_font_, strip_font_;
   OwnedIcon program_icon_, face_icon_;
-  OwnedBrush viewport_brush_;
   // Made for each showing and gone with the window.
-  std::unique_ptr<ControlSet> controls_;
+  std::unique_ptr<Controls> controls_;
   OwnedBitmap strip_bitmap_;
   std::optional<CreditScroller> scroller_;
   std::optional<ModalSession> modal_;

@@ -1,10 +1,11 @@
 #include <windows.h>
-#include <ole2.h>
 
 #include <cstdlib>
 
 #include "app/frmSysTray.h"
-#include "app/win32_services.h"
+#include "system/win32_services.h"
+#include "ui/message_loop.h"
+#include "ui/sessions.h"
 
 // The library's own terminate handler prints the exception's demangled type name, which brings the
 // whole demangler (45 KB) into the program; a program without a console has nowhere to print it.
@@ -23,38 +24,17 @@ void load_dlls_from_system32_only() {
   if (set_directories) set_directories(LOAD_LIBRARY_SEARCH_SYSTEM32);
 }
 
-// OLE for this thread, for as long as any window may take a drop.
-class OleSession {
- public:
-  OleSession() : ok_(SUCCEEDED(OleInitialize(nullptr))) {}
-  ~OleSession() {
-    if (ok_) OleUninitialize();
-  }
-  OleSession(const OleSession&) = delete;
-  OleSession& operator=(const OleSession&) = delete;
-
- private:
-  bool ok_;
-};
-
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   load_dlls_from_system32_only();
-  const OleSession ole;
+  const tamarak::OleSession ole;
 
   tamarak::Win32Services system;
   tamarak::ProgramLifetime lifetime;
   tamarak::Form<tamarak::frmSysTray> main_window(system, lifetime);
   if (!main_window.create()) return 1;
   main_window.Form_Load();
-
-  MSG msg;
-  while (lifetime.open_windows() > 0 && GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    const HWND active = GetActiveWindow();
-    if (active && IsDialogMessageW(active, &msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
+  tamarak::run_messages([&] { return lifetime.open_windows() == 0; });
   return 0;
 }

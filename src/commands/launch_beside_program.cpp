@@ -29,8 +29,7 @@ std::u16string own_program_folder() {
 
 void open_beside_program(SystemServices& system, HWND owner, const std::u16string& relative) {
   const std::u16string folder = own_program_folder();
-  system.shell_execute(owner, L"open", to_wide(beside_program(folder, relative)), nullptr, to_wide(folder),
-                       SW_SHOWNORMAL);
+  system.open_file(owner, to_wide(beside_program(folder, relative)), to_wide(folder));
 }
 
 }  // namespace tamarak

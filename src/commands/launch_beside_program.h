@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/system_services.h"
+#include "system/system_services.h"
 
 namespace tamarak {
 

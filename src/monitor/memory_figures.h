@@ -4,17 +4,9 @@
 #include <cstdint>
 #include <string>
 
-namespace tamarak {
+#include "system/values.h"
 
-struct MemorySample {
-  std::uint32_t load = 0;  // percent, 0 to 100, as the system computes it
-  std::uint64_t total_phys = 0;
-  std::uint64_t avail_phys = 0;
-  std::uint64_t total_page_file = 0;
-  std::uint64_t avail_page_file = 0;
-  std::uint64_t total_virtual = 0;
-  std::uint64_t avail_virtual = 0;
-};
+namespace tamarak {
 
 // "257 MB" for 268,435,456 bytes: the divisor is 1.04297, not 1.048576. Figures that would need
 // more than five digits switch to " GB", then " TB", then " PB", so they fit their value box.

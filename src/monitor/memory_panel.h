@@ -1,12 +1,7 @@
 // The main window's memory panel: load, the three-by-three grid of figures and the band indicator.
 #pragma once
 
-#include <windows.h>
-
-#include <array>
-
-#include "monitor/memory_figures.h"
-#include "monitor/meter_icons.h"
+#include "system/values.h"
 #include "ui/controls.h"
 
 namespace tamarak {
@@ -37,21 +32,12 @@ enum MemoryPanelControl : int {
   Label11,
 };
 
-class MemoryPanel {
- public:
-  MemoryPanel(ControlSet& controls, const MeterIcons& icons, HFONT font, HFONT legend_font);
+// The callout lines Line1(0) to Line1(7), in order.
+enum MemoryPanelLine : int { Line1_0 = 1, Line1_7 = Line1_0 + 7 };
 
-  // The ten captions, from one sample.
-  void show_figures(const MemorySample& sample);
-  // Exactly one picture shown, and only the band's legend label and callout lines in its colour.
-  void show_band(int band);
-
-  int callout_line(int index) const { return lines_[index]; }  // Line1(index) in the control set
-
- private:
-  ControlSet& controls_;
-  std::array<HWND, 5> images_{};
-  std::array<int, 8> lines_{};
-};
+// The ten captions, from one sample.
+void show_figures(Controls& panel, const MemorySample& sample);
+// Exactly one picture shown, and only the band's legend label and callout lines in its colour.
+void show_band(Controls& panel, int band);
 
 }  // namespace tamarak

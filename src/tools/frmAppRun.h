@@ -4,14 +4,15 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "tools/tool_window.h"
-#include "ui/handles.h"
 
 namespace tamarak {
 
 class frmAppRun : public ToolWindow {
  public:
-  frmAppRun(SystemServices& system, ProgramLifetime& lifetime);
+  frmAppRun(SystemServices& system, ProgramLifetime& lifetime) : ToolWindow(system, lifetime) {}
 
   bool create(HWND owner) override;
   void Form_Load() {}
@@ -21,11 +22,7 @@ class frmAppRun : public ToolWindow {
   LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam) override;
   void Form_Resize();
   // False when the list can take no more lines.
-  bool append(const std::wstring& line);
-
-  OwnedFont small_font_, button_font_;
-  OwnedBrush black_;
-  HWND list_ = nullptr;
+  bool append(HWND list, const std::wstring& line);
 };
 
 }  // namespace tamarak

@@ -4,12 +4,9 @@
 
 #include <windows.h>
 
-#include <memory>
-
 #include "tools/ole_drop.h"
 #include "tools/tool_window.h"
 #include "ui/handles.h"
-#include "ui/tooltips.h"
 
 namespace tamarak {
 
@@ -30,26 +27,24 @@ class frmClip : public ToolWindow {
 
   IDropTarget* drop_target() const { return drop_target_.get(); }
   HMENU popup_menu() const;
-  bool right_drag() const { return RightDrag; }
-  bool holds_drop_data() const { return static_cast<bool>(DropData); }
+  bool right_drag() const { return right_drag_; }
+  bool holds_drop_data() const { return static_cast<bool>(drop_data_); }
 
  private:
   LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam) override;
+  void on_destroy();
   void Form_Resize();
   void PasteFullPath();
   void PasteFileName();
   void paste(bool names_only);
+  HWND text_box() const;
   static LRESULT CALLBACK text_box_proc(HWND box, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
                                         DWORD_PTR self);
 
-  OwnedFont font_;
-  OwnedBrush teal_;
   OwnedMenu menu_;  // holds mnuPopup as its one submenu
-  std::unique_ptr<Tooltips> tips_;
   ComRef<DropTarget> drop_target_;
-  HWND txtList_ = nullptr;
-  ComRef<IDataObject> DropData;
-  bool RightDrag = false;
+  ComRef<IDataObject> drop_data_;  // DropData: the last accepted drop, until it is pasted
+  bool right_drag_ = false;        // RightDrag: the drag over the box holds the right button
 };
 
 }  // namespace tamarak

@@ -5,13 +5,12 @@
 #include <windows.h>
 
 #include "tools/tool_window.h"
-#include "ui/handles.h"
 
 namespace tamarak {
 
 class frmIp : public ToolWindow {
  public:
-  frmIp(SystemServices& system, ProgramLifetime& lifetime);
+  frmIp(SystemServices& system, ProgramLifetime& lifetime) : ToolWindow(system, lifetime) {}
 
   bool create(HWND owner) override;
   void Form_Load();
@@ -19,10 +18,6 @@ class frmIp : public ToolWindow {
  private:
   LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam) override;
   void Form_Resize();
-  void set_text(int id, std::string_view utf8);
-
-  OwnedFont gothic_font_, default_font_;
-  OwnedBrush grey_;
 };
 
 }  // namespace tamarak

@@ -6,10 +6,6 @@
 
 namespace tamarak {
 
-struct OsVersion {
-  std::uint32_t platform_id = 0, major = 0, minor = 0, build = 0;
-};
-
 // "Win32s", "Windows 95/98" or "Windows NT" for platform ids 0, 1 and 2 (taken as signed 16-bit);
 // empty for any other.
 std::string os_family_name(std::uint32_t platform_id);

@@ -5,12 +5,9 @@
 #include <string>
 #include <vector>
 
-namespace tamarak {
+#include "system/values.h"
 
-// A reading of the system clock in Coordinated Universal Time.
-struct UtcTime {
-  int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
-};
+namespace tamarak {
 
 // "  2002年2月24日 12時5分7秒　現在": the reading in Japan Standard Time. UTC hours 0 to 15 show
 // as 9 to 24 on the reading's own date; hours 16 to 23 show as 1 to 8 on the Japan date, one day

@@ -1,13 +1,15 @@
 // What the three tool windows share: made hidden at their design client size for the opener to
-// show, controls at 96-dpi design rectangles, the dialog-coloured background, and the keyboard
-// focus kept across deactivation as a dialog keeps it.
+// show, controls from the window's table, the dialog-coloured background, and the keyboard focus
+// kept across deactivation as a dialog keeps it.
 #pragma once
 
 #include <windows.h>
 
+#include <memory>
+#include <span>
 #include <string_view>
 
-#include "app/system_services.h"
+#include "system/system_services.h"
 #include "ui/controls.h"
 #include "ui/remembered_focus.h"
 #include "ui/window.h"
@@ -22,18 +24,22 @@ class ToolWindow : public Window {
   // off the taskbar.
   virtual bool create(HWND owner) = 0;
 
+  // While the window exists.
+  Controls& controls() const { return *controls_; }
+  // The table the window's controls are made from.
+  std::span<const ControlRow> design() const { return table_; }
+
  protected:
   bool create_tool_window(const wchar_t* class_name, std::string_view caption, DWORD style, DWORD ex_style,
-                          int client_width, int client_height, HWND owner);
-  HWND add_control(int id, const wchar_t* control_class, std::string_view text, DWORD style, DWORD ex_style,
-                   DesignRect where, HFONT font);
-  int scale(int pixels_at_96) const;
+                          int client_width, int client_height, HWND owner, std::span<const ControlRow> controls);
   LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam) override;
 
   SystemServices& system_;
   const int dpi_;
 
  private:
+  std::span<const ControlRow> table_;
+  std::unique_ptr<Controls> controls_;  // made with the window, gone with it
   RememberedFocus focus_;
 };
 

@@ -7,7 +7,7 @@
 
 #include <memory>
 
-#include "app/system_services.h"
+#include "system/system_services.h"
 #include "tools/frmAppRun.h"
 #include "tools/frmClip.h"
 #include "tools/frmIp.h"

@@ -2,135 +2,194 @@
 
 #include <algorithm>
 
+#include "ui/colour_button.h"
 #include "ui/dpi_scale.h"
 #include "ui/text.h"
 
 namespace tamarak {
 
-int ControlSet::scale(int pixels_at_96) const { return scale_to_dpi(pixels_at_96, dpi_); }
-
-RECT ControlSet::scale(const DesignRect& r) const {
-  return {scale(r.x), scale(r.y), scale(r.x + r.width), scale(r.y + r.height)};
-}
-
 namespace {
 
-HWND create_child(HWND parent, const wchar_t* cls, std::string_view utf8_text, DWORD style, int id, RECT r) {
-  return CreateWindowExW(0, cls, widen(utf8_text).c_str(), WS_CHILD | WS_VISIBLE | style, r.left, r.top,
-                         r.right - r.left, r.bottom - r.top, parent,
-                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+struct ClassAndStyle {
+  const wchar_t* window_class;
+  DWORD style;
+};
+
+ClassAndStyle class_and_style(Kind kind) {
+  switch (kind) {
+    case Kind::label: return {L"STATIC", SS_NOPREFIX};
+    case Kind::image: return {L"STATIC", SS_ICON | SS_CENTERIMAGE | SS_REALSIZECONTROL};
+    case Kind::picture: return {L"STATIC", 0};
+    case Kind::button: return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP};
+    case Kind::colour_button: return {L"BUTTON", BS_OWNERDRAW | WS_TABSTOP};
+    case Kind::group: return {L"BUTTON", BS_GROUPBOX};
+    case Kind::edit: return {L"EDIT", 0};
+    case Kind::list: return {L"LISTBOX", 0};
+  }
+  return {L"STATIC", 0};
 }
 
 }  // namespace
 
-HWND ControlSet::add_label(int id, DesignRect where, std::string_view utf8_text, const LabelLook& look) {
-  const DWORD style = look.align | SS_NOPREFIX | (look.border ? WS_BORDER : 0);
-  HWND label = create_child(parent_, L"STATIC", utf8_text, style, id, scale(where));
-  SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(look.font), FALSE);
-  labels_.push_back({id, label, look});
-  if (look.background) solid_brush(*look.background);
-  return label;
+Controls::Controls(HWND window, std::span<const ControlRow> rows, std::span<const LineRow> lines, int dpi)
+    : window_(window), dpi_(dpi) {
+  controls_.reserve(rows.size());
+  for (const ControlRow& row : rows) {
+    const auto [window_class, style] = class_and_style(row.kind);
+    const RECT r = scale(row.at);
+    const HWND control =
+        CreateWindowExW(row.look.ex_style, window_class, widen(row.text).c_str(),
+                        WS_CHILD | (row.hidden ? 0 : WS_VISIBLE) | style | row.look.style, r.left, r.top,
+                        r.right - r.left, r.bottom - r.top, row.inside ? item(row.inside) : window,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), GetModuleHandleW(nullptr), nullptr);
+    if (row.look.face != Face::none)
+      SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font(row.look.face)), FALSE);
+    controls_.push_back({&row, control, row.look, widen(row.text), row.text});
+    if (row.tip) {
+      if (!tips_) tips_ = std::make_unique<Tooltips>(window);
+      tips_->add(control, row.tip);
+    }
+  }
+  for (const LineRow& line : lines) lines_.push_back({line, actual_colour(line.colour), std::nullopt});
 }
 
-HWND ControlSet::add_image(int id, DesignRect where, HICON icon) {
-  HWND image = create_child(parent_, L"STATIC", "", SS_ICON | SS_CENTERIMAGE | SS_REALSIZECONTROL, id,
-                            scale(where));
-  SendMessageW(image, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
-  labels_.push_back({id, image, {}});
-  return image;
+Controls::~Controls() { drop_canvas(); }
+
+int Controls::scale(int pixels_at_96) const { return scale_to_dpi(pixels_at_96, dpi_); }
+
+RECT Controls::scale(const DesignRect& r) const {
+  return {scale(r.x), scale(r.y), scale(r.x + r.width), scale(r.y + r.height)};
 }
 
-HWND ControlSet::add_button(int id, DesignRect where, std::string_view utf8_text, HFONT font) {
-  HWND button = create_child(parent_, L"BUTTON", utf8_text, BS_OWNERDRAW | WS_TABSTOP, id, scale(where));
-  SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  return button;
+HWND Controls::parent_of(int id) const {
+  const Control* control = find(id);
+  return control && control->row->inside ? GetDlgItem(window_, control->row->inside) : window_;
 }
 
-int ControlSet::add_line(DesignLine line) {
-  lines_.push_back({line, line.colour, std::nullopt});
-  return static_cast<int>(lines_.size()) - 1;
+Controls::Control* Controls::find(int id) {
+  auto it = std::find_if(controls_.begin(), controls_.end(), [id](const Control& c) { return c.row->id == id; });
+  return it == controls_.end() ? nullptr : &*it;
 }
 
-ControlSet::Label* ControlSet::find(int id) {
-  auto it = std::find_if(labels_.begin(), labels_.end(), [id](const Label& l) { return l.id == id; });
-  return it == labels_.end() ? nullptr : &*it;
+const Controls::Control* Controls::find(int id) const { return const_cast<Controls*>(this)->find(id); }
+
+Controls::Line* Controls::find_line(int id) {
+  auto it = std::find_if(lines_.begin(), lines_.end(), [id](const Line& l) { return l.row.id == id; });
+  return it == lines_.end() ? nullptr : &*it;
 }
 
-const ControlSet::Label* ControlSet::find(int id) const { return const_cast<ControlSet*>(this)->find(id); }
+const Controls::Line* Controls::find_line(int id) const { return const_cast<Controls*>(this)->find_line(id); }
 
-void ControlSet::set_text_colour(int id, COLORREF colour) {
-  Label* label = find(id);
-  if (!label || label->look.text == colour) return;
-  label->look.text = colour;
-  InvalidateRect(label->hwnd, nullptr, TRUE);
+HFONT Controls::font(Face face) {
+  OwnedFont& made = fonts_[face];
+  if (!made) made = make_font(face, dpi_);
+  return made.get();
 }
 
-COLORREF ControlSet::text_colour(int id) const {
-  const Label* label = find(id);
-  return label ? label->look.text : CLR_INVALID;
+void Controls::set_text(int id, std::string_view utf8) {
+  Control* control = find(id);
+  if (!control || control->shown_utf8 == utf8) return;
+  control->shown_utf8 = utf8;
+  set_text(id, std::wstring_view(widen(utf8)));
 }
 
-RECT ControlSet::line_bounds(const Line& line) const {
-  const DesignLine& d = line.design;
+void Controls::set_text(int id, std::wstring_view text) {
+  Control* control = find(id);
+  if (!control || control->shown == text) return;
+  control->shown = text;
+  SetWindowTextW(control->hwnd, control->shown.c_str());
+}
+
+void Controls::set_text_colour(int id, COLORREF colour) {
+  Control* control = find(id);
+  if (!control || control->look.text == colour) return;
+  control->look.text = colour;
+  InvalidateRect(control->hwnd, nullptr, TRUE);
+}
+
+COLORREF Controls::text_colour(int id) const {
+  const Control* control = find(id);
+  return control ? control->look.text : CLR_INVALID;
+}
+
+void Controls::set_icon(int id, HICON icon) {
+  if (const Control* control = find(id)) SendMessageW(control->hwnd, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+}
+
+COLORREF Controls::line_colour(int line) const {
+  const Line* l = find_line(line);
+  return l ? l->colour : CLR_INVALID;
+}
+
+RECT Controls::line_bounds(const Line& line) const {
+  const LineRow& d = line.row;
   const int x2 = line.right_px ? *line.right_px : scale(d.x2);
   // One pixel of slack around the pen, which may round either way.
   return {std::min(scale(d.x1), x2) - 1, std::min(scale(d.y1), scale(d.y2)) - 1, std::max(scale(d.x1), x2) + 2,
           std::max(scale(d.y1), scale(d.y2)) + 2};
 }
 
-void ControlSet::set_line_colour(int line, COLORREF colour) {
-  Line& l = lines_[line];
-  if (l.colour == colour) return;
-  l.colour = colour;
+void Controls::set_line_colour(int line, COLORREF colour) {
+  Line* l = find_line(line);
+  if (!l || l->colour == colour) return;
+  l->colour = colour;
   if (!canvas_dc_) return;
-  draw_line(canvas_dc_.get(), l);
-  const RECT bounds = line_bounds(l);
-  RedrawWindow(parent_, &bounds, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+  draw_line(canvas_dc_.get(), *l);
+  const RECT bounds = line_bounds(*l);
+  RedrawWindow(window_, &bounds, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
-void ControlSet::set_line_right_end(int line, int right_in_pixels) {
-  Line& l = lines_[line];
-  if (l.right_px == right_in_pixels) return;
-  l.right_px = right_in_pixels;
+void Controls::set_line_right_end(int line, int right_in_pixels) {
+  Line* l = find_line(line);
+  if (!l || l->right_px == right_in_pixels) return;
+  l->right_px = right_in_pixels;
   drop_canvas();
-  RedrawWindow(parent_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+  RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
-HBRUSH ControlSet::solid_brush(COLORREF colour) {
+void Controls::set_backdrop(std::function<void(HDC, int, int)> draw) { draw_backdrop_ = std::move(draw); }
+
+HBRUSH Controls::solid_brush(COLORREF colour) {
   for (auto& [c, brush] : brushes_)
     if (c == colour) return brush.get();
   brushes_.emplace_back(colour, OwnedBrush(CreateSolidBrush(colour)));
   return brushes_.back().second.get();
 }
 
-LRESULT ControlSet::on_ctl_colour_static(HDC dc, HWND child) {
-  auto it = std::find_if(labels_.begin(), labels_.end(), [child](const Label& l) { return l.hwnd == child; });
-  const LabelLook look = it == labels_.end() ? LabelLook{} : it->look;
-  SetTextColor(dc, look.text);
+std::optional<LRESULT> Controls::colour(HDC dc, HWND child) {
+  auto it = std::find_if(controls_.begin(), controls_.end(), [child](const Control& c) { return c.hwnd == child; });
+  if (it == controls_.end()) return std::nullopt;
+  const Look& look = it->look;
   if (look.background) {
+    SetTextColor(dc, look.text);
     SetBkColor(dc, *look.background);
     return reinterpret_cast<LRESULT>(solid_brush(*look.background));
   }
+  if (!draw_backdrop_) return std::nullopt;
   // The control fills with the returned brush before drawing: a hollow one keeps the canvas copy.
+  SetTextColor(dc, look.text);
   RECT r;
   GetClientRect(child, &r);
-  MapWindowPoints(child, parent_, reinterpret_cast<POINT*>(&r), 2);
+  MapWindowPoints(child, window_, reinterpret_cast<POINT*>(&r), 2);
   BitBlt(dc, 0, 0, r.right - r.left, r.bottom - r.top, canvas(), r.left, r.top, SRCCOPY);
   SetBkMode(dc, TRANSPARENT);
   return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
 }
 
-void ControlSet::paint() {
-  PAINTSTRUCT ps;
-  const HDC dc = BeginPaint(parent_, &ps);
-  const RECT& area = ps.rcPaint;
-  BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, canvas(), area.left, area.top,
-         SRCCOPY);
-  EndPaint(parent_, &ps);
+void Controls::draw_item(const DRAWITEMSTRUCT& item) const {
+  const Control* control = find(static_cast<int>(item.CtlID));
+  if (control && control->look.background) draw_colour_button(item, *control->look.background);
 }
 
-void ControlSet::draw_line(HDC dc, const Line& l) const {
-  const DesignLine& d = l.design;
+void Controls::paint() {
+  const Painting painting(window_);
+  const RECT& area = painting.area();
+  BitBlt(painting.dc(), area.left, area.top, area.right - area.left, area.bottom - area.top, canvas(), area.left,
+         area.top, SRCCOPY);
+}
+
+void Controls::draw_line(HDC dc, const Line& l) const {
+  const LineRow& d = l.row;
   SetDCPenColor(dc, l.colour);
   MoveToEx(dc, scale(d.x1), scale(d.y1), nullptr);
   const int x2 = l.right_px ? *l.right_px : scale(d.x2), y2 = scale(d.y2);
@@ -138,27 +197,29 @@ void ControlSet::draw_line(HDC dc, const Line& l) const {
   SetPixelV(dc, x2, y2, l.colour);  // the end point belongs to the line too
 }
 
-HDC ControlSet::canvas() {
+HDC Controls::canvas() {
   if (canvas_dc_) return canvas_dc_.get();
   RECT client;
-  GetClientRect(parent_, &client);
-  const HDC screen = GetDC(parent_);
-  canvas_dc_.reset(CreateCompatibleDC(screen));
-  canvas_bitmap_.reset(CreateCompatibleBitmap(screen, std::max<LONG>(client.right, 1), std::max<LONG>(client.bottom, 1)));
-  ReleaseDC(parent_, screen);
+  GetClientRect(window_, &client);
+  {
+    const WindowDC screen(window_);
+    canvas_dc_.reset(CreateCompatibleDC(screen.get()));
+    canvas_bitmap_.reset(
+        CreateCompatibleBitmap(screen.get(), std::max<LONG>(client.right, 1), std::max<LONG>(client.bottom, 1)));
+  }
   const HDC dc = canvas_dc_.get();
-  canvas_old_bitmap_ = SelectObject(dc, canvas_bitmap_.get());
+  canvas_selection_.emplace(dc, canvas_bitmap_.get());
   if (draw_backdrop_) draw_backdrop_(dc, client.right, client.bottom);
-  SelectObject(dc, GetStockObject(DC_PEN));
+  canvas_pen_.emplace(dc, GetStockObject(DC_PEN));
   for (const Line& l : lines_) draw_line(dc, l);
   return dc;
 }
 
-void ControlSet::drop_canvas() {
-  if (!canvas_dc_) return;
-  SelectObject(canvas_dc_.get(), canvas_old_bitmap_);
-  canvas_dc_.reset();
+void Controls::drop_canvas() {
+  canvas_pen_.reset();
+  canvas_selection_.reset();
   canvas_bitmap_.reset();
+  canvas_dc_.reset();
 }
 
 }  // namespace tamarak

@@ -1,96 +1,101 @@
-// The child controls of a designed window: labels, images and lines at 96-dpi positions, scaled to
-// the screen. The window's backdrop and its lines live in one off-screen canvas, which the window
-// paints from and which transparent labels show through, so a line running under a label's text
-// stays visible.
+// The controls of a designed window, made from its table at the window's dpi. The window's backdrop
+// and its lines live in one off-screen canvas, which the window paints from and which transparent
+// labels show through, so a line running under a label's text stays visible.
 #pragma once
 
 #include <windows.h>
 
 #include <functional>
+#include <map>
+#include <memory>
 #include <optional>
+#include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
+#include "ui/design.h"
+#include "ui/guards.h"
 #include "ui/handles.h"
+#include "ui/tooltips.h"
 
 namespace tamarak {
 
-struct DesignRect {
-  int x, y, width, height;  // pixels at 96 dpi
-};
-
-struct LabelLook {
-  COLORREF text = RGB(0, 0, 0);
-  std::optional<COLORREF> background;  // none: the window's own background shows through
-  DWORD align = SS_LEFT;
-  bool border = false;
-  HFONT font = nullptr;
-};
-
-struct DesignLine {
-  int x1, y1, x2, y2;  // pixels at 96 dpi
-  COLORREF colour;
-};
-
-class ControlSet {
+class Controls {
  public:
-  ControlSet(HWND parent, int dpi) : parent_(parent), dpi_(dpi) {}
-  ~ControlSet() { drop_canvas(); }
-  ControlSet(const ControlSet&) = delete;
-  ControlSet& operator=(const ControlSet&) = delete;
+  // Makes every control of `rows` on `window`, in the rows' order, and keeps `lines` to draw.
+  Controls(HWND window, std::span<const ControlRow> rows, std::span<const LineRow> lines, int dpi);
+  ~Controls();
+  Controls(const Controls&) = delete;
+  Controls& operator=(const Controls&) = delete;
 
+  HWND item(int id) const { return GetDlgItem(parent_of(id), id); }
+  int dpi() const { return dpi_; }
   int scale(int pixels_at_96) const;
-  RECT scale(const DesignRect& r) const;
 
-  HWND add_label(int id, DesignRect where, std::string_view utf8_text, const LabelLook& look);
-  HWND add_image(int id, DesignRect where, HICON icon);
-  HWND add_button(int id, DesignRect where, std::string_view utf8_text, HFONT font);
-  int add_line(DesignLine line);
-
-  // Both repaint only what changed, so a refresh that changes nothing costs nothing on screen.
+  // Each repaints only what changed, so a refresh that changes nothing costs nothing on screen.
+  void set_text(int id, std::string_view utf8);
+  void set_text(int id, std::wstring_view text);
   void set_text_colour(int id, COLORREF colour);
   void set_line_colour(int line, COLORREF colour);
   void set_line_right_end(int line, int right_in_pixels);
+  void set_icon(int id, HICON icon);
 
   COLORREF text_colour(int id) const;
-  COLORREF line_colour(int line) const { return lines_[line].colour; }
+  COLORREF line_colour(int line) const;
 
-  // Draws the backdrop into a canvas of the given client size.
-  void set_backdrop(std::function<void(HDC, int width, int height)> draw) { draw_backdrop_ = std::move(draw); }
-  LRESULT on_ctl_colour_static(HDC dc, HWND child);
-  // The window's WM_PAINT: the invalid part of the canvas onto the screen.
+  // The backdrop, drawn into a canvas of the client size; without one, labels that name no colours
+  // of their own are left to the system.
+  void set_backdrop(std::function<void(HDC, int width, int height)> draw);
+
+  // WM_CTLCOLOR*: the brush for a control that has colours of its own or shows the backdrop, or
+  // nothing for the system to decide.
+  std::optional<LRESULT> colour(HDC dc, HWND child);
+  // WM_DRAWITEM for the colour buttons.
+  void draw_item(const DRAWITEMSTRUCT& item) const;
+  // WM_PAINT: the invalid part of the canvas onto the screen.
   void paint();
   // The canvas is made when first painted, so a window that stays hidden never holds one.
   void drop_canvas();
 
  private:
-  struct Label {
-    int id;
+  struct Control {
+    const ControlRow* row;
     HWND hwnd;
-    LabelLook look;
+    Look look;
+    std::wstring shown;      // the text as last set
+    std::string shown_utf8;  // and as the program gave it, so an unchanged one costs no conversion
   };
   struct Line {
-    DesignLine design;
+    LineRow row;
     COLORREF colour;
     std::optional<int> right_px;  // set when the window stretches the line to its width
   };
 
-  Label* find(int id);
-  const Label* find(int id) const;
+  HWND parent_of(int id) const;
+  Control* find(int id);
+  const Control* find(int id) const;
+  Line* find_line(int id);
+  const Line* find_line(int id) const;
+  HFONT font(Face face);
   HBRUSH solid_brush(COLORREF colour);
+  RECT scale(const DesignRect& r) const;
   RECT line_bounds(const Line& line) const;
   void draw_line(HDC dc, const Line& line) const;
   HDC canvas();
 
-  HWND parent_;
+  HWND window_;
   int dpi_;
+  std::vector<Control> controls_;
+  std::vector<Line> lines_;
+  std::map<Face, OwnedFont> fonts_;
+  std::vector<std::pair<COLORREF, OwnedBrush>> brushes_;
+  std::unique_ptr<Tooltips> tips_;
   std::function<void(HDC, int, int)> draw_backdrop_;
+  // Destroyed in reverse: the bitmap is taken out of the DC before either goes.
   OwnedDC canvas_dc_;
   OwnedBitmap canvas_bitmap_;
-  HGDIOBJ canvas_old_bitmap_ = nullptr;
-  std::vector<Label> labels_;
-  std::vector<Line> lines_;
-  std::vector<std::pair<COLORREF, OwnedBrush>> brushes_;
+  std::optional<Selected> canvas_selection_, canvas_pen_;
 };
 
 }  // namespace tamarak

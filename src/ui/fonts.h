@@ -1,4 +1,4 @@
-// The Japanese UI face the designed windows use, at the screen's dpi.
+// The faces the designed windows use, made at a window's dpi.
 #pragma once
 
 #include <windows.h>
@@ -7,10 +7,16 @@
 
 namespace tamarak {
 
-enum class FontStyle { normal, italic, bold, underline };
+enum class Face {
+  none,      // the control keeps the system's own
+  gothic_9,  // the Japanese UI face, 9 pt
+  gothic_9_italic,
+  gothic_9_underline,  // links
+  gothic_825,          // 8.25 pt
+  gothic_12_bold,      // the About window's credit strip
+  message,             // the system's message font, which suits whatever language the system runs in
+};
 
-OwnedFont make_gothic_font(int points, FontStyle style, int dpi);
-// For designs in fractional sizes such as 8.25 pt (825).
-OwnedFont make_gothic_font_centipoints(int centipoints, FontStyle style, int dpi);
+OwnedFont make_font(Face face, int dpi);
 
 }  // namespace tamarak

@@ -1,5 +1,6 @@
 #include "ui/window.h"
 
+#include "ui/guards.h"
 #include "ui/modal_session.h"
 
 namespace tamarak {
@@ -54,9 +55,8 @@ LRESULT CALLBACK Window::window_proc(HWND hwnd, UINT message, WPARAM wparam, LPA
 }
 
 int screen_dpi() {
-  const HDC screen = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
+  const WindowDC screen(nullptr);
+  const int dpi = GetDeviceCaps(screen.get(), LOGPIXELSY);
   return dpi > 0 ? dpi : 96;
 }
 

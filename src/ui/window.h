@@ -78,4 +78,13 @@ class Form final : public Class {
 // The screen's dpi, which every design length is scaled by.
 int screen_dpi();
 
+// Message parameters decoded, where a window procedure hands them to its handlers.
+inline HDC dc_param(WPARAM wparam) { return reinterpret_cast<HDC>(wparam); }
+inline HWND window_param(WPARAM wparam) { return reinterpret_cast<HWND>(wparam); }
+inline HWND window_param(LPARAM lparam) { return reinterpret_cast<HWND>(lparam); }
+template <class Struct>
+const Struct& struct_param(LPARAM lparam) {
+  return *reinterpret_cast<const Struct*>(lparam);
+}
+
 }  // namespace tamarak

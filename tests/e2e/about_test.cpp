@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "about/frmAbout.h"
-#include "app/menus.h"
+#include "app/commands.h"
 #include "driver.h"
 
 namespace e2e {

@@ -3,9 +3,8 @@
 #include <cstdio>
 #include <regex>
 
-#include "app/menus.h"
+#include "app/commands.h"
 #include "driver.h"
-#include "optimiser/optimiser_band.h"
 
 namespace e2e {
 namespace {

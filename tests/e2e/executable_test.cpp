@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "about/frmAbout.h"
-#include "app/menus.h"
+#include "app/commands.h"
 #include "driver.h"
 
 namespace e2e {

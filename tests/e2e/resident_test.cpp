@@ -2,7 +2,7 @@
 
 #include <regex>
 
-#include "app/menus.h"
+#include "app/commands.h"
 #include "driver.h"
 #include "monitor/memory_panel.h"
 

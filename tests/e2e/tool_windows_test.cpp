@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/menus.h"
+#include "app/commands.h"
 #include "drag_files.h"
 #include "driver.h"
 #include "tools/tool_identity.h"
@@ -123,7 +123,7 @@ TEST_F(ToolWindows, CaptureListsWinesProcessesWithTheirCount) {
 
   PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
   ASSERT_TRUE(wait_until([&] { return !IsWindow(window); }));
-  const HWND again = open(mnuPopupApp, L"TamarakAppRun", kAppRunCaption);
+  const HWND again = open(mnuFileApp, L"TamarakAppRun", kAppRunCaption);
   ASSERT_TRUE(again);
   EXPECT_EQ(SendMessageW(GetDlgItem(again, app_run_controls::List1), LB_GETCOUNT, 0, 0), 0);
 }
@@ -162,7 +162,7 @@ class ClipDrops : public ToolWindows {
 
   void SetUp() override {
     ToolWindows::SetUp();
-    window = open(mnuPopupClip, L"TamarakClip", kClipCaption);
+    window = open(mnuFileClip, L"TamarakClip", kClipCaption);
     ASSERT_TRUE(window);
     box = GetDlgItem(window, clip_controls::txtList);
     ASSERT_TRUE(box);

@@ -21,14 +21,11 @@ TEST(VersionLabel, HalfWidthPrefixAndPlainNumbers) {
 
 // The 1024-byte zero-filled buffer after a query of `data`, which reports the full size even when
 // the data did not fit.
-struct Buffer {
-  std::array<std::uint8_t, kValueBufferBytes> bytes{};
-  std::uint32_t size = 0;
-  explicit Buffer(const std::vector<std::uint8_t>& data) : size(static_cast<std::uint32_t>(data.size())) {
-    std::copy_n(data.begin(), std::min(data.size(), bytes.size()), bytes.begin());
-  }
-  RawValue value(std::uint32_t type, bool queried = true) const { return {queried, type, bytes, size}; }
-};
+RegistryValue queried(const std::vector<std::uint8_t>& data, std::uint32_t type, bool succeeded = true) {
+  RegistryValue value{succeeded, type, {}, static_cast<std::uint32_t>(data.size())};
+  std::copy_n(data.begin(), std::min(data.size(), value.buffer.size()), value.buffer.begin());
+  return value;
+}
 
 std::vector<std::uint8_t> utf16le(const std::u16string& s) {
   std::vector<std::uint8_t> out;
@@ -41,72 +38,68 @@ std::vector<std::uint8_t> utf16le(const std::u16string& s) {
 
 TEST(RegistryValue, StringsReadTheSameWithOrWithoutTheirTerminatingZero) {
   const std::u16string path = u"C:\\Program Files\\Common Files\\Microsoft Shared\\MSInfo\\msinfo32.exe";
-  std::string with, without;
-  EXPECT_EQ(decode_value(Buffer(utf16le(path + u'\0')).value(kRegSz), with), KeyValue::read);
-  EXPECT_EQ(decode_value(Buffer(utf16le(path)).value(kRegSz), without), KeyValue::read);
-  EXPECT_EQ(with, "C:\\Program Files\\Common Files\\Microsoft Shared\\MSInfo\\msinfo32.exe");
+  std::u16string with, without;
+  EXPECT_EQ(decode_value(queried(utf16le(path + u'\0'), kRegSz), with), KeyValue::read);
+  EXPECT_EQ(decode_value(queried(utf16le(path), kRegSz), without), KeyValue::read);
+  EXPECT_EQ(with, path);
   EXPECT_EQ(without, with);
 
-  // Only one zero goes; the text stays as stored otherwise.
-  std::string text;
-  decode_value(Buffer(utf16le(std::u16string(u"ab\0\0", 4))).value(kRegSz), text);
-  EXPECT_EQ(text, std::string("ab\0", 3));
-  decode_value(Buffer(utf16le(u"\u0000")).value(kRegSz), text);
-  EXPECT_EQ(text, "");
-
-  // Beyond ASCII: Japanese folders, a character outside the BMP, a stray surrogate, an odd byte.
-  decode_value(Buffer(utf16le(u"D:\\ツール\\情報")).value(kRegSz), text);
-  EXPECT_EQ(text, "D:\\ツール\\情報");
-  decode_value(Buffer(utf16le(u"x\U0001F600y")).value(kRegSz), text);
-  EXPECT_EQ(text, "x\U0001F600y");
-  decode_value(Buffer(utf16le(u"a\xD800z")).value(kRegSz), text);
-  EXPECT_EQ(text, "a\uFFFDz");
+  // Only one zero goes; the text stays as stored otherwise, whatever it holds, and a half
+  // character at the end is left out.
+  std::u16string text;
+  decode_value(queried(utf16le(std::u16string(u"ab\0\0", 4)), kRegSz), text);
+  EXPECT_EQ(text, std::u16string(u"ab\0", 3));
+  decode_value(queried(utf16le(u"\u0000"), kRegSz), text);
+  EXPECT_EQ(text, u"");
+  for (const std::u16string stored : {u"D:\\ツール\\情報", u"x\U0001F600y", u"a\xD800z"}) {
+    decode_value(queried(utf16le(stored), kRegSz), text);
+    EXPECT_EQ(text, stored);
+  }
   std::vector<std::uint8_t> odd = utf16le(u"ab");
   odd.push_back('c');
-  decode_value(Buffer(odd).value(kRegSz), text);
-  EXPECT_EQ(text, "ab");
+  decode_value(queried(odd, kRegSz), text);
+  EXPECT_EQ(text, u"ab");
 }
 
 TEST(RegistryValue, DwordsAsUpperCaseHexWithoutLeadingZeros) {
-  std::string text;
-  EXPECT_EQ(decode_value(Buffer({0x05, 0x01, 0x00, 0x00}).value(kRegDword), text), KeyValue::read);
-  EXPECT_EQ(text, "&h105");
-  decode_value(Buffer({0xEF, 0xBE, 0xAD, 0xDE}).value(kRegDword), text);
-  EXPECT_EQ(text, "&hDEADBEEF");
-  decode_value(Buffer({0, 0, 0, 0}).value(kRegDword), text);
-  EXPECT_EQ(text, "&h0");
-  decode_value(Buffer({0x2A}).value(kRegDword), text);  // stored short: the rest of the buffer is zero
-  EXPECT_EQ(text, "&h2A");
+  std::u16string text;
+  EXPECT_EQ(decode_value(queried({0x05, 0x01, 0x00, 0x00}, kRegDword), text), KeyValue::read);
+  EXPECT_EQ(text, u"&h105");
+  decode_value(queried({0xEF, 0xBE, 0xAD, 0xDE}, kRegDword), text);
+  EXPECT_EQ(text, u"&hDEADBEEF");
+  decode_value(queried({0, 0, 0, 0}, kRegDword), text);
+  EXPECT_EQ(text, u"&h0");
+  decode_value(queried({0x2A}, kRegDword), text);  // stored short: the rest of the buffer is zero
+  EXPECT_EQ(text, u"&h2A");
 }
 
 TEST(RegistryValue, OtherTypesLeaveTheTextAsPassed) {
   for (std::uint32_t type : {0u, 2u, 3u, 7u, 11u}) {
-    std::string text = "as passed";
-    EXPECT_EQ(decode_value(Buffer(utf16le(u"%SystemRoot%\\x.exe")).value(type), text), KeyValue::read) << type;
-    EXPECT_EQ(text, "as passed") << type;
+    std::u16string text = u"as passed";
+    EXPECT_EQ(decode_value(queried(utf16le(u"%SystemRoot%\\x.exe"), type), text), KeyValue::read) << type;
+    EXPECT_EQ(text, u"as passed") << type;
   }
 }
 
 TEST(RegistryValue, EmptyTooLongAndFailedQueriesClearTheText) {
-  std::string text = "as passed";
-  EXPECT_EQ(decode_value(Buffer({}).value(kRegSz), text), KeyValue::no_data);
-  EXPECT_EQ(text, "");
-  text = "as passed";
-  EXPECT_EQ(decode_value(Buffer({}).value(kRegDword), text), KeyValue::no_data);
-  EXPECT_EQ(text, "");
+  std::u16string text = u"as passed";
+  EXPECT_EQ(decode_value(queried({}, kRegSz), text), KeyValue::no_data);
+  EXPECT_EQ(text, u"");
+  text = u"as passed";
+  EXPECT_EQ(decode_value(queried({}, kRegDword), text), KeyValue::no_data);
+  EXPECT_EQ(text, u"");
 
-  const Buffer too_long(utf16le(std::u16string(513, u'x')));
-  text = "as passed";
-  EXPECT_EQ(decode_value(too_long.value(kRegSz), text), KeyValue::not_found);
-  EXPECT_EQ(text, "");
-  text = "as passed";
-  EXPECT_EQ(decode_value(too_long.value(kRegSz, false), text), KeyValue::not_found);
-  EXPECT_EQ(text, "");
+  const std::vector<std::uint8_t> too_long = utf16le(std::u16string(513, u'x'));
+  text = u"as passed";
+  EXPECT_EQ(decode_value(queried(too_long, kRegSz), text), KeyValue::not_found);
+  EXPECT_EQ(text, u"");
+  text = u"as passed";
+  EXPECT_EQ(decode_value(queried(too_long, kRegSz, false), text), KeyValue::not_found);
+  EXPECT_EQ(text, u"");
 
   // Exactly the buffer is still read.
-  Buffer full(utf16le(std::u16string(512, u'y')));
-  EXPECT_EQ(decode_value(full.value(kRegSz), text), KeyValue::read);
-  EXPECT_EQ(text, std::string(512, 'y'));
+  EXPECT_EQ(decode_value(queried(utf16le(std::u16string(512, u'y')), kRegSz), text), KeyValue::read);
+  EXPECT_EQ(text, std::u16string(512, u'y'));
 }
 
 TEST(CreditScroller, StartsCentredJustBelowAndRisesTenTwipsATick) {

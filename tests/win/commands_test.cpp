@@ -4,7 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/menus.h"
+#include "narrow.h"
+#include "app/commands.h"
 #include "commands/launch_beside_program.h"
 #include "main_window_fixture.h"
 #include "optimiser/optimiser_band.h"
@@ -32,19 +33,19 @@ TEST_F(CommandsTest, EachLevelRunsFromItsButtonAndItsPopupItemAlike) {
   start();
   struct Level {
     int button;
-    UINT popup_item;
+    const char* popup_item;
     const char* message;
   };
-  const Level levels[] = {{cmdMemLow, mnuPopupAboutMemResLow, "最適化完了 (・o・)"},
-                          {cmdMemMid, mnuPopupAboutMemResMid, "最適化完了 (・_・ゞ－☆"},
-                          {cmdMemHig, mnuPopupAboutMemResHig, "最適化完了 (・_・ゞ－☆"},
-                          {cmdMemHigHig, mnuPopupAboutMemResHigHig, "最適化完了 ヽ(^｡^)ノ"}};
+  const Level levels[] = {{cmdMemLow, " 20 %", "最適化完了 (・o・)"},
+                          {cmdMemMid, " 40 %", "最適化完了 (・_・ゞ－☆"},
+                          {cmdMemHig, " 60 %", "最適化完了 (・_・ゞ－☆"},
+                          {cmdMemHigHig, " 80 %", "最適化完了 ヽ(^｡^)ノ"}};
   const HCURSOR wait = LoadCursorW(nullptr, IDC_WAIT), arrow = LoadCursorW(nullptr, IDC_ARROW);
   for (const Level& level : levels) {
     for (bool from_popup : {false, true}) {
       system.message_boxes.clear();
       if (from_popup) {
-        system.popup_choice = level.popup_item;
+        system.popup_pick = level.popup_item;
         tray_callback(100, WM_RBUTTONDOWN);
       } else {
         SendMessageW(hwnd(), WM_COMMAND, MAKEWPARAM(level.button, BN_CLICKED),
@@ -111,44 +112,42 @@ TEST_F(CommandsTest, BusyPointerOnlyOverTheClientArea) {
 
 TEST_F(CommandsTest, ShellCommandsMakeExactlyOneCallEach) {
   start();
-  auto choose = [&](UINT item) {
-    system.popup_choice = item;
+  auto choose = [&](const char* item) {
+    system.popup_pick = item;
     tray_callback(100, WM_RBUTTONDOWN);
   };
-  choose(mnuPopupDustDel);
+  choose("ゴミ箱を空にする");
   ASSERT_EQ(system.shell_calls.size(), 1u);
   EXPECT_EQ(system.shell_calls[0].what, "recycle");
   EXPECT_EQ(system.shell_calls[0].owner, hwnd());
-  EXPECT_FALSE(system.shell_calls[0].null_text);  // an empty root, not a null one
-  EXPECT_EQ(system.shell_calls[0].text, "");
-  EXPECT_EQ(system.shell_calls[0].flags, 0u);
 
-  choose(mnuPopupRecentDel);
+  choose("｢最近使ったファイル｣ を削除");
   ASSERT_EQ(system.shell_calls.size(), 2u);
   EXPECT_EQ(system.shell_calls[1].what, "recent");
-  EXPECT_EQ(system.shell_calls[1].flags, UINT{SHARD_PATHW});
-  EXPECT_TRUE(system.shell_calls[1].null_text);
 
   const std::u16string own_folder = own_program_folder();
   const std::string folder = narrow(std::wstring(own_folder.begin(), own_folder.end()));
   const std::string help = folder + "\\help.htm", saver = folder + "\\ss\\Tamarak's SS.scr";
-  const std::pair<UINT, std::string> launches[] = {
-      {mnuHelpHelp, help}, {mnuPopupHelp, help}, {mnuFileScreenNew, saver}, {mnuPopupScreenNew, saver}};
-  for (const auto& [item, file] : launches) {
-    system.shell_calls.clear();
-    if (item == mnuPopupHelp || item == mnuPopupScreenNew)
-      choose(item);
-    else
-      SendMessageW(hwnd(), WM_COMMAND, item, 0);
-    ASSERT_EQ(system.shell_calls.size(), 1u) << item;
-    const ShellCall& call = system.shell_calls[0];
-    EXPECT_EQ(call.what, "execute");
-    EXPECT_EQ(call.owner, hwnd());
-    EXPECT_EQ(call.operation, "open");
-    EXPECT_EQ(call.text, file);
-    EXPECT_TRUE(call.null_text);
-    EXPECT_EQ(call.directory, folder);
-    EXPECT_EQ(call.flags, UINT{SW_SHOWNORMAL});
+  // From the menu bar and from the popup alike.
+  struct Launch {
+    UINT command;
+    const char* popup_item;
+    std::string file;
+  } launches[] = {{mnuHelpHelp, "ヘルプファイルを表示", help}, {mnuFileScreenNew, "オリジナル", saver}};
+  for (const auto& [command, popup_item, file] : launches) {
+    for (bool from_popup : {false, true}) {
+      system.shell_calls.clear();
+      if (from_popup)
+        choose(popup_item);
+      else
+        SendMessageW(hwnd(), WM_COMMAND, command, 0);
+      ASSERT_EQ(system.shell_calls.size(), 1u) << command;
+      const ShellCall& call = system.shell_calls[0];
+      EXPECT_EQ(call.what, "open file");
+      EXPECT_EQ(call.owner, hwnd());
+      EXPECT_EQ(call.file, file);
+      EXPECT_EQ(call.folder, folder);
+    }
   }
   EXPECT_TRUE(system.message_boxes.empty());
 }
@@ -163,19 +162,19 @@ LRESULT CALLBACK record_sent(int code, WPARAM wparam, LPARAM lparam) {
 TEST_F(CommandsTest, SystemScreenSaverIsAskedOfTheMainWindowEvenWhenHidden) {
   start();
   const HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, record_sent, nullptr, GetCurrentThreadId());
-  for (UINT item : {mnuFileScreenMoto, mnuPopupScreenMoto}) {
+  for (bool from_popup : {false, true}) {
     g_sent.clear();
-    if (item == mnuPopupScreenMoto) {
-      system.popup_choice = item;
+    if (from_popup) {
+      system.popup_pick = "デフォルト";
       tray_callback(100, WM_RBUTTONDOWN);
     } else {
-      SendMessageW(hwnd(), WM_COMMAND, item, 0);
+      SendMessageW(hwnd(), WM_COMMAND, mnuFileScreenMoto, 0);
     }
     int saver_requests = 0;
     for (const MSG& m : g_sent)
       if (m.hwnd == hwnd() && m.message == WM_SYSCOMMAND && m.wParam == SC_SCREENSAVE && m.lParam == 0)
         ++saver_requests;
-    EXPECT_EQ(saver_requests, 1) << item;
+    EXPECT_EQ(saver_requests, 1) << from_popup;
   }
   UnhookWindowsHookEx(hook);
   EXPECT_TRUE(system.shell_calls.empty());

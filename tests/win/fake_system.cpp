@@ -1,5 +1,8 @@
 #include "fake_system.h"
 
+#include <algorithm>
+
+#include "narrow.h"
 #include "ui/text.h"
 
 namespace tamarak {
@@ -36,24 +39,39 @@ int FakeSystem::message_box(HWND owner, std::wstring_view text, std::wstring_vie
   return IDOK;
 }
 
+namespace {
+
+UINT item_with_caption(HMENU menu, const std::wstring& caption) {
+  for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+    wchar_t text[128] = L"";
+    GetMenuStringW(menu, i, text, 128, MF_BYPOSITION);
+    if (const HMENU sub = GetSubMenu(menu, i)) {
+      if (const UINT found = item_with_caption(sub, caption)) return found;
+    } else if (text == caption) {
+      return GetMenuItemID(menu, i);
+    }
+  }
+  return 0;
+}
+
+}  // namespace
+
 UINT FakeSystem::track_popup_menu(HWND, HMENU menu, POINT where) {
   popups.push_back(menu);
   popup_points.push_back(where);
-  return popup_choice;
+  return popup_pick.empty() ? popup_choice : item_with_caption(menu, widen(popup_pick));
 }
 
-void FakeSystem::empty_recycle_bin(HWND owner, const wchar_t* root, DWORD flags) {
-  shell_calls.push_back({"recycle", owner, root == nullptr, root ? narrow(root) : "", "", "", flags});
+void FakeSystem::empty_recycle_bin(HWND owner) { shell_calls.push_back({"recycle", owner}); }
+
+void FakeSystem::clear_recent_documents() { shell_calls.push_back({"recent"}); }
+
+void FakeSystem::open_file(HWND owner, const std::wstring& file, const std::wstring& folder) {
+  shell_calls.push_back({"open file", owner, narrow(file), narrow(folder)});
 }
 
-void FakeSystem::add_to_recent_documents(UINT flags, const void* data) {
-  shell_calls.push_back({"recent", nullptr, data == nullptr, "", "", "", flags});
-}
-
-void FakeSystem::shell_execute(HWND owner, const wchar_t* operation, const std::wstring& file,
-                               const wchar_t* parameters, const std::wstring& directory, int show) {
-  shell_calls.push_back({"execute", owner, parameters == nullptr, narrow(file), narrow(operation), narrow(directory),
-                         static_cast<UINT>(show)});
+void FakeSystem::open_link(const std::wstring& address) {
+  shell_calls.push_back({"open link", nullptr, narrow(address)});
 }
 
 UtcTime FakeSystem::utc_now() {
@@ -86,8 +104,25 @@ void FakeSystem::run_modal(HWND window) {
   if (while_modal) while_modal(window);
 }
 
-bool FakeSystem::start_program(const std::wstring& path, int show) {
-  program_starts.push_back({narrow(path), show});
+// As one query into the 1024-byte buffer answers: data that does not fit is not read.
+RegistryValue FakeSystem::read_registry_value(HKEY, const std::wstring& key_path, const std::wstring& value_name) {
+  RegistryValue value;
+  const auto found = registry.find({key_path, value_name});
+  if (found == registry.end()) return value;
+  const StoredValue& stored = found->second;
+  value.type = stored.type;
+  value.size = static_cast<std::uint32_t>(stored.data.size());
+  value.queried = stored.data.size() <= value.buffer.size();
+  if (value.queried) std::copy(stored.data.begin(), stored.data.end(), value.buffer.begin());
+  return value;
+}
+
+bool FakeSystem::is_ordinary_file(const std::wstring& path) {
+  return std::find(ordinary_files.begin(), ordinary_files.end(), path) != ordinary_files.end();
+}
+
+bool FakeSystem::start_program(const std::wstring& path) {
+  program_starts.push_back(narrow(path));
   return programs_start;
 }
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/system_services.h"
+#include "system/system_services.h"
 
 namespace tamarak {
 
@@ -17,17 +17,9 @@ struct TrayCall {
 };
 
 struct ShellCall {
-  std::string what;  // the call: "recycle", "recent" or "execute"
+  std::string what;  // the call: "recycle", "recent", "open file" or "open link"
   HWND owner = nullptr;
-  bool null_text = false;  // the root path, data or parameters pointer was null
-  std::string text;        // root path, or file for "execute"
-  std::string operation, directory;
-  UINT flags = 0;  // flags, or the show command for "execute"
-};
-
-struct ProgramStart {
-  std::string path;
-  int show;
+  std::string file, folder;  // the file or address opened, and the working folder
 };
 
 struct MessageBoxCall {
@@ -56,6 +48,9 @@ class FakeSystem : public SystemServices {
   FakeShell shell;
   UINT taskbar_created = RegisterWindowMessageW(L"TaskbarCreated");
   bool another_copy = false;
+  // What the user picks from a popup menu: the item with this caption, searched in the menu and its
+  // submenus, or else this command id; 0 dismisses it.
+  std::string popup_pick;
   UINT popup_choice = 0;
 
   std::vector<TrayCall> tray_calls;
@@ -75,10 +70,10 @@ class FakeSystem : public SystemServices {
   std::vector<ShellCall> shell_calls;
   HCURSOR cursor_at_message_box = nullptr;  // the pointer while the last message box was up
 
-  void empty_recycle_bin(HWND owner, const wchar_t* root, DWORD flags) override;
-  void add_to_recent_documents(UINT flags, const void* data) override;
-  void shell_execute(HWND owner, const wchar_t* operation, const std::wstring& file, const wchar_t* parameters,
-                     const std::wstring& directory, int show) override;
+  void empty_recycle_bin(HWND owner) override;
+  void clear_recent_documents() override;
+  void open_file(HWND owner, const std::wstring& file, const std::wstring& folder) override;
+  void open_link(const std::wstring& address) override;
   std::uint64_t milliseconds_since_start() override { return uptime_ms; }
 
   UtcTime utc{2002, 2, 24, 3, 5, 7};
@@ -98,11 +93,21 @@ class FakeSystem : public SystemServices {
   // would while the window is up.
   std::vector<HWND> modal_windows;
   std::function<void(HWND)> while_modal;
-  std::vector<ProgramStart> program_starts;
+  void run_modal(HWND window) override;
+
+  // The registry under the launcher's eyes: values by key path and name, as stored.
+  struct StoredValue {
+    std::uint32_t type;
+    std::vector<std::uint8_t> data;
+  };
+  std::map<std::pair<std::wstring, std::wstring>, StoredValue> registry;
+  std::vector<std::wstring> ordinary_files;
+  std::vector<std::string> program_starts;
   bool programs_start = true;
 
-  void run_modal(HWND window) override;
-  bool start_program(const std::wstring& path, int show) override;
+  RegistryValue read_registry_value(HKEY root, const std::wstring& key_path, const std::wstring& value_name) override;
+  bool is_ordinary_file(const std::wstring& path) override;
+  bool start_program(const std::wstring& path) override;
 
   // The small icon grows with the dpi as Windows grows it: 16 at 96 dpi, 24 at 144, 32 at 192.
   int small_icon_at_96_dpi = 16;

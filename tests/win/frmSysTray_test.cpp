@@ -5,13 +5,16 @@
 #include <functional>
 #include <string>
 
-#include "app/menus.h"
-#include "app/win32_services.h"
+#include "app/commands.h"
+#include "system/win32_services.h"
+#include "app/frmSysTray_design.h"
 #include "icon_picture.h"
+#include "layout_checks.h"
 #include "main_window_fixture.h"
+#include "monitor/memory_figures.h"
 #include "monitor/memory_panel.h"
 #include "optimiser/optimiser_band.h"
-#include "ui/text.h"
+#include "narrow.h"
 
 namespace tamarak {
 namespace {
@@ -70,8 +73,7 @@ TEST_F(MainWindowTest, ExactlyOneBandLitAfterEveryRefresh) {
       if (band == 0) continue;
       const COLORREF want = band == e.band ? colours[band] : kWhite;
       EXPECT_EQ(window.controls().text_colour(legend[band]), want) << e.load << " label of band " << band;
-      for (int line : lines[band])
-        EXPECT_EQ(window.controls().line_colour(window.panel().callout_line(line)), want) << e.load;
+      for (int line : lines[band]) EXPECT_EQ(window.controls().line_colour(Line1_0 + line), want) << e.load;
     }
   }
 }
@@ -188,7 +190,7 @@ TEST_F(MainWindowTest, SessionEndAndBothExitCommandsUnload) {
     if (way == 0) SendMessageW(handle, WM_ENDSESSION, TRUE, 0);
     if (way == 1) SendMessageW(handle, WM_COMMAND, mnuFileExit, 0);
     if (way == 2) {
-      fake.popup_choice = mnuPopupExit;
+      fake.popup_pick = "監視終了　（常駐解除）";
       SendMessageW(handle, WM_USER + 100, 100, WM_RBUTTONDOWN);
     }
     EXPECT_FALSE(IsWindow(handle)) << way;
@@ -309,18 +311,13 @@ TEST(RealSingleInstance, AMutexThisCopyMayNotOpenMeansAnotherCopyRuns) {
   EXPECT_TRUE(second.another_instance_running());
 }
 
-TEST_F(MainWindowTest, ClientAreaIsTheDesignedSizeAtTheScreenDpi) {
+TEST_F(MainWindowTest, LaidOutAsDesignedAtTheScreenDpi) {
   start();
-  RECT client;
-  GetClientRect(hwnd(), &client);
-  const int dpi = screen_dpi();
-  EXPECT_EQ(client.right, MulDiv(508, dpi, 96));
-  EXPECT_EQ(client.bottom, MulDiv(147, dpi, 96));
-  RECT box;
-  GetWindowRect(GetDlgItem(hwnd(), lblVirtPer), &box);
-  MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&box), 2);
-  EXPECT_EQ(box.left, MulDiv(440, dpi, 96));
-  EXPECT_EQ(box.right - box.left, MulDiv(497, dpi, 96) - MulDiv(440, dpi, 96));
+  tray_callback(100, WM_LBUTTONDBLCLK);
+  expect_laid_out_as_designed(
+      hwnd(), main_window_controls(), {kMainClientWidth, kMainClientHeight}, screen_dpi(),
+      {lblMemoryLoad, lblTotalPhys, lblAvailPhys, lblPhysPer, lblTotalPageFile, lblAvailPageFile, lblPagePer,
+       lblTotalVirtual, lblAvailVirtual, lblVirtPer, Label17, Label16, Label15, Label18});
 }
 
 }  // namespace

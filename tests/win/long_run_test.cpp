@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "app/menus.h"
+#include "app/commands.h"
 #include "gdi_objects.h"
 #include "tool_window_fixture.h"
 

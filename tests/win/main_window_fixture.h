@@ -7,7 +7,7 @@
 
 #include "app/frmSysTray.h"
 #include "fake_system.h"
-#include "ui/text.h"
+#include "narrow.h"
 
 namespace tamarak {
 

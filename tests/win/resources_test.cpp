@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/menus.h"
+#include "app/commands.h"
 #include "gdi_objects.h"
 #include "main_window_fixture.h"
 #include "ui/rounded_frame.h"

@@ -1,4 +1,5 @@
-// The system information launcher against the real registry and a stand-in for the tool.
+// The system information launcher over a registry and files of its own, and the system's side of
+// it (registry values, file attributes, starting a program) for real.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -9,8 +10,9 @@
 #include <vector>
 
 #include "about/frmAbout.h"
-#include "app/win32_services.h"
 #include "fake_system.h"
+#include "system/win32_services.h"
+#include "narrow.h"
 #include "ui/text.h"
 
 namespace tamarak {
@@ -22,6 +24,103 @@ const std::wstring kToolKey = L"SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 const std::wstring kFolderKey = L"SOFTWARE\\Microsoft\\Shared Tools Location";
 const std::string kNotAvailable = "現時点ではｼｽﾃﾑ情報を使用できません";
 
+std::vector<std::uint8_t> bytes_of(const void* data, size_t size) {
+  const auto* first = static_cast<const std::uint8_t*>(data);
+  return {first, first + size};
+}
+
+// Stored with its terminating zero unless told otherwise.
+std::vector<std::uint8_t> text_bytes(const std::wstring& text, bool terminated = true) {
+  return bytes_of(text.c_str(), (text.size() + (terminated ? 1 : 0)) * sizeof(wchar_t));
+}
+
+class LauncherTest : public ::testing::Test {
+ protected:
+  FakeSystem system;
+  ProgramLifetime lifetime;
+  Form<frmAbout> about{system, lifetime};
+
+  void SetUp() override { about.Show(nullptr); }
+  void TearDown() override {
+    if (about.hwnd()) DestroyWindow(about.hwnd());
+  }
+
+  void set_text(const std::wstring& key, const std::wstring& name, const std::wstring& text, bool terminated = true) {
+    system.registry[{key, name}] = {REG_SZ, text_bytes(text, terminated)};
+  }
+  void press_sys_info() { SendMessageW(GetDlgItem(about.hwnd(), frmAbout::cmdSysInfo), BM_CLICK, 0, 0); }
+  void expect_messages(size_t count) {
+    ASSERT_EQ(system.message_boxes.size(), count);
+    for (const MessageBoxCall& box : system.message_boxes) {
+      EXPECT_EQ(box.text, kNotAvailable);
+      EXPECT_EQ(box.title, "Tamarak　タマラック");
+      EXPECT_EQ(box.style, UINT{MB_OK});
+      EXPECT_EQ(box.owner, about.hwnd());
+    }
+  }
+};
+
+TEST_F(LauncherTest, ToolPathWinsAndTheFolderIsNeverUsed) {
+  set_text(kToolKey, L"PATH", L"C:\\Tools\\msinfo32.exe");
+  set_text(kFolderKey, L"MSINFO", L"D:\\Folder");
+  system.ordinary_files = {L"D:\\Folder\\MSINFO32.EXE"};
+  press_sys_info();
+  EXPECT_TRUE(system.message_boxes.empty());
+  EXPECT_EQ(system.program_starts, std::vector<std::string>{"C:\\Tools\\msinfo32.exe"});
+}
+
+TEST_F(LauncherTest, FolderStartsItsOrdinaryMSINFO32OrShowsTheMessageOncePerPress) {
+  set_text(kFolderKey, L"MSINFO", L"D:\\ツール", false);
+  press_sys_info();  // no ordinary file there
+  expect_messages(1);
+  EXPECT_TRUE(system.program_starts.empty());
+
+  system.ordinary_files = {L"D:\\ツール\\MSINFO32.EXE"};
+  press_sys_info();
+  expect_messages(1);
+  EXPECT_EQ(system.program_starts, std::vector<std::string>{"D:\\ツール\\MSINFO32.EXE"});
+
+  system.programs_start = false;
+  press_sys_info();
+  expect_messages(2);
+}
+
+TEST_F(LauncherTest, ToolPathThatCannotStartShowsTheMessageWithoutTryingTheFolder) {
+  set_text(kFolderKey, L"MSINFO", L"D:\\Folder");
+  system.ordinary_files = {L"D:\\Folder\\MSINFO32.EXE"};
+  system.programs_start = false;
+  const DWORD number = 0x105;
+  const auto press_with = [&](DWORD type, std::vector<std::uint8_t> data) {
+    system.registry[{kToolKey, L"PATH"}] = {type, std::move(data)};
+    press_sys_info();
+  };
+  press_with(REG_SZ, text_bytes(L"C:\\gone\\msinfo32.exe"));
+  press_with(REG_SZ, text_bytes(L""));
+  press_with(REG_DWORD, bytes_of(&number, sizeof number));
+  press_with(REG_EXPAND_SZ, text_bytes(L"%ProgramFiles%\\msinfo32.exe"));
+  // No data at all: the message at once, nothing started.
+  press_with(REG_SZ, {});
+
+  // A DWORD reads as "&h105", which names no file; other types leave the path empty.
+  EXPECT_EQ(system.program_starts, (std::vector<std::string>{"C:\\gone\\msinfo32.exe", "", "&h105", ""}));
+  expect_messages(5);
+}
+
+TEST_F(LauncherTest, ToolPathTooLongForTheBufferCountsAsMissing) {
+  set_text(kToolKey, L"PATH", L"C:\\" + std::wstring(600, L'x') + L".exe");
+  set_text(kFolderKey, L"MSINFO", L"D:\\Folder");
+  system.ordinary_files = {L"D:\\Folder\\MSINFO32.EXE"};
+  press_sys_info();
+  EXPECT_TRUE(system.message_boxes.empty());
+  EXPECT_EQ(system.program_starts, std::vector<std::string>{"D:\\Folder\\MSINFO32.EXE"});
+}
+
+TEST_F(LauncherTest, NeitherValueShowsTheMessageTitledWithTheProgramTitle) {
+  press_sys_info();
+  expect_messages(1);
+  EXPECT_TRUE(system.program_starts.empty());
+}
+
 void set_value(HKEY root, const std::wstring& key, const std::wstring& name, DWORD type, const void* data,
                size_t size) {
   HKEY opened = nullptr;
@@ -31,52 +130,10 @@ void set_value(HKEY root, const std::wstring& key, const std::wstring& name, DWO
   RegCloseKey(opened);
 }
 
-// Stored with its terminating zero unless told otherwise.
 void set_text(HKEY root, const std::wstring& key, const std::wstring& name, const std::wstring& text,
               bool terminated = true) {
   set_value(root, key, name, REG_SZ, text.c_str(), (text.size() + (terminated ? 1 : 0)) * sizeof(wchar_t));
 }
-
-void remove_value(HKEY root, const std::wstring& key, const std::wstring& name) {
-  RegDeleteKeyValueW(root, key.c_str(), name.c_str());
-}
-
-// The two values the launcher reads, as they were before the test, put back afterwards.
-class SavedRegistry {
- public:
-  SavedRegistry() {
-    for (Slot& slot : slots_) {
-      HKEY key = nullptr;
-      slot.key_existed = RegOpenKeyExW(HKEY_LOCAL_MACHINE, slot.key.c_str(), 0, KEY_QUERY_VALUE, &key) == 0;
-      if (!slot.key_existed) continue;
-      DWORD size = 0;
-      if (RegQueryValueExW(key, slot.value.c_str(), nullptr, &slot.type, nullptr, &size) == 0) {
-        slot.data.resize(size);
-        slot.value_existed =
-            RegQueryValueExW(key, slot.value.c_str(), nullptr, &slot.type, slot.data.data(), &size) == 0;
-      }
-      RegCloseKey(key);
-    }
-  }
-  ~SavedRegistry() {
-    for (const Slot& slot : slots_) {
-      if (slot.value_existed)
-        set_value(HKEY_LOCAL_MACHINE, slot.key, slot.value, slot.type, slot.data.data(), slot.data.size());
-      else
-        remove_value(HKEY_LOCAL_MACHINE, slot.key, slot.value);
-      if (!slot.key_existed) RegDeleteKeyW(HKEY_LOCAL_MACHINE, slot.key.c_str());
-    }
-  }
-
- private:
-  struct Slot {
-    std::wstring key, value;
-    bool key_existed = false, value_existed = false;
-    DWORD type = 0;
-    std::vector<BYTE> data;
-  };
-  Slot slots_[2] = {{kToolKey, L"PATH", false, false, 0, {}}, {kFolderKey, L"MSINFO", false, false, 0, {}}};
-};
 
 fs::path stand_in() {
   std::wstring path = L"Z:" + widen(MSINFO_STAND_IN_EXE);
@@ -112,7 +169,7 @@ class Scratch {
 };
 
 // What the stand-in in `folder` recorded: the file that ran, and its command line.
-std::optional<std::pair<std::wstring, std::wstring>> record_in(const fs::path& folder, DWORD wait_ms = 10000) {
+std::optional<std::pair<std::wstring, std::wstring>> record_in(const fs::path& folder, DWORD wait_ms = 30000) {
   const fs::path marker = folder / L"started.txt";
   const ULONGLONG end = GetTickCount64() + wait_ms;
   while (!fs::exists(marker)) {
@@ -126,66 +183,15 @@ std::optional<std::pair<std::wstring, std::wstring>> record_in(const fs::path& f
   return std::make_pair(text.substr(0, split), text.substr(split + 1));
 }
 
-// Starts programs for real, as the program does, still recording each request.
-class RealStarts : public FakeSystem {
- public:
-  bool start_program(const std::wstring& path, int show) override {
-    FakeSystem::start_program(path, show);
-    return real_.start_program(path, show);
-  }
-
- private:
-  Win32Services real_;
-};
-
-class LauncherTest : public ::testing::Test {
- protected:
-  SavedRegistry saved;
-  Scratch scratch;
-  RealStarts system;
-  ProgramLifetime lifetime;
-  Form<frmAbout> about{system, lifetime};
-
-  void SetUp() override {
-    remove_value(HKEY_LOCAL_MACHINE, kToolKey, L"PATH");
-    remove_value(HKEY_LOCAL_MACHINE, kFolderKey, L"MSINFO");
-    about.Show(nullptr);
-  }
-  void TearDown() override {
-    if (about.hwnd()) DestroyWindow(about.hwnd());
-  }
-
-  void press_sys_info() { SendMessageW(GetDlgItem(about.hwnd(), frmAbout::cmdSysInfo), BM_CLICK, 0, 0); }
-  std::vector<std::string> started() const {
-    std::vector<std::string> paths;
-    for (const ProgramStart& start : system.program_starts) paths.push_back(start.path);
-    return paths;
-  }
-};
-
-TEST_F(LauncherTest, ToolPathWinsAndTheFolderIsNeverUsed) {
-  const fs::path tool = scratch.place_tool(L"Common Files\\MSInfo\\msinfo32.exe");
-  const fs::path folder_tool = scratch.place_tool(L"Folder\\MSINFO32.EXE");
-  set_text(HKEY_LOCAL_MACHINE, kToolKey, L"PATH", tool.wstring());
-  set_text(HKEY_LOCAL_MACHINE, kFolderKey, L"MSINFO", folder_tool.parent_path().wstring());
-  press_sys_info();
-  EXPECT_TRUE(system.message_boxes.empty());
-  ASSERT_EQ(started(), std::vector<std::string>{narrow(tool.wstring())});
-  EXPECT_EQ(system.program_starts[0].show, SW_SHOWNORMAL);
-  const auto record = record_in(tool.parent_path());
-  ASSERT_TRUE(record);
-  EXPECT_EQ(record->first, tool.wstring());
-  EXPECT_EQ(record->second, L"\"" + tool.wstring() + L"\"");
-}
-
-TEST_F(LauncherTest, FolderStartsItsMSINFO32QuotedAndNotALookalikeBeforeTheBlank) {
-  // Unquoted, "...\Shared Tools\MSINFO32.EXE" would start "...\Shared.exe" first.
+TEST(RealSystem, StartsAProgramQuotedAndNotALookalikeBeforeTheBlank) {
+  const Scratch scratch;
+  // Unquoted, "...\\Shared Tools\\MSINFO32.EXE" would start "...\\Shared.exe" first.
   const fs::path tool = scratch.place_tool(L"Shared Tools\\MSINFO32.EXE");
   scratch.place_tool(L"Shared.exe");
-  set_text(HKEY_LOCAL_MACHINE, kFolderKey, L"MSINFO", tool.parent_path().wstring(), false);
-  press_sys_info();
-  EXPECT_TRUE(system.message_boxes.empty());
-  ASSERT_EQ(started(), std::vector<std::string>{narrow(tool.wstring())});
+  Win32Services real;
+  EXPECT_FALSE(real.start_program((scratch.root() / L"gone.exe").wstring()));
+  EXPECT_FALSE(real.start_program(scratch.root().wstring()));
+  ASSERT_TRUE(real.start_program(tool.wstring()));
   const auto record = record_in(tool.parent_path());
   ASSERT_TRUE(record);
   EXPECT_EQ(record->first, tool.wstring());
@@ -193,89 +199,26 @@ TEST_F(LauncherTest, FolderStartsItsMSINFO32QuotedAndNotALookalikeBeforeTheBlank
   EXPECT_FALSE(fs::exists(scratch.root() / L"started.txt"));
 }
 
-TEST_F(LauncherTest, FolderWithoutAnOrdinaryMSINFO32ShowsTheMessageOncePerPress) {
-  const fs::path folder = scratch.root() / L"Tools";
-  fs::create_directories(folder);
-  set_text(HKEY_LOCAL_MACHINE, kFolderKey, L"MSINFO", folder.wstring());
-  const fs::path file = folder / L"MSINFO32.EXE";
-  // Missing, a folder by that name, then hidden and system files: none is what a listing shows.
-  press_sys_info();
-  fs::create_directory(file);
-  press_sys_info();
-  fs::remove(file);
-  for (DWORD attribute : {FILE_ATTRIBUTE_HIDDEN, FILE_ATTRIBUTE_SYSTEM}) {
-    scratch.place_tool(L"Tools\\MSINFO32.EXE");
-    SetFileAttributesW(file.c_str(), attribute);
-    press_sys_info();
-    SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
-  }
-  EXPECT_TRUE(system.program_starts.empty());
-  ASSERT_EQ(system.message_boxes.size(), 4u);
-  for (const MessageBoxCall& box : system.message_boxes) {
-    EXPECT_EQ(box.text, kNotAvailable);
-    EXPECT_EQ(box.title, "Tamarak　タマラック");
-    EXPECT_EQ(box.style, UINT{MB_OK});
-    EXPECT_EQ(box.owner, about.hwnd());
-  }
-
-  // A read-only file is an ordinary one.
+TEST(RealSystem, OrdinaryFilesAreWhatAListingShows) {
+  const Scratch scratch;
+  Win32Services real;
+  const fs::path file = scratch.place_tool(L"MSINFO32.EXE");
+  EXPECT_TRUE(real.is_ordinary_file(file.wstring()));
   SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_READONLY);
-  press_sys_info();
-  EXPECT_EQ(system.message_boxes.size(), 4u);
-  EXPECT_EQ(started(), std::vector<std::string>{narrow(file.wstring())});
-  EXPECT_TRUE(record_in(folder));
+  EXPECT_TRUE(real.is_ordinary_file(file.wstring()));
+  for (DWORD attribute : {FILE_ATTRIBUTE_HIDDEN, FILE_ATTRIBUTE_SYSTEM}) {
+    SetFileAttributesW(file.c_str(), attribute);
+    EXPECT_FALSE(real.is_ordinary_file(file.wstring())) << attribute;
+  }
   SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
-}
-
-TEST_F(LauncherTest, ToolPathThatCannotStartShowsTheMessageWithoutTryingTheFolder) {
-  const fs::path folder_tool = scratch.place_tool(L"Folder\\MSINFO32.EXE");
-  set_text(HKEY_LOCAL_MACHINE, kFolderKey, L"MSINFO", folder_tool.parent_path().wstring());
-  const std::wstring missing = (scratch.root() / L"gone\\msinfo32.exe").wstring();
-  const DWORD number = 0x105;
-
-  set_text(HKEY_LOCAL_MACHINE, kToolKey, L"PATH", missing);
-  press_sys_info();
-  set_text(HKEY_LOCAL_MACHINE, kToolKey, L"PATH", scratch.root().wstring());  // a folder
-  press_sys_info();
-  set_text(HKEY_LOCAL_MACHINE, kToolKey, L"PATH", L"");
-  press_sys_info();
-  set_value(HKEY_LOCAL_MACHINE, kToolKey, L"PATH", REG_DWORD, &number, sizeof number);
-  press_sys_info();
-  set_value(HKEY_LOCAL_MACHINE, kToolKey, L"PATH", REG_EXPAND_SZ, missing.c_str(), (missing.size() + 1) * 2);
-  press_sys_info();
-  // No data at all: the message at once, nothing started.
-  set_value(HKEY_LOCAL_MACHINE, kToolKey, L"PATH", REG_SZ, L"", 0);
-  press_sys_info();
-
-  // A DWORD reads as "&h105", which names no file; other types leave the path empty.
-  EXPECT_EQ(started(), (std::vector<std::string>{narrow(missing), narrow(scratch.root().wstring()), "", "&h105", ""}));
-  EXPECT_EQ(system.message_boxes.size(), 6u);
-  for (const MessageBoxCall& box : system.message_boxes) EXPECT_EQ(box.text, kNotAvailable);
-  EXPECT_FALSE(fs::exists(folder_tool.parent_path() / L"started.txt"));
-}
-
-TEST_F(LauncherTest, ToolPathTooLongForTheBufferCountsAsMissing) {
-  const fs::path tool = scratch.place_tool(L"Folder\\MSINFO32.EXE");
-  set_text(HKEY_LOCAL_MACHINE, kToolKey, L"PATH", L"C:\\" + std::wstring(600, L'x') + L".exe");
-  set_text(HKEY_LOCAL_MACHINE, kFolderKey, L"MSINFO", tool.parent_path().wstring());
-  press_sys_info();
-  EXPECT_TRUE(system.message_boxes.empty());
-  EXPECT_EQ(started(), std::vector<std::string>{narrow(tool.wstring())});
-  EXPECT_TRUE(record_in(tool.parent_path()));
-}
-
-TEST_F(LauncherTest, NeitherValueShowsTheMessageTitledWithTheProgramTitle) {
-  RegDeleteKeyW(HKEY_LOCAL_MACHINE, kFolderKey.c_str());
-  press_sys_info();
-  ASSERT_EQ(system.message_boxes.size(), 1u);
-  EXPECT_EQ(system.message_boxes[0].text, kNotAvailable);
-  EXPECT_EQ(system.message_boxes[0].title, "Tamarak　タマラック");
-  EXPECT_EQ(system.message_boxes[0].style, UINT{MB_OK});
-  EXPECT_EQ(system.message_boxes[0].owner, about.hwnd());
-  EXPECT_TRUE(system.program_starts.empty());
+  EXPECT_FALSE(real.is_ordinary_file(scratch.root().wstring()));
+  EXPECT_FALSE(real.is_ordinary_file((scratch.root() / L"missing.exe").wstring()));
 }
 
 TEST(GetKeyValue, ReadsRealValuesAsText) {
+  Win32Services real;
+  ProgramLifetime lifetime;
+  Form<frmAbout> about(real, lifetime);
   const std::wstring key = L"Software\\Tamarak tests\\GetKeyValue";
   RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Tamarak tests");
   const DWORD number = 0x105;
@@ -308,11 +251,11 @@ TEST(GetKeyValue, ReadsRealValuesAsText) {
   };
   for (const Case& c : cases) {
     std::wstring text = L"as passed";
-    EXPECT_EQ(frmAbout::GetKeyValue(HKEY_CURRENT_USER, key, c.name, text), c.result) << narrow(c.name);
+    EXPECT_EQ(about.GetKeyValue(HKEY_CURRENT_USER, key, c.name, text), c.result) << narrow(c.name);
     EXPECT_EQ(text, c.text) << narrow(c.name);
   }
   std::wstring text = L"as passed";
-  EXPECT_EQ(frmAbout::GetKeyValue(HKEY_CURRENT_USER, key + L"\\missing", L"with", text), KeyValue::not_found);
+  EXPECT_EQ(about.GetKeyValue(HKEY_CURRENT_USER, key + L"\\missing", L"with", text), KeyValue::not_found);
   EXPECT_EQ(text, L"");
   RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Tamarak tests");
 }

@@ -7,20 +7,21 @@
 #include <vector>
 
 #include "app/frmSysTray.h"
-#include "app/menus.h"
+#include "app/commands.h"
 #include "fake_file_data.h"
 #include "fake_system.h"
+#include "layout_checks.h"
 #include "tool_window_fixture.h"
 #include "tools/tool_identity.h"
-#include "ui/text.h"
+#include "narrow.h"
 
 namespace tamarak {
 namespace {
 
 class ToolWindowTest : public ToolWindowFixture {
  protected:
-  void tray_choice(UINT id) {
-    system.popup_choice = id;
+  void tray_choice(const char* item) {
+    system.popup_pick = item;
     SendMessageW(main.hwnd(), WM_USER + 100, 100, WM_RBUTTONDOWN);
   }
   static void close(HWND window) { SendMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0); }
@@ -70,15 +71,16 @@ class ToolWindowTest : public ToolWindowFixture {
 
 TEST_F(ToolWindowTest, EveryMenuItemOpensItsOneModelessInstanceAgainAfterAClose) {
   struct Opener {
-    UINT file_item, popup_item;
+    UINT file_item;
+    const char* popup_item;
     std::function<ToolWindow*()> instance;
     const char* caption;
     bool on_taskbar;
   };
   const Opener openers[] = {
-      {mnuFileApp, mnuPopupApp, [&] { return tools().app_run(); }, kAppRunCaption, false},
-      {mnuFileClip, mnuPopupClip, [&] { return tools().clip(); }, kClipCaption, false},
-      {mnuFileIp, mnuPopupIp, [&] { return tools().ip(); }, kIpCaption, true},
+      {mnuFileApp, "起動プロセス一覧", [&] { return tools().app_run(); }, kAppRunCaption, false},
+      {mnuFileClip, "多用途クリップボード", [&] { return tools().clip(); }, kClipCaption, false},
+      {mnuFileIp, "IP/OS情報", [&] { return tools().ip(); }, kIpCaption, true},
   };
   int open = 1;
   for (const Opener& o : openers) {
@@ -135,7 +137,7 @@ TEST_F(ToolWindowTest, MinimisedClipWindowIsRestoredByItsMenuItem) {
   const HWND clip = tools().clip()->hwnd();
   ShowWindow(clip, SW_MINIMIZE);
   ASSERT_TRUE(IsIconic(clip));
-  command(mnuPopupClip);
+  tray_choice("多用途クリップボード");
   EXPECT_FALSE(IsIconic(clip));
   EXPECT_EQ(tools().clip()->hwnd(), clip);
 }
@@ -222,7 +224,7 @@ TEST_F(AppRunTest, ReopeningKeepsTheListUntilTheWindowIsClosed) {
   system.processes = std::vector<std::wstring>{L"x.exe"};
   open();
   click();
-  command(mnuPopupApp);
+  tray_choice("起動プロセス一覧");
   EXPECT_EQ(lines().size(), 8u);
   close(window);
   open();
@@ -241,33 +243,10 @@ TEST_F(AppRunTest, DesignValues) {
   EXPECT_TRUE(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_DLGMODALFRAME);
   EXPECT_TRUE(rounded(window));
 
-  const HWND button = GetDlgItem(window, app_run_controls::Command1);
-  const HWND label = GetDlgItem(window, app_run_controls::Label1);
-  EXPECT_EQ(text(button), "起動プロセス一覧の取得");
-  EXPECT_EQ(text(label), "※搭載メモリが少ないのに起動プロセスが多いと、PCは不安定になります");
-  EXPECT_TRUE(GetWindowLongW(label, GWL_STYLE) & SS_CENTER);
-  const RECT l = client_rect_of(list), b = client_rect_of(button);
-  EXPECT_EQ(l.left, 0);
-  EXPECT_EQ(l.top, 0);
-  EXPECT_EQ(l.right, px(433));
-  EXPECT_EQ(l.bottom, px(444));
-  EXPECT_EQ(b.left, px(104));
-  EXPECT_EQ(b.top, px(448));
-  EXPECT_EQ(b.right, px(317));
-  EXPECT_EQ(b.bottom, px(473));
+  expect_laid_out_as_designed(window, tools().app_run()->design(), {433, 488}, screen_dpi());
   EXPECT_FALSE(GetWindowLongW(list, GWL_STYLE) & LBS_SORT);
-
-  EXPECT_EQ(colours(window, WM_CTLCOLORLISTBOX, list), std::make_pair(RGB(255, 255, 255), RGB(0, 0, 0)));
-  const LOGFONTW list_font = font_of(list), button_font = font_of(button);
-  EXPECT_EQ(narrow(list_font.lfFaceName), "ＭＳ ゴシック");
-  EXPECT_EQ(list_font.lfCharSet, SHIFTJIS_CHARSET);
-  EXPECT_EQ(list_font.lfHeight, -MulDiv(825, screen_dpi(), 7200));
-  EXPECT_EQ(font_of(label).lfHeight, list_font.lfHeight);
-  EXPECT_EQ(button_font.lfHeight, -MulDiv(9, screen_dpi(), 72));
-
-  // The button has the focus, then the list comes next in the tab order.
-  EXPECT_EQ(GetFocus(), button);
-  EXPECT_EQ(GetNextDlgTabItem(window, button, FALSE), list);
+  // The button has the focus.
+  EXPECT_EQ(GetFocus(), GetDlgItem(window, app_run_controls::Command1));
 }
 
 // ---- frmClip ----
@@ -451,10 +430,10 @@ TEST_F(ClipTest, DesignValuesAndLayout) {
   EXPECT_EQ(GetWindowRgn(window, region), ERROR);  // rectangular
   DeleteObject(region);
 
+  expect_laid_out_as_designed(window, clip().design(), {569, 343}, screen_dpi(), {}, {clip_controls::txtList});
+  // The text box fills the window whatever its size.
   RECT client;
   GetClientRect(window, &client);
-  EXPECT_EQ(client.right, px(569));
-  EXPECT_EQ(client.bottom, px(343));
   RECT r = client_rect_of(box);
   EXPECT_EQ(r.left, 0);
   EXPECT_EQ(r.top, 0);
@@ -470,9 +449,6 @@ TEST_F(ClipTest, DesignValuesAndLayout) {
   EXPECT_EQ(box_style & (ES_MULTILINE | WS_HSCROLL | WS_VSCROLL | ES_READONLY),
             LONG{ES_MULTILINE | WS_HSCROLL | WS_VSCROLL});
   EXPECT_GE(static_cast<unsigned long>(SendMessageW(box, EM_GETLIMITTEXT, 0, 0)), 0x7FFFFFFEul);
-  EXPECT_EQ(colours(window, WM_CTLCOLOREDIT, box), std::make_pair(RGB(0, 0, 0), RGB(0, 192, 192)));
-  EXPECT_EQ(narrow(font_of(box).lfFaceName), "ＭＳ ゴシック");
-  EXPECT_EQ(font_of(box).lfHeight, -MulDiv(9, screen_dpi(), 72));
   EXPECT_EQ(GetFocus(), box);
 
   // The tool tip of the text box, found among the tip windows the clip window owns.
@@ -498,7 +474,7 @@ TEST_F(ClipTest, ClosingLosesTheTextAndTheDragState) {
   system.popup_choice = 0;
   drag(&files, MK_RBUTTON);
   SetWindowTextW(box, L"kept while open");
-  command(mnuPopupClip);
+  tray_choice("多用途クリップボード");
   EXPECT_EQ(box_text(), "kept while open");
   close(window);
   EXPECT_EQ(files.references(), 1);
@@ -530,7 +506,7 @@ TEST_F(IpTest, FillsTheFiveBoxesOnceAddressFirst) {
 
   // Open again while open: the values read at creation stay.
   system.host = L"OTHER";
-  command(mnuPopupIp);
+  tray_choice("IP/OS情報");
   EXPECT_EQ(item_text(window, ip_controls::txtPc), "TAMARAK-PC");
   EXPECT_EQ(system.tool_queries.size(), 3u);
 }
@@ -564,45 +540,14 @@ TEST_F(IpTest, EveryCreationReadsAfreshAndUnknownFamiliesStayEmpty) {
 
 TEST_F(IpTest, DesignValues) {
   const HWND window = open();
-  RECT client;
-  GetClientRect(window, &client);
-  EXPECT_EQ(client.right, px(259));
-  EXPECT_EQ(client.bottom, px(198));
   EXPECT_FALSE(GetWindowLongW(window, GWL_STYLE) & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
   EXPECT_TRUE(rounded(window));
-
-  struct Caption {
-    int id;
-    const char* text;
-  };
-  for (const Caption& c : {Caption{ip_controls::frm1, "ユーザー情報"}, {ip_controls::lblIp, "IPアドレス"},
-                           {ip_controls::lblPc, "コンピュータ名"}, {ip_controls::frm2, "OS情報"},
-                           {ip_controls::lblOsName, "OSの名前"}, {ip_controls::lblOsVer, "バージョン"},
-                           {ip_controls::lblOsBuild, "ビルド番号"}})
-    EXPECT_EQ(item_text(window, c.id), c.text);
-  for (int id : {ip_controls::lblIp, ip_controls::lblPc, ip_controls::lblOsName, ip_controls::lblOsVer,
-                 ip_controls::lblOsBuild})
-    EXPECT_EQ(GetWindowLongW(GetDlgItem(window, id), GWL_STYLE) & SS_TYPEMASK, SS_RIGHT) << id;
-
-  // Controls in a frame sit at the frame's offset: lblPc at (180 + 60, 120 + 660) twips.
-  const RECT pc = client_rect_of(GetDlgItem(window, ip_controls::lblPc));
-  EXPECT_EQ(pc.left, px(16));
-  EXPECT_EQ(pc.top, px(52));
-  const RECT build = client_rect_of(GetDlgItem(window, ip_controls::txtOsBuild));
-  EXPECT_EQ(build.left, px(112));
-  EXPECT_EQ(build.top, px(148));
-  EXPECT_EQ(build.right, px(233));
-
-  for (int id : {ip_controls::txtIp, ip_controls::txtPc, ip_controls::txtOsName, ip_controls::txtOsVer,
-                 ip_controls::txtOsBuild}) {
-    const HWND box = GetDlgItem(window, id);
-    EXPECT_EQ(colours(window, WM_CTLCOLOREDIT, box).second, RGB(192, 192, 192)) << id;
-    EXPECT_FALSE(GetWindowLongW(box, GWL_STYLE) & ES_READONLY) << id;
-  }
-  EXPECT_EQ(narrow(font_of(GetDlgItem(window, ip_controls::txtPc)).lfFaceName), "ＭＳ ゴシック");
-  EXPECT_EQ(narrow(font_of(GetDlgItem(window, ip_controls::lblOsVer)).lfFaceName), "ＭＳ ゴシック");
-  EXPECT_NE(narrow(font_of(GetDlgItem(window, ip_controls::txtOsName)).lfFaceName), "ＭＳ ゴシック");
-  EXPECT_EQ(GetFocus(), GetDlgItem(window, ip_controls::txtIp));
+  using namespace ip_controls;
+  expect_laid_out_as_designed(window, tools().ip()->design(), {259, 198}, screen_dpi(),
+                              {txtIp, txtPc, txtOsName, txtOsVer, txtOsBuild});
+  for (int id : {txtIp, txtPc, txtOsName, txtOsVer, txtOsBuild})
+    EXPECT_FALSE(GetWindowLongW(GetDlgItem(window, id), GWL_STYLE) & ES_READONLY) << id;
+  EXPECT_EQ(GetFocus(), GetDlgItem(window, txtIp));
 }
 
 }  // namespace

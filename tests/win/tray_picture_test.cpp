@@ -1,7 +1,7 @@
 // The tray picture at the shell's small icon size, redrawn when the dpi or the icon size changes.
 #include <gtest/gtest.h>
 
-#include "app/win32_services.h"
+#include "system/win32_services.h"
 #include "gdi_objects.h"
 #include "icon_picture.h"
 #include "main_window_fixture.h"

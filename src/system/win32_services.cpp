@@ -1,0 +1,195 @@
+#include "system/win32_services.h"
+
+#include <winsock2.h>
+#include <ws2tcpip.h>
+#include <shlobj.h>
+#include <tlhelp32.h>
+
+#include <string>
+
+#include "ui/message_loop.h"
+#include "ui/sessions.h"
+
+namespace tamarak {
+
+namespace {
+
+template <class Function>
+Function exported(const wchar_t* library, const char* name) {
+  return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(library), name)));
+}
+
+std::wstring local_host_name() {
+  char name[256] = "";
+  if (gethostname(name, sizeof name) != 0) return {};
+  const int n = MultiByteToWideChar(CP_ACP, 0, name, -1, nullptr, 0);
+  std::wstring wide(n > 0 ? n - 1 : 0, L'\0');
+  if (n > 1) MultiByteToWideChar(CP_ACP, 0, name, -1, wide.data(), n);
+  return wide;
+}
+
+}  // namespace
+
+unsigned long Win32Services::os_major_version() {
+  OSVERSIONINFOW info{};
+  info.dwOSVersionInfoSize = sizeof info;
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+  GetVersionExW(&info);
+#pragma GCC diagnostic pop
+  return info.dwMajorVersion;
+}
+
+bool Win32Services::another_instance_running() {
+  // Held for the whole run; the system drops it when the process ends, however it ends.
+  if (!instance_mutex_) {
+    instance_mutex_.reset(CreateMutexW(nullptr, FALSE, L"Local\\Tamarak-3.0-resident"));
+    // A copy running elevated holds a mutex this one may not open: that is another copy too.
+    const DWORD error = GetLastError();
+    another_copy_ = instance_mutex_ ? error == ERROR_ALREADY_EXISTS : error == ERROR_ACCESS_DENIED;
+  }
+  return another_copy_;
+}
+
+MemorySample Win32Services::memory_status() {
+  MEMORYSTATUSEX status{};
+  status.dwLength = sizeof status;
+  GlobalMemoryStatusEx(&status);
+  return {status.dwMemoryLoad,     status.ullTotalPhys,    status.ullAvailPhys,   status.ullTotalPageFile,
+          status.ullAvailPageFile, status.ullTotalVirtual, status.ullAvailVirtual};
+}
+
+bool Win32Services::notify_icon(DWORD operation, const NOTIFYICONDATAW& record) {
+  NOTIFYICONDATAW copy = record;
+  return Shell_NotifyIconW(operation, &copy) != FALSE;
+}
+
+UINT Win32Services::taskbar_created_message() { return RegisterWindowMessageW(L"TaskbarCreated"); }
+
+int Win32Services::small_icon_size(int dpi) {
+  // Windows 10 1607 and later answer for any dpi; before them the system dpi is the only one.
+  using ForDpi = int(WINAPI*)(int, UINT);
+  static const auto for_dpi = exported<ForDpi>(L"user32.dll", "GetSystemMetricsForDpi");
+  return for_dpi ? for_dpi(SM_CXSMICON, dpi) : GetSystemMetrics(SM_CXSMICON);
+}
+
+int Win32Services::message_box(HWND owner, std::wstring_view text, std::wstring_view title, UINT style) {
+  return MessageBoxW(owner, std::wstring(text).c_str(), std::wstring(title).c_str(), style);
+}
+
+UINT Win32Services::track_popup_menu(HWND owner, HMENU menu, POINT where) {
+  return static_cast<UINT>(
+      TrackPopupMenuEx(menu, TPM_LEFTALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD, where.x, where.y, owner, nullptr));
+}
+
+void Win32Services::run_modal(HWND window) {
+  run_messages([window] { return !IsWindow(window); });
+}
+
+// An empty root (not a null one) selects the Recycle Bins of all drives; flags 0 leaves the
+// confirmation, progress and sound to the shell.
+void Win32Services::empty_recycle_bin(HWND owner) { SHEmptyRecycleBinW(owner, L"", 0); }
+
+void Win32Services::clear_recent_documents() { SHAddToRecentDocs(SHARD_PATHW, nullptr); }
+
+void Win32Services::open_file(HWND owner, const std::wstring& file, const std::wstring& folder) {
+  ShellExecuteW(owner, L"open", file.c_str(), nullptr, folder.c_str(), SW_SHOWNORMAL);
+}
+
+void Win32Services::open_link(const std::wstring& address) {
+  ShellExecuteW(GetDesktopWindow(), L"open", address.c_str(), nullptr, L"", SW_SHOW);
+}
+
+std::uint64_t Win32Services::milliseconds_since_start() { return GetTickCount64(); }
+
+UtcTime Win32Services::utc_now() {
+  SYSTEMTIME now;
+  GetSystemTime(&now);
+  return {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};
+}
+
+std::optional<std::vector<std::wstring>> Win32Services::running_processes() {
+  const HANDLE raw = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (raw == INVALID_HANDLE_VALUE) return std::nullopt;
+  const OwnedHandle snapshot(raw);
+  std::vector<std::wstring> names;
+  PROCESSENTRY32W entry{};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = Process32FirstW(raw, &entry); more; more = Process32NextW(raw, &entry))
+    names.emplace_back(entry.szExeFile);
+  return names;
+}
+
+std::wstring Win32Services::host_name() {
+  const WinsockSession winsock;
+  return winsock ? local_host_name() : std::wstring{};
+}
+
+std::wstring Win32Services::host_address() {
+  const WinsockSession winsock;
+  if (!winsock) return {};
+  const std::wstring host = local_host_name();
+  if (host.empty()) return {};
+  ADDRINFOW hints{};
+  hints.ai_family = AF_INET;
+  ADDRINFOW* found = nullptr;
+  if (GetAddrInfoW(host.c_str(), nullptr, &hints, &found) != 0 || !found) return {};
+  wchar_t text[INET_ADDRSTRLEN] = L"";
+  InetNtopW(AF_INET, &reinterpret_cast<const sockaddr_in*>(found->ai_addr)->sin_addr, text, INET_ADDRSTRLEN);
+  FreeAddrInfoW(found);
+  return text;
+}
+
+OsVersion Win32Services::os_version() {
+  // RtlGetVersion tells the truth whatever the manifest says; GetVersionEx is the fallback.
+  RTL_OSVERSIONINFOW info{};
+  info.dwOSVersionInfoSize = sizeof info;
+  using GetVersion = LONG(WINAPI*)(RTL_OSVERSIONINFOW*);
+  const auto rtl_get_version = exported<GetVersion>(L"ntdll.dll", "RtlGetVersion");
+  if (!rtl_get_version || rtl_get_version(&info) != 0) {
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+    GetVersionExW(reinterpret_cast<OSVERSIONINFOW*>(&info));
+#pragma GCC diagnostic pop
+  }
+  return {info.dwPlatformId, info.dwMajorVersion, info.dwMinorVersion, info.dwBuildNumber};
+}
+
+RegistryValue Win32Services::read_registry_value(HKEY root, const std::wstring& key_path,
+                                                 const std::wstring& value_name) {
+  RegistryValue value;
+  HKEY opened = nullptr;
+  if (RegOpenKeyExW(root, key_path.c_str(), 0, KEY_QUERY_VALUE, &opened) != ERROR_SUCCESS) return value;
+  const Owned<HKEY, RegCloseKey> key(opened);
+  DWORD type = 0, size = static_cast<DWORD>(value.buffer.size());
+  value.queried =
+      RegQueryValueExW(key.get(), value_name.c_str(), nullptr, &type, value.buffer.data(), &size) == ERROR_SUCCESS;
+  value.type = type;
+  value.size = size;
+  return value;
+}
+
+bool Win32Services::is_ordinary_file(const std::wstring& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES &&
+         !(attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
+}
+
+bool Win32Services::start_program(const std::wstring& path) {
+  // The path goes in as the program to run and, quoted, as the command line: an unquoted path with
+  // blanks would let the system try "C:\Program.exe" and the like first.
+  std::wstring command_line = L"\"" + path + L"\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = SW_SHOWNORMAL;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessW(path.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                      &process))
+    return false;
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return true;
+}
+
+}  // namespace tamarak

@@ -1,0 +1,56 @@
+// Temporary drawing states that put themselves back, as owned handles close themselves: a window's
+// device context, an object selected into a DC, a paint.
+#pragma once
+
+#include <windows.h>
+
+namespace tamarak {
+
+// The device context of a window (or of the screen, for null), released at the end of the scope.
+class WindowDC {
+ public:
+  explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
+  ~WindowDC() {
+    if (dc_) ReleaseDC(window_, dc_);
+  }
+  WindowDC(const WindowDC&) = delete;
+  WindowDC& operator=(const WindowDC&) = delete;
+  HDC get() const { return dc_; }
+
+ private:
+  HWND window_;
+  HDC dc_;
+};
+
+// An object selected into a DC; the one it replaced goes back at the end of the scope.
+class Selected {
+ public:
+  Selected(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+  ~Selected() {
+    if (previous_) SelectObject(dc_, previous_);
+  }
+  Selected(const Selected&) = delete;
+  Selected& operator=(const Selected&) = delete;
+
+ private:
+  HDC dc_;
+  HGDIOBJ previous_;
+};
+
+// A WM_PAINT's BeginPaint and EndPaint.
+class Painting {
+ public:
+  explicit Painting(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
+  ~Painting() { EndPaint(window_, &paint_); }
+  Painting(const Painting&) = delete;
+  Painting& operator=(const Painting&) = delete;
+  HDC dc() const { return dc_; }
+  const RECT& area() const { return paint_.rcPaint; }
+
+ private:
+  HWND window_;
+  PAINTSTRUCT paint_{};
+  HDC dc_;
+};
+
+}  // namespace tamarak

@@ -1,0 +1,14 @@
+// A popup menu run the way the shell's notification icons and context menus need it.
+#pragma once
+
+#include <windows.h>
+
+#include "system/system_services.h"
+
+namespace tamarak {
+
+// The window comes to the foreground first, or the menu would not close on a click elsewhere; the
+// message posted after it lets the menu close properly. The chosen command, or 0.
+UINT choose_from_popup(SystemServices& system, HWND owner, HMENU menu, POINT where);
+
+}  // namespace tamarak

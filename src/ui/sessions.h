@@ -1,0 +1,41 @@
+// Library sessions held for a scope: OLE for a thread, Winsock for a use.
+#pragma once
+
+#include <winsock2.h>
+#include <windows.h>
+#include <ole2.h>
+
+namespace tamarak {
+
+// OLE for this thread, for as long as a window on it may take a drop.
+class OleSession {
+ public:
+  OleSession() : ok_(SUCCEEDED(OleInitialize(nullptr))) {}
+  ~OleSession() {
+    if (ok_) OleUninitialize();
+  }
+  OleSession(const OleSession&) = delete;
+  OleSession& operator=(const OleSession&) = delete;
+  explicit operator bool() const { return ok_; }
+
+ private:
+  bool ok_;
+};
+
+// Winsock wants a session around every use.
+class WinsockSession {
+ public:
+  WinsockSession() : ok_(WSAStartup(MAKEWORD(2, 2), &data_) == 0) {}
+  ~WinsockSession() {
+    if (ok_) WSACleanup();
+  }
+  WinsockSession(const WinsockSession&) = delete;
+  WinsockSession& operator=(const WinsockSession&) = delete;
+  explicit operator bool() const { return ok_; }
+
+ private:
+  WSADATA data_{};
+  bool ok_;
+};
+
+}  // namespace tamarak

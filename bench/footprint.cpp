@@ -1,11 +1,15 @@
 // Footprint of tamarak.exe idle in the tray against the bare window-plus-icon program, both
-// started together and measured after the same idle time.
+// started together and measured after the same idle time; then what tamarak.exe keeps after its
+// window was shown once and hidden again, and after each tool window was opened and closed.
 #include <windows.h>
 #include <psapi.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <string>
+
+#include "app/commands.h"
 
 namespace {
 
@@ -33,6 +37,24 @@ struct Started {
 // Windows: private bytes. Wine reports 0 there and the resident anonymous memory in PagefileUsage.
 double private_mb(const PROCESS_MEMORY_COUNTERS_EX& c) { return (c.PrivateUsage ? c.PrivateUsage : c.PagefileUsage) / 1e6; }
 
+bool wait_until(const std::function<bool()>& condition) {
+  for (int i = 0; i < 1500; ++i) {
+    if (condition()) return true;
+    Sleep(20);
+  }
+  return false;
+}
+
+// A top-level window of the process with this class.
+HWND window_of(DWORD pid, const wchar_t* class_name) {
+  for (HWND w = FindWindowExW(nullptr, nullptr, class_name, nullptr); w; w = FindWindowExW(nullptr, w, class_name, nullptr)) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(w, &owner);
+    if (owner == pid) return w;
+  }
+  return nullptr;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -50,5 +72,40 @@ int wmain(int argc, wchar_t** argv) {
               private_mb(t) / private_mb(b), private_mb(t) / private_mb(b) <= 1.10 ? "" : "  GOAL MISSED");
   std::printf("working set (MB)        %8.2f       %8.2f       %.2f\n", t.WorkingSetSize / 1e6, b.WorkingSetSize / 1e6,
               double(t.WorkingSetSize) / b.WorkingSetSize);
+
+  // What comes back: each step ends with the window or tool window gone, then a short idle.
+  const DWORD pid = tamarak.info.dwProcessId;
+  const HWND main = window_of(pid, L"TamarakMain");
+  if (!main) return 1;
+  const double idle = private_mb(t);
+  const auto after = [&](const char* what) {
+    Sleep(5000);
+    const double now = private_mb(tamarak.memory());
+    std::printf("%-44s %6.2f MB  (%+.2f MB on the idle figure)\n", what, now, now - idle);
+  };
+  PostMessageW(main, WM_USER + 100, 100, WM_LBUTTONDBLCLK);
+  wait_until([&] { return IsWindowVisible(main); });
+  Sleep(1000);
+  const double shown = private_mb(tamarak.memory());
+  std::printf("%-44s %6.2f MB  (%+.2f MB on the idle figure)\n", "main window shown", shown, shown - idle);
+  PostMessageW(main, WM_SYSCOMMAND, SC_CLOSE, 0);
+  wait_until([&] { return !IsWindowVisible(main); });
+  after("shown once and hidden again");
+  const struct {
+    UINT command;
+    const wchar_t* window_class;
+    const char* what;
+  } tools[] = {{tamarak::mnuFileApp, L"TamarakAppRun", "process list opened and closed"},
+               {tamarak::mnuFileClip, L"TamarakClip", "clipboard window opened and closed"},
+               {tamarak::mnuFileIp, L"TamarakIp", "IP/OS window opened and closed"}};
+  for (const auto& tool : tools) {
+    PostMessageW(main, WM_COMMAND, tool.command, 0);
+    HWND window = nullptr;
+    wait_until([&] { return (window = window_of(pid, tool.window_class)) && IsWindowVisible(window); });
+    Sleep(500);
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    wait_until([&] { return !IsWindow(window); });
+    after(tool.what);
+  }
   return 0;
 }

@@ -43,7 +43,18 @@ add_library(tamarak_win STATIC
   src/ui/text.cpp
   src/ui/tooltips.cpp
   src/ui/window.cpp)
-target_link_libraries(tamarak_win PUBLIC tamarak_rules gdi32 user32 shell32 ole32 uuid ws2_32 advapi32)
+# DLLs that only a window or a command needs are delay-loaded: they come in at their first call,
+# after the program has restricted where DLLs may come from, and cost nothing until then.
+foreach(dll comctl32 ole32 ws2_32)
+  set(delay_lib ${CMAKE_BINARY_DIR}/lib${dll}_delay.a)
+  add_custom_command(OUTPUT ${delay_lib}
+                     COMMAND ${CMAKE_DLLTOOL} -d ${CMAKE_SOURCE_DIR}/cmake/delay_load/${dll}.def -y ${delay_lib}
+                     DEPENDS cmake/delay_load/${dll}.def)
+  list(APPEND delay_libs ${delay_lib})
+endforeach()
+add_custom_target(delay_load_libraries DEPENDS ${delay_libs})
+add_dependencies(tamarak_win delay_load_libraries)
+target_link_libraries(tamarak_win PUBLIC tamarak_rules gdi32 user32 shell32 advapi32 uuid ${delay_libs})
 
 add_executable(tamarak WIN32 src/app/main.cpp src/resources/tamarak.rc)
 target_link_libraries(tamarak PRIVATE tamarak_win)
@@ -99,6 +110,9 @@ target_link_libraries(bench_bare_tray PRIVATE shell32)
 add_executable(bench_refresh_cost EXCLUDE_FROM_ALL bench/refresh_cost.cpp)
 target_link_options(bench_refresh_cost PRIVATE -municode)
 target_link_libraries(bench_refresh_cost PRIVATE tamarak_win ntdll)
+add_executable(bench_showing EXCLUDE_FROM_ALL bench/showing.cpp)
+target_link_options(bench_showing PRIVATE -municode)
+target_link_libraries(bench_showing PRIVATE tamarak_win ntdll)
 add_executable(bench_soak EXCLUDE_FROM_ALL bench/soak.cpp)
 target_link_options(bench_soak PRIVATE -municode)
 target_link_libraries(bench_soak PRIVATE tamarak_win ntdll)
@@ -107,4 +121,5 @@ target_link_options(bench_startup PRIVATE -municode)
 target_compile_definitions(bench_startup PRIVATE TAMARAK_EXE="$<TARGET_FILE:tamarak>")
 add_executable(bench_footprint EXCLUDE_FROM_ALL bench/footprint.cpp)
 target_link_options(bench_footprint PRIVATE -municode)
+target_include_directories(bench_footprint PRIVATE src)
 target_link_libraries(bench_footprint PRIVATE psapi)

@@ -120,7 +120,7 @@ void frmAbout::Show(HWND owner) {
     return;
   }
   if (!create_window(L"TamarakAbout", L"", kStyle, kExStyle, scale_to_dpi(kClientWidth, dpi_),
-                     scale_to_dpi(kClientHeight, dpi_), nullptr, owner))
+                     scale_to_dpi(kClientHeight, dpi_), owner))
     return;
   Form_Load();
   ShowWindow(hwnd(), SW_SHOW);

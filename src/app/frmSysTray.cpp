@@ -40,20 +40,16 @@ frmSysTray::frmSysTray(SystemServices& system, ProgramLifetime& lifetime)
     : Window(lifetime),
       system_(system),
       dpi_(screen_dpi()),
-      icons_(scale_to_dpi(kMeterSize, dpi_)),
       tray_dpi_(dpi_),
       tray_icons_(system_.small_icon_size(dpi_)),
-      popup_(build_popup_menu(tray_popup_rows())) {}
+      menu_bar_(build_menu_bar(menu_bar_rows())) {}
 
 bool frmSysTray::create() {
   return create_window(L"TamarakMain", widen(kMainCaption).c_str(), kStyle, 0, scale_to_dpi(kMainClientWidth, dpi_),
-                       scale_to_dpi(kMainClientHeight, dpi_), build_menu_bar(menu_bar_rows()).release());
+                       scale_to_dpi(kMainClientHeight, dpi_), nullptr, true);
 }
 
 void frmSysTray::on_create() {
-  controls_ = std::make_unique<Controls>(hwnd(), main_window_controls(), main_window_lines(), dpi_);
-  controls_->set_backdrop(paint_gradient);
-  for (int band = 0; band < 5; ++band) controls_->set_icon(imgIcon0 + band, icons_[band]);
   tray_ = std::make_unique<TrayIcon>(system_, hwnd());
   taskbar_created_ = system_.taskbar_created_message();
   SetTimer(hwnd(), kTimer1, kTimer1Interval, nullptr);
@@ -69,7 +65,7 @@ void frmSysTray::Form_Load() {
     return;
   }
   RefreshMemoryStatus(NIM_ADD);
-  show_amounts(*controls_, sample.total_phys);
+  startup_total_ = sample.total_phys;
   if (system_.another_instance_running()) {
     system_.message_box(hwnd(), widen(kSecondCopyMessage), widen(kProgramTitle), MB_ICONEXCLAMATION);
     unload(CloseReason::program);
@@ -78,10 +74,50 @@ void frmSysTray::Form_Load() {
 
 void frmSysTray::RefreshMemoryStatus(DWORD message) {
   const MemorySample sample = system_.memory_status();
-  if (IsWindowVisible(hwnd())) show_figures(*controls_, sample);
-  const int band = load_band(sample.load);
-  tray_->send(message, tray_icons_[band], sample.load);
-  show_band(*controls_, band);
+  if (controls_ && IsWindowVisible(hwnd())) show_figures(*controls_, sample);
+  band_ = load_band(sample.load);
+  tray_->send(message, tray_icons_[band_], sample.load);
+  if (controls_) show_band(*controls_, band_);
+}
+
+void frmSysTray::build_panel() {
+  icons_.emplace(scale_to_dpi(kMeterSize, dpi_));
+  controls_ = std::make_unique<Controls>(hwnd(), main_window_controls(), main_window_lines(), dpi_);
+  controls_->set_backdrop(paint_gradient);
+  for (int band = 0; band < 5; ++band) controls_->set_icon(imgIcon0 + band, (*icons_)[band]);
+  show_amounts(*controls_, startup_total_);
+  show_band(*controls_, band_);
+  stretch_lines();
+}
+
+// Measuring a menu bar of Japanese captions has the system load the fonts that draw them: the
+// bar is attached when the window is first shown, into the room its frame has kept for it.
+void frmSysTray::attach_menu_bar() {
+  SetMenu(hwnd(), menu_bar_.release());
+  RECT client, outer;
+  GetClientRect(hwnd(), &client);
+  GetWindowRect(hwnd(), &outer);
+  const int missing_width = scale_to_dpi(kMainClientWidth, dpi_) - client.right;
+  const int missing_height = scale_to_dpi(kMainClientHeight, dpi_) - client.bottom;
+  if (missing_width != 0 || missing_height != 0)
+    SetWindowPos(hwnd(), nullptr, 0, 0, outer.right - outer.left + missing_width,
+                 outer.bottom - outer.top + missing_height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void frmSysTray::prepare_to_show() {
+  if (menu_bar_) attach_menu_bar();
+  if (!controls_) build_panel();
+}
+
+void frmSysTray::on_show(bool showing) {
+  if (showing) prepare_to_show();
+  // A hidden window keeps no picture of itself.
+  if (!showing && controls_) controls_->drop_canvas();
+}
+
+HMENU frmSysTray::tray_popup() {
+  if (!popup_) popup_ = build_popup_menu(tray_popup_rows());
+  return popup_.get();
 }
 
 void frmSysTray::Timer1_Timer() { RefreshMemoryStatus(NIM_MODIFY); }
@@ -185,21 +221,30 @@ void frmSysTray::unload(CloseReason reason) {
 void frmSysTray::Form_Unload() { RefreshMemoryStatus(NIM_DELETE); }
 
 void frmSysTray::Form_Resize() {
+  stretch_lines();
+  apply_rounded_frame(hwnd(), dpi_);
+}
+
+void frmSysTray::stretch_lines() {
+  if (!controls_) return;
   RECT client;
   GetClientRect(hwnd(), &client);
   controls_->set_line_right_end(lin1, client.right);
   controls_->set_line_right_end(lin2, client.right);
-  apply_rounded_frame(hwnd(), dpi_);
 }
 
 void frmSysTray::on_tray_callback(UINT icon_id, UINT mouse_message) {
   if (icon_id != kTrayIconId) return;
   if (mouse_message == WM_LBUTTONDBLCLK) {
     ShowMainWindow();
+  } else if (mouse_message == WM_MOUSEMOVE) {
+    // The pointer rests on the icon before any double-click: the window is made ready to show then,
+    // so the double-click only has it shown.
+    prepare_to_show();
   } else if (mouse_message == WM_RBUTTONDOWN) {
     POINT pointer;
     GetCursorPos(&pointer);
-    if (const UINT command = choose_from_popup(system_, hwnd(), popup_.get(), pointer))
+    if (const UINT command = choose_from_popup(system_, hwnd(), tray_popup(), pointer))
       run(static_cast<Command>(command));
   }
 }
@@ -233,6 +278,7 @@ LRESULT frmSysTray::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_COMMAND: run(static_cast<Command>(LOWORD(wparam))); return 0;
     case kTrayCallbackMessage: on_tray_callback(static_cast<UINT>(wparam), static_cast<UINT>(lparam)); return 0;
     case WM_SIZE: Form_Resize(); return 0;
+    case WM_SHOWWINDOW: on_show(wparam != FALSE); break;
     case WM_DPICHANGED: fit_tray_icons(LOWORD(wparam)); return 0;
     case WM_SETTINGCHANGE:
     case WM_DISPLAYCHANGE: fit_tray_icons(tray_dpi_); break;
@@ -240,7 +286,10 @@ LRESULT frmSysTray::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_SETCURSOR:
       if (on_set_cursor(LOWORD(lparam))) return TRUE;
       break;
-    case WM_PAINT: controls_->paint(); return 0;
+    case WM_PAINT:
+      if (!controls_) break;
+      controls_->paint();
+      return 0;
     case WM_CTLCOLORSTATIC:
       if (const auto brush = controls_->colour(dc_param(wparam), window_param(lparam))) return *brush;
       break;

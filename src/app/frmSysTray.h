@@ -37,12 +37,18 @@ class frmSysTray : public Window {
   void run(Command command);
 
   const ToolWindows& tool_windows() const { return tools_; }
+  // Once the window has been shown.
   const Controls& controls() const { return *controls_; }
-  HMENU tray_popup() const { return popup_.get(); }
+  HMENU tray_popup();
 
  private:
   LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam) override;
   void on_create();
+  void on_show(bool showing);
+  void prepare_to_show();
+  void attach_menu_bar();
+  void build_panel();
+  void stretch_lines();
   void on_tray_callback(UINT icon_id, UINT mouse_message);
   bool on_set_cursor(UINT hit_test);
   void on_end_session(bool ending);
@@ -75,11 +81,16 @@ class frmSysTray : public Window {
 
   SystemServices& system_;
   int dpi_;
-  MeterIcons icons_;  // the panel's
   int tray_dpi_;
   MeterIcons tray_icons_;  // at the shell's small icon size
-  OwnedMenu popup_;
+  std::uint64_t startup_total_ = 0;  // for the amount labels, from the start-up sample
+  int band_ = 0;                     // the load band of the last refresh
+  // What only the shown window needs is made when it is first shown: the program spends nearly all
+  // of its life hidden in the tray. The popup menu likewise waits for the first right-click.
+  OwnedMenu menu_bar_;               // until attached, when the window owns it
+  std::optional<MeterIcons> icons_;  // the panel's
   std::unique_ptr<Controls> controls_;
+  OwnedMenu popup_;
   std::unique_ptr<TrayIcon> tray_;
   UINT taskbar_created_ = 0;
   bool refused_ = false;  // the start-up check failed: end without unloading

@@ -5,7 +5,6 @@
 #include "app/frmSysTray.h"
 #include "system/win32_services.h"
 #include "ui/message_loop.h"
-#include "ui/sessions.h"
 
 // The library's own terminate handler prints the exception's demangled type name, which brings the
 // whole demangler (45 KB) into the program; a program without a console has nowhere to print it.
@@ -28,7 +27,6 @@ void load_dlls_from_system32_only() {
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   load_dlls_from_system32_only();
-  const tamarak::OleSession ole;
 
   tamarak::Win32Services system;
   tamarak::ProgramLifetime lifetime;

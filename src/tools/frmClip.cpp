@@ -1,8 +1,9 @@
 #include "tools/frmClip.h"
 
+#include <commctrl.h>
+
 #include "tools/path_name.h"
 #include "tools/tool_identity.h"
-#include "ui/common_controls.h"
 #include "ui/menu_table.h"
 #include "ui/popup_menu.h"
 
@@ -46,12 +47,14 @@ HMENU frmClip::popup_menu() const { return GetSubMenu(menu_.get(), 0); }
 HWND frmClip::text_box() const { return controls().item(txtList); }
 
 bool frmClip::create(HWND owner) {
-  if (!create_tool_window(L"TamarakClip", kClipCaption, kStyle, 0, 569, 343, owner, kControls)) return false;
+  // Topmost from the start as well as from Form_Load: Wine will not raise a window to the topmost band
+  // past a topmost tool tip it owns, unless another topmost window happens to be there already.
+  if (!create_tool_window(L"TamarakClip", kClipCaption, kStyle, WS_EX_TOPMOST, 569, 343, owner, kControls))
+    return false;
   const HWND box = text_box();
   // The edit control's own limit would cut long lists off without a word.
   SendMessageW(box, EM_SETLIMITTEXT, 0, 0);
-  if (const CommonControls* controls = common_controls())
-    controls->set_window_subclass(box, text_box_proc, kTextBoxSubclass, reinterpret_cast<DWORD_PTR>(this));
+  SetWindowSubclass(box, text_box_proc, kTextBoxSubclass, reinterpret_cast<DWORD_PTR>(this));
   drop_target_.adopt(new DropTarget(
       [this](IDataObject* data, DWORD& effect, DWORD button) { txtList_OLEDragOver(data, effect, button); },
       [this](IDataObject* data, DWORD& effect, POINT screen) {
@@ -124,10 +127,9 @@ void frmClip::txtList_DblClick() { SendMessageW(text_box(), EM_SETSEL, 0, GetWin
 LRESULT CALLBACK frmClip::text_box_proc(HWND box, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
                                         DWORD_PTR self) {
   // The edit control selects a word on a double-click; the handler then widens that to everything.
-  const CommonControls& controls = *common_controls();  // set only when it loaded
-  const LRESULT result = controls.def_subclass_proc(box, message, wparam, lparam);
+  const LRESULT result = DefSubclassProc(box, message, wparam, lparam);
   if (message == WM_LBUTTONDBLCLK) reinterpret_cast<frmClip*>(self)->txtList_DblClick();
-  if (message == WM_NCDESTROY) controls.remove_window_subclass(box, text_box_proc, kTextBoxSubclass);
+  if (message == WM_NCDESTROY) RemoveWindowSubclass(box, text_box_proc, kTextBoxSubclass);
   return result;
 }
 

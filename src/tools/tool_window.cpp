@@ -13,7 +13,7 @@ bool ToolWindow::create_tool_window(const wchar_t* class_name, std::string_view 
                                     std::span<const ControlRow> controls) {
   table_ = controls;
   return create_window(class_name, widen(caption).c_str(), style, ex_style, scale_to_dpi(client_width, dpi_),
-                       scale_to_dpi(client_height, dpi_), nullptr, owner);
+                       scale_to_dpi(client_height, dpi_), owner);
 }
 
 LRESULT ToolWindow::on_message(UINT message, WPARAM wparam, LPARAM lparam) {

@@ -36,7 +36,10 @@ void ToolWindows::open(std::unique_ptr<Form<T>>& instance, bool on_taskbar) {
 }
 
 void ToolWindows::open_app_run() { open(app_run_, false); }
-void ToolWindows::open_clip() { open(clip_, false); }
+void ToolWindows::open_clip() {
+  if (!ole_) ole_.emplace();
+  open(clip_, false);
+}
 void ToolWindows::open_ip() { open(ip_, true); }
 
 }  // namespace tamarak

@@ -6,12 +6,14 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 
 #include "system/system_services.h"
 #include "tools/frmAppRun.h"
 #include "tools/frmClip.h"
 #include "tools/frmIp.h"
 #include "ui/handles.h"
+#include "ui/sessions.h"
 #include "ui/window.h"
 
 namespace tamarak {
@@ -42,6 +44,9 @@ class ToolWindows {
   ProgramLifetime& lifetime_;
   // Made on first need, destroyed after the windows it owns.
   OwnedWindow hidden_owner_;
+  // OLE for this thread from the clipboard window's first opening, as its drop registration needs;
+  // ended after that window.
+  std::optional<OleSession> ole_;
   std::unique_ptr<Form<frmAppRun>> app_run_;
   std::unique_ptr<Form<frmClip>> clip_;
   std::unique_ptr<Form<frmIp>> ip_;

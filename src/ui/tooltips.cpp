@@ -1,5 +1,7 @@
 #include "ui/tooltips.h"
 
+#include <commctrl.h>
+
 #include <string>
 
 #include "ui/common_controls.h"
@@ -7,20 +9,24 @@
 
 namespace tamarak {
 
-Tooltips::Tooltips(HWND owner)
-    : owner_(owner),
-      tips_(common_controls() ? CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                                                WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
-                                                CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
-                                                GetModuleHandleW(nullptr), nullptr)
-                              : nullptr) {}
+namespace {
+
+HWND make_tip_window(HWND owner) {
+  init_common_controls();
+  return CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
+                         GetModuleHandleW(nullptr), nullptr);
+}
+
+}  // namespace
+
+Tooltips::Tooltips(HWND owner) : owner_(owner), tips_(make_tip_window(owner)) {}
 
 Tooltips::~Tooltips() {
   if (IsWindow(tips_)) DestroyWindow(tips_);
 }
 
 void Tooltips::add(HWND control, std::string_view utf8_text) {
-  if (!tips_) return;
   std::wstring text = widen(utf8_text);
   TTTOOLINFOW info{};
   info.cbSize = sizeof info;

@@ -6,7 +6,7 @@
 namespace tamarak {
 
 bool Window::create_window(const wchar_t* class_name, const wchar_t* caption, DWORD style, DWORD ex_style,
-                           int client_width, int client_height, HMENU menu, HWND owner) {
+                           int client_width, int client_height, HWND owner, bool menu_bar_later) {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   WNDCLASSEXW wc{};
   if (!GetClassInfoExW(instance, class_name, &wc)) {
@@ -21,11 +21,11 @@ bool Window::create_window(const wchar_t* class_name, const wchar_t* caption, DW
     RegisterClassExW(&wc);
   }
   RECT frame{0, 0, client_width, client_height};
-  AdjustWindowRectEx(&frame, style, menu != nullptr, ex_style);
+  AdjustWindowRectEx(&frame, style, menu_bar_later, ex_style);
   const int width = frame.right - frame.left, height = frame.bottom - frame.top;
   const int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
   const int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-  if (!CreateWindowExW(ex_style, class_name, caption, style, x, y, width, height, owner, menu, instance, this))
+  if (!CreateWindowExW(ex_style, class_name, caption, style, x, y, width, height, owner, nullptr, instance, this))
     return false;
   // A window opened while a modal one is up (from the tray, say) waits for it like the others.
   if (ModalSession* modal = lifetime_.modal()) modal->adopt(hwnd_);

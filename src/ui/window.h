@@ -41,9 +41,10 @@ class Window {
   explicit Window(ProgramLifetime& lifetime) : lifetime_(lifetime) {}
   // Registers the class on first use and creates the window; on_message then receives its messages,
   // WM_CREATE included. It is centred on the screen, its frame sized around a client area of the
-  // given pixels. An owned window stays above its owner and off the taskbar.
+  // given pixels and a menu bar if it has one, or will have one (`menu_bar_later`). An owned window
+  // stays above its owner and off the taskbar.
   bool create_window(const wchar_t* class_name, const wchar_t* caption, DWORD style, DWORD ex_style,
-                     int client_width, int client_height, HMENU menu = nullptr, HWND owner = nullptr);
+                     int client_width, int client_height, HWND owner = nullptr, bool menu_bar_later = false);
   virtual LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT default_message(UINT message, WPARAM wparam, LPARAM lparam) {
     return DefWindowProcW(hwnd_, message, wparam, lparam);

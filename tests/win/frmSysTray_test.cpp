@@ -34,13 +34,30 @@ TEST_F(MainWindowTest, StartsHiddenWithItsIconAndAmountLabels) {
   // The picture of band 25 \ 25 = 1, drawn at the shell's small icon size.
   EXPECT_EQ(icon_picture(add.record.hIcon), meter_picture(1, system.small_icon_size(screen_dpi())));
 
+  EXPECT_TRUE(system.message_boxes.empty());
+  EXPECT_EQ(lifetime.open_windows(), 1);
+  // Only what the hidden window needs: no panel and no menu bar yet.
+  EXPECT_EQ(GetWindow(hwnd(), GW_CHILD), nullptr);
+  EXPECT_EQ(GetMenu(hwnd()), nullptr);
+
+  // Shown, it has them, at its designed client size; the amount labels come from the start-up
+  // sample, whenever the panel is made.
+  system.memory.total_phys *= 2;
+  RECT before;
+  GetWindowRect(hwnd(), &before);
+  ShowWindow(hwnd(), SW_SHOW);
+  EXPECT_TRUE(GetMenu(hwnd()));
+  RECT client, after;
+  GetClientRect(hwnd(), &client);
+  GetWindowRect(hwnd(), &after);
+  EXPECT_EQ(client.right, MulDiv(kMainClientWidth, screen_dpi(), 96));
+  EXPECT_EQ(client.bottom, MulDiv(kMainClientHeight, screen_dpi(), 96));
+  EXPECT_TRUE(EqualRect(&before, &after));  // centred as made
   EXPECT_EQ(text_of(Label17), "51 MB");
   EXPECT_EQ(text_of(Label16), "102 MB");
   EXPECT_EQ(text_of(Label15), "154 MB");
   EXPECT_EQ(text_of(Label18), "205 MB");
-  EXPECT_EQ(text_of(lblTotalPhys), "");  // not filled while hidden
-  EXPECT_TRUE(system.message_boxes.empty());
-  EXPECT_EQ(lifetime.open_windows(), 1);
+  EXPECT_EQ(text_of(lblTotalPhys), "");  // shown without a refresh: not filled yet
 }
 
 TEST_F(MainWindowTest, HiddenTickUpdatesTrayAndIndicatorButNotCaptions) {
@@ -50,6 +67,8 @@ TEST_F(MainWindowTest, HiddenTickUpdatesTrayAndIndicatorButNotCaptions) {
   EXPECT_EQ(last_tray_call().operation, DWORD{NIM_MODIFY});
   EXPECT_EQ(narrow(last_tray_call().record.szTip), "メモリ使用率 : 80%");
   EXPECT_EQ(icon_picture(last_tray_call().record.hIcon), meter_picture(3, system.small_icon_size(screen_dpi())));
+  // The panel, made when the window is shown, lights the band of the last hidden tick.
+  ShowWindow(hwnd(), SW_SHOW);
   EXPECT_EQ(text_of(lblMemoryLoad), "");
   EXPECT_TRUE(control_visible(imgIcon0 + 3));
   EXPECT_EQ(window.controls().text_colour(Label9), RGB(255, 255, 0));
@@ -57,6 +76,9 @@ TEST_F(MainWindowTest, HiddenTickUpdatesTrayAndIndicatorButNotCaptions) {
 
 TEST_F(MainWindowTest, ExactlyOneBandLitAfterEveryRefresh) {
   start();
+  // Made once shown, the panel follows the hidden ticks too.
+  ShowWindow(hwnd(), SW_SHOW);
+  ShowWindow(hwnd(), SW_HIDE);
   struct Expect {
     unsigned load;
     int band;
@@ -142,6 +164,7 @@ std::string menu_tree(HMENU menu, int depth = 0) {
 
 TEST_F(MainWindowTest, MenusHaveEveryItemInOrder) {
   start();
+  ShowWindow(hwnd(), SW_SHOW);
   EXPECT_EQ(menu_tree(GetMenu(hwnd())),
             "ファイル(&F)\n  タスクトレイに格納(&T)\n  -\n  監視終了　（常駐解除）(&X)\n"
             "便利機能(&T)\n  多用途クリップボード(&C)\n  起動プロセス一覧(&P)\n  IP/OS情報(&I)\n"

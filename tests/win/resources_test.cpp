@@ -28,16 +28,19 @@ TEST_F(ResourcesTest, RefreshesCreateNoGdiObjects) {
     tick();
     UpdateWindow(hwnd());
   }
-  const int before = gdi_object_count();
+  const int shown = gdi_object_count();
   for (int i = 0; i < 500; ++i) {
     system.memory.load = (i * 37) % 101;  // a band change on most ticks
     system.memory.avail_phys = 1000u * i;
     tick();
     if (i % 10 == 0) RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
   }
+  EXPECT_EQ(gdi_object_count(), shown);
   ShowWindow(hwnd(), SW_HIDE);
+  const int hidden = gdi_object_count();
+  EXPECT_LT(hidden, shown);  // a hidden window keeps no picture of itself
   for (int i = 0; i < 500; ++i) tick();
-  EXPECT_EQ(gdi_object_count(), before);
+  EXPECT_EQ(gdi_object_count(), hidden);
 }
 
 TEST_F(ResourcesTest, RegionTheWindowRefusesIsFreed) {

@@ -50,9 +50,11 @@ TEST_F(MainWindowTest, NewDpiRedrawsTheTrayPictureAtOnceWithoutLeaking) {
   EXPECT_EQ(system.tray_calls.size(), calls) << "same size, nothing to redraw";
 
   // The panel keeps its own picture, sized by the window's dpi.
+  ShowWindow(hwnd(), SW_SHOW);
   const auto panel_icon = reinterpret_cast<HICON>(SendDlgItemMessageW(hwnd(), imgIcon0 + 3, STM_GETICON, 0, 0));
   EXPECT_EQ(icon_picture(panel_icon), meter_picture(3, MulDiv(32, screen_dpi(), 96)));
 
+  UpdateWindow(hwnd());
   const int objects = gdi_object_count();
   for (int round = 0; round < 10; ++round) {
     change_dpi(hwnd(), 144);

@@ -61,9 +61,9 @@ RECT Controls::scale(const DesignRect& r) const {
   return {scale(r.x), scale(r.y), scale(r.x + r.width), scale(r.y + r.height)};
 }
 
-HWND Controls::parent_of(int id) const {
+HWND Controls::item(int id) const {
   const Control* control = find(id);
-  return control && control->row->inside ? GetDlgItem(window_, control->row->inside) : window_;
+  return control ? control->hwnd : nullptr;
 }
 
 Controls::Control* Controls::find(int id) {

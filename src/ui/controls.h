@@ -29,7 +29,8 @@ class Controls {
   Controls(const Controls&) = delete;
   Controls& operator=(const Controls&) = delete;
 
-  HWND item(int id) const { return GetDlgItem(parent_of(id), id); }
+  // Kept from when it was made: asking the system (GetDlgItem) costs a round trip under Wine.
+  HWND item(int id) const;
   int dpi() const { return dpi_; }
   int scale(int pixels_at_96) const;
 
@@ -72,7 +73,6 @@ class Controls {
     std::optional<int> right_px;  // set when the window stretches the line to its width
   };
 
-  HWND parent_of(int id) const;
   Control* find(int id);
   const Control* find(int id) const;
   Line* find_line(int id);

@@ -8,7 +8,7 @@
 #include <cstring>
 
 #include "optimiser/fill_size.h"
-#include "optimiser/memory_optimiser.h"
+#include "system/memory_fill.h"
 
 namespace {
 

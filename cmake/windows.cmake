@@ -22,7 +22,8 @@ add_library(tamarak_win STATIC
   src/monitor/memory_panel.cpp
   src/monitor/meter_icons.cpp
   src/monitor/tray_icon.cpp
-  src/optimiser/memory_optimiser.cpp
+  src/optimiser/optimiser_run.cpp
+  src/system/memory_fill.cpp
   src/optimiser/optimiser_band.cpp
   src/system/win32_services.cpp
   src/tools/frmAppRun.cpp

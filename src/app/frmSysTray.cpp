@@ -10,7 +10,6 @@
 #include "commands/uptime_text.h"
 #include "monitor/memory_figures.h"
 #include "monitor/memory_panel.h"
-#include "optimiser/memory_optimiser.h"
 #include "optimiser/optimiser_band.h"
 #include "ui/dpi_scale.h"
 #include "ui/gradient.h"
@@ -23,6 +22,7 @@ namespace tamarak {
 namespace {
 
 constexpr UINT_PTR kTimer1 = 1;
+constexpr UINT kRunDone = WM_APP + 1;
 constexpr UINT kTimer1Interval = 2000;
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 
@@ -51,6 +51,7 @@ bool frmSysTray::create() {
 
 void frmSysTray::on_create() {
   tray_ = std::make_unique<TrayIcon>(system_, hwnd());
+  run_.emplace(system_, hwnd(), kRunDone);
   taskbar_created_ = system_.taskbar_created_message();
   SetTimer(hwnd(), kTimer1, kTimer1Interval, nullptr);
 }
@@ -163,6 +164,7 @@ void frmSysTray::run(Command command) {
       {mnuFileApp, &frmSysTray::mnuFileApp_Click},
       {mnuFileIp, &frmSysTray::mnuFileIp_Click},
   };
+  if (optimising() && command != mnuPopupOpen && command != mnuFileClose) return;
   for (const auto& [known, handler] : kHandlers)
     if (known == command) return (this->*handler)();
 }
@@ -170,16 +172,31 @@ void frmSysTray::run(Command command) {
 void frmSysTray::mnuFileClose_Click() { ShowWindow(hwnd(), SW_HIDE); }
 void frmSysTray::mnuFileExit_Click() { unload(CloseReason::program); }
 
+// The windows keep answering and the tray keeps refreshing while the memory is written; what the
+// user sees keeps its order: the hourglass from the click until the memory is released, the
+// completion text only then, the pointer back after the box.
 void frmSysTray::run_optimiser(OptimiserLevel level) {
   const std::uint64_t total = system_.memory_status().total_phys;
-  busy_ = true;
+  running_level_ = level;
+  lifetime().set_busy(true);
   SetCursor(LoadCursorW(nullptr, IDC_WAIT));
-  // Nothing returns to the message loop until the memory is released.
-  if (fill_and_release(filler_count(total, level)) == FillOutcome::filled)
-    system_.message_box(hwnd(), widen(completion_message(level)), widen(kProgramTitle), MB_OK);
-  else
+  busy_windows_.emplace();
+  run_->start(filler_count(total, level));
+}
+
+void frmSysTray::on_run_done(FillOutcome outcome) {
+  run_->finished();
+  busy_windows_.reset();
+  if (pending_exit_) {
+    lifetime().set_busy(false);
+    unload(*std::exchange(pending_exit_, std::nullopt));
+    return;
+  }
+  if (outcome == FillOutcome::filled)
+    system_.message_box(hwnd(), widen(completion_message(running_level_)), widen(kProgramTitle), MB_OK);
+  else if (outcome == FillOutcome::out_of_memory)
     system_.message_box(hwnd(), widen(kOutOfMemoryMessage), widen(kProgramTitle), MB_OK | MB_ICONEXCLAMATION);
-  busy_ = false;
+  lifetime().set_busy(false);
   SetCursor(LoadCursorW(nullptr, IDC_ARROW));
 }
 
@@ -241,7 +258,7 @@ void frmSysTray::on_tray_callback(UINT icon_id, UINT mouse_message) {
     // The pointer rests on the icon before any double-click: the window is made ready to show then,
     // so the double-click only has it shown.
     prepare_to_show();
-  } else if (mouse_message == WM_RBUTTONDOWN) {
+  } else if (mouse_message == WM_RBUTTONDOWN && !optimising()) {
     POINT pointer;
     GetCursorPos(&pointer);
     if (const UINT command = choose_from_popup(system_, hwnd(), tray_popup(), pointer))
@@ -249,16 +266,15 @@ void frmSysTray::on_tray_callback(UINT icon_id, UINT mouse_message) {
   }
 }
 
-// Only the client area's pointer is ours: a click on the disabled frame must still beep and bring
-// the message box forward.
-bool frmSysTray::on_set_cursor(UINT hit_test) {
-  if (!busy_ || hit_test != HTCLIENT) return false;
-  SetCursor(LoadCursorW(nullptr, IDC_WAIT));
-  return true;
-}
-
 void frmSysTray::on_end_session(bool ending) {
   if (!ending) return;
+  // A run cuts its writing short: the session is ending, but not before the memory is released.
+  if (optimising()) {
+    run_->stop_and_wait();
+    run_->finished();
+    busy_windows_.reset();
+    lifetime().set_busy(false);
+  }
   unload(CloseReason::session_end);
   // The session ends whatever tool windows are open; they must not keep the program waiting.
   PostQuitMessage(0);
@@ -266,6 +282,7 @@ void frmSysTray::on_end_session(bool ending) {
 
 void frmSysTray::on_destroy() {
   KillTimer(hwnd(), kTimer1);
+  if (run_) run_->stop_and_wait();
   if (!refused_) Form_Unload();
 }
 
@@ -283,9 +300,6 @@ LRESULT frmSysTray::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_SETTINGCHANGE:
     case WM_DISPLAYCHANGE: fit_tray_icons(tray_dpi_); break;
     case WM_ERASEBKGND: return 1;
-    case WM_SETCURSOR:
-      if (on_set_cursor(LOWORD(lparam))) return TRUE;
-      break;
     case WM_PAINT:
       if (!controls_) break;
       controls_->paint();
@@ -300,7 +314,13 @@ LRESULT frmSysTray::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
         return 0;
       }
       break;
-    case WM_CLOSE: unload(CloseReason::task_manager); return 0;
+    case WM_CLOSE:
+      if (optimising())
+        pending_exit_ = CloseReason::task_manager;
+      else
+        unload(CloseReason::task_manager);
+      return 0;
+    case kRunDone: on_run_done(static_cast<FillOutcome>(wparam)); return 0;
     case WM_QUERYENDSESSION: return TRUE;
     case WM_ENDSESSION: on_end_session(wparam != FALSE); return 0;
     case WM_DESTROY: on_destroy(); return 0;

@@ -12,10 +12,12 @@
 #include "monitor/meter_icons.h"
 #include "monitor/tray_icon.h"
 #include "optimiser/fill_size.h"
+#include "optimiser/optimiser_run.h"
 #include "system/system_services.h"
 #include "tools/tool_windows.h"
 #include "ui/controls.h"
 #include "ui/handles.h"
+#include "ui/modal_session.h"
 #include "ui/window.h"
 
 namespace tamarak {
@@ -33,8 +35,10 @@ class frmSysTray : public Window {
   void Form_Load();
   void Timer1_Timer();
   void ShowMainWindow();
-  // Runs one command, whether it came from the menu bar, the tray popup or a level button.
+  // Runs one command, whether it came from the menu bar, the tray popup or a level button. While an
+  // optimiser run writes its memory, only showing and hiding the window are taken.
   void run(Command command);
+  bool optimising() const { return run_ && run_->busy(); }
 
   const ToolWindows& tool_windows() const { return tools_; }
   // Once the window has been shown.
@@ -50,7 +54,6 @@ class frmSysTray : public Window {
   void build_panel();
   void stretch_lines();
   void on_tray_callback(UINT icon_id, UINT mouse_message);
-  bool on_set_cursor(UINT hit_test);
   void on_end_session(bool ending);
   void on_destroy();
   void Form_Resize();
@@ -61,6 +64,7 @@ class frmSysTray : public Window {
   void RefreshMemoryStatus(DWORD message);
   void fit_tray_icons(int dpi);
   void run_optimiser(OptimiserLevel level);
+  void on_run_done(FillOutcome outcome);
 
   void mnuFileClose_Click();
   void mnuFileExit_Click();
@@ -94,7 +98,10 @@ class frmSysTray : public Window {
   std::unique_ptr<TrayIcon> tray_;
   UINT taskbar_created_ = 0;
   bool refused_ = false;  // the start-up check failed: end without unloading
-  bool busy_ = false;     // an optimiser run shows the hourglass over the window
+  std::optional<OptimiserRun> run_;
+  OptimiserLevel running_level_ = OptimiserLevel::low;
+  std::optional<DisabledWindows> busy_windows_;  // while a run writes its memory
+  std::optional<CloseReason> pending_exit_;      // asked for during a run: carried out after it
   ToolWindows tools_{system_, lifetime()};
   std::unique_ptr<Form<frmAbout>> about_;  // made on first use, kept for the run
 };

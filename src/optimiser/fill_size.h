@@ -4,11 +4,11 @@
 #include <cstdint>
 #include <string>
 
+#include "system/values.h"
+
 namespace tamarak {
 
 enum class OptimiserLevel { low, mid, high, highest };  // 20, 40, 60 and 80 %
-
-constexpr std::uint64_t kFillerChars = 10'000;  // per string, 16-bit characters
 
 // The highest index of the filler array: a run writes count + 1 strings. The 40 % level skips the
 // 1.04297 divisor the others use, so it writes about 4 % more than its label says.

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <stop_token>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,6 +34,9 @@ class SystemServices {
   virtual UINT taskbar_created_message() = 0;
   // The shell's small icon size, in pixels, at `dpi`.
   virtual int small_icon_size(int dpi) = 0;
+
+  // The optimiser's run, on a thread of its own: see system/memory_fill.h.
+  virtual FillOutcome fill_memory(std::uint64_t count, std::stop_token stop) = 0;
 
   // Modal loops.
   virtual int message_box(HWND owner, std::wstring_view text, std::wstring_view title, UINT style) = 0;

@@ -27,6 +27,13 @@ struct OsVersion {
   std::uint32_t platform_id = 0, major = 0, minor = 0, build = 0;
 };
 
+// An optimiser run writes strings of this many 16-bit characters.
+inline constexpr std::uint64_t kFillerChars = 10'000;
+
+// How an optimiser run ended: its memory written and released, or released early because memory
+// ran out or the run was asked to stop.
+enum class FillOutcome { filled, out_of_memory, stopped };
+
 // One registry value as a single query into a zero-filled buffer of 1024 bytes leaves it: data
 // longer than that is not read at all.
 inline constexpr std::size_t kValueBufferBytes = 1024;

@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "system/memory_fill.h"
 #include "ui/message_loop.h"
 #include "ui/sessions.h"
 
@@ -71,6 +72,10 @@ int Win32Services::small_icon_size(int dpi) {
   using ForDpi = int(WINAPI*)(int, UINT);
   static const auto for_dpi = exported<ForDpi>(L"user32.dll", "GetSystemMetricsForDpi");
   return for_dpi ? for_dpi(SM_CXSMICON, dpi) : GetSystemMetrics(SM_CXSMICON);
+}
+
+FillOutcome Win32Services::fill_memory(std::uint64_t count, std::stop_token stop) {
+  return fill_and_release(count, stop);
 }
 
 int Win32Services::message_box(HWND owner, std::wstring_view text, std::wstring_view title, UINT style) {

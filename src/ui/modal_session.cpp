@@ -2,13 +2,13 @@
 
 namespace tamarak {
 
-ModalSession::ModalSession(HWND modal, ProgramLifetime& lifetime) : modal_(modal), lifetime_(lifetime) {
+DisabledWindows::DisabledWindows(HWND keep) {
   struct Search {
     HWND keep;
     HINSTANCE program;
     std::vector<HWND>& found;
-  } search{modal, GetModuleHandleW(nullptr), disabled_};
-  // Hidden windows too: the tray can show the main window while the modal one is up.
+  } search{keep, GetModuleHandleW(nullptr), disabled_};
+  // Hidden windows too: the tray can show the main window meanwhile.
   EnumThreadWindows(
       GetCurrentThreadId(),
       [](HWND window, LPARAM data) -> BOOL {
@@ -19,19 +19,27 @@ ModalSession::ModalSession(HWND modal, ProgramLifetime& lifetime) : modal_(modal
       },
       reinterpret_cast<LPARAM>(&search));
   for (HWND window : disabled_) EnableWindow(window, FALSE);
-  lifetime_.set_modal(this);
 }
 
-ModalSession::~ModalSession() {
-  lifetime_.set_modal(nullptr);
+DisabledWindows::~DisabledWindows() {
   for (HWND window : disabled_)
     if (IsWindow(window)) EnableWindow(window, TRUE);
 }
 
-void ModalSession::adopt(HWND window) {
-  if (window == modal_ || !IsWindowEnabled(window)) return;
+void DisabledWindows::add(HWND window) {
+  if (!IsWindowEnabled(window)) return;
   EnableWindow(window, FALSE);
   disabled_.push_back(window);
+}
+
+ModalSession::ModalSession(HWND modal, ProgramLifetime& lifetime) : modal_(modal), lifetime_(lifetime), others_(modal) {
+  lifetime_.set_modal(this);
+}
+
+ModalSession::~ModalSession() { lifetime_.set_modal(nullptr); }
+
+void ModalSession::adopt(HWND window) {
+  if (window != modal_) others_.add(window);
 }
 
 }  // namespace tamarak

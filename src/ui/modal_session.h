@@ -1,5 +1,5 @@
-// What makes a window modal: the program's other top-level windows take no input while it is up,
-// those opened meanwhile included.
+// What makes a window modal, or the program busy: the program's other top-level windows take no
+// input meanwhile.
 #pragma once
 
 #include <windows.h>
@@ -10,24 +10,38 @@
 
 namespace tamarak {
 
+// Disables every enabled top-level window this thread made from the program's module, except
+// `keep`; enables again those still there when it ends.
+class DisabledWindows {
+ public:
+  explicit DisabledWindows(HWND keep = nullptr);
+  ~DisabledWindows();
+  DisabledWindows(const DisabledWindows&) = delete;
+  DisabledWindows& operator=(const DisabledWindows&) = delete;
+
+  // A window made meanwhile.
+  void add(HWND window);
+
+ private:
+  std::vector<HWND> disabled_;
+};
+
+// A modal window's session: windows made while it lasts (from the tray, which stays reachable)
+// take no input either.
 class ModalSession {
  public:
-  // Disables every enabled top-level window this thread made from the program's module, except
-  // `modal`, and tells `lifetime` so that windows made later are disabled too.
   ModalSession(HWND modal, ProgramLifetime& lifetime);
-  // Enables again those still there.
   ~ModalSession();
   ModalSession(const ModalSession&) = delete;
   ModalSession& operator=(const ModalSession&) = delete;
 
   HWND window() const { return modal_; }
-  // A window made while the session lasts.
   void adopt(HWND window);
 
  private:
   HWND modal_;
   ProgramLifetime& lifetime_;
-  std::vector<HWND> disabled_;
+  DisabledWindows others_;
 };
 
 }  // namespace tamarak

@@ -36,6 +36,15 @@ LRESULT Window::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
   return default_message(message, wparam, lparam);
 }
 
+// The hourglass while the program works: over its client areas, and over windows that take no input
+// meanwhile; but a click on one of those is the system's to answer, with a beep and the window that
+// does take input brought forward.
+bool Window::busy_pointer(int hit_test, UINT mouse_message) {
+  if (hit_test != HTCLIENT && !(hit_test == HTERROR && mouse_message == WM_MOUSEMOVE)) return false;
+  SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+  return true;
+}
+
 LRESULT CALLBACK Window::window_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (message == WM_NCCREATE) {
@@ -45,6 +54,8 @@ LRESULT CALLBACK Window::window_proc(HWND hwnd, UINT message, WPARAM wparam, LPA
     self->lifetime_.window_opened();
   }
   if (!self) return DefWindowProcW(hwnd, message, wparam, lparam);
+  if (message == WM_SETCURSOR && self->lifetime_.busy() && busy_pointer(static_cast<SHORT>(LOWORD(lparam)), HIWORD(lparam)))
+    return TRUE;
   const LRESULT result = self->on_message(message, wparam, lparam);
   if (message == WM_NCDESTROY) {
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);

@@ -21,9 +21,14 @@ class ProgramLifetime {
   ModalSession* modal() const { return modal_; }
   void set_modal(ModalSession* modal) { modal_ = modal; }
 
+  // While the program works (an optimiser run), its windows show the hourglass.
+  bool busy() const { return busy_; }
+  void set_busy(bool busy) { busy_ = busy; }
+
  private:
   int open_ = 0;
   ModalSession* modal_ = nullptr;
+  bool busy_ = false;
 };
 
 // Base of every window class. A window class is only ever made as Form<Class>, which destroys the
@@ -55,6 +60,7 @@ class Window {
   friend class Form;
   // Only Form implements it, so no window class can be made any other way.
   virtual void made_as_form() = 0;
+  static bool busy_pointer(int hit_test, UINT mouse_message);
   static LRESULT CALLBACK window_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
 
   ProgramLifetime& lifetime_;

@@ -59,6 +59,24 @@ TEST_F(RunningProgram, TwentyPercentRunFromTheButtonAndFromThePopup) {
   EXPECT_TRUE(program.running());
 }
 
+// Writing gigabytes takes seconds: the window answers throughout, and takes no input meanwhile.
+TEST_F(RunningProgram, MainWindowAnswersThroughoutARun) {
+  ASSERT_TRUE(show_main_window(main));
+  PostMessageW(GetDlgItem(main, cmdMemLow), BM_CLICK, 0, 0);
+  ASSERT_TRUE(wait_until([&] { return !IsWindowEnabled(main); }));
+  int answered = 0, unanswered = 0;
+  HWND box = nullptr;
+  while (!(box = find_window(program.pid(), L"#32770", kTitle)) && program.running()) {
+    DWORD_PTR result = 0;
+    (SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 250, &result) ? answered : unanswered)++;
+    Sleep(50);
+  }
+  EXPECT_EQ(unanswered, 0);
+  EXPECT_GT(answered, 0);
+  EXPECT_EQ(answer_message_box(), L"最適化完了 (・o・)");
+  EXPECT_TRUE(wait_until([&] { return IsWindowEnabled(main); }));
+}
+
 TEST_F(RunningProgram, UptimeReportMatchesTheHostsUptime) {
   PostMessageW(main, WM_COMMAND, mnuFileTime, 0);
   const std::wstring text = answer_message_box();

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "narrow.h"
 #include "app/commands.h"
 #include "commands/launch_beside_program.h"
@@ -51,6 +53,7 @@ TEST_F(CommandsTest, EachLevelRunsFromItsButtonAndItsPopupItemAlike) {
         SendMessageW(hwnd(), WM_COMMAND, MAKEWPARAM(level.button, BN_CLICKED),
                      reinterpret_cast<LPARAM>(GetDlgItem(hwnd(), level.button)));
       }
+      finish_run();
       ASSERT_EQ(system.message_boxes.size(), 1u) << level.message;
       EXPECT_EQ(system.message_boxes[0].text, level.message);
       EXPECT_EQ(system.message_boxes[0].title, "Tamarak　タマラック");
@@ -66,9 +69,11 @@ TEST_F(CommandsTest, EachLevelRunsFromItsButtonAndItsPopupItemAlike) {
 TEST_F(CommandsTest, RunReallyClaimsItsMemoryAndGivesItBack) {
   system.memory.total_phys = 3'000'000'000;  // 20 %: 28,764 strings, about 575 MB
   start();
+  warm_up_run();
   const SIZE_T before = committed_now();
   const SIZE_T peak_before = peak_working_set();  // no earlier run in this process went past 300 MB
   SendMessageW(hwnd(), WM_COMMAND, cmdMemLow, 0);
+  finish_run();
   ASSERT_EQ(system.message_boxes.size(), 1u);
   EXPECT_GE(peak_working_set(), peak_before + 300'000'000u);
   EXPECT_LT(committed_now(), before + 1'000'000u);
@@ -77,8 +82,10 @@ TEST_F(CommandsTest, RunReallyClaimsItsMemoryAndGivesItBack) {
 TEST_F(CommandsTest, RunOutOfMemoryStopsReleasesAndSaysSo) {
   system.memory.total_phys = 1ull << 62;  // far beyond any address space
   start();
+  warm_up_run();
   const SIZE_T before = committed_now();
   SendMessageW(hwnd(), WM_COMMAND, cmdMemHigHig, 0);
+  finish_run();
   ASSERT_EQ(system.message_boxes.size(), 1u);
   EXPECT_EQ(system.message_boxes[0].text, "メモリが不足したため、最適化を中止しました。");
   EXPECT_EQ(system.message_boxes[0].style, UINT{MB_OK | MB_ICONEXCLAMATION});
@@ -87,14 +94,76 @@ TEST_F(CommandsTest, RunOutOfMemoryStopsReleasesAndSaysSo) {
   EXPECT_LT(committed_now(), before + 1'000'000u);
   system.memory.total_phys = 268'435'456;
   SendMessageW(hwnd(), WM_COMMAND, cmdMemLow, 0);  // and the program goes on working
+  finish_run();
   EXPECT_EQ(system.message_boxes.back().text, "最適化完了 (・o・)");
 }
 
-TEST_F(CommandsTest, BusyPointerOnlyOverTheClientArea) {
+// Takes this thread's messages until `condition` holds, for at most 10 s.
+bool pump_until(const std::function<bool()>& condition) {
+  const ULONGLONG end = GetTickCount64() + 10000;
+  while (!condition() && GetTickCount64() < end) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+  }
+  return condition();
+}
+
+TEST_F(CommandsTest, DuringARunTheTrayRefreshesNoOtherWorkStartsAndAnExitWaitsForTheRelease) {
+  const OwnedHandle gate(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+  system.fill_gate = gate.get();
+  start();
+  ShowWindow(hwnd(), SW_SHOW);
+  SendMessageW(hwnd(), WM_COMMAND, cmdMemLow, 0);
+  ASSERT_TRUE(window.optimising());
+  EXPECT_FALSE(IsWindowEnabled(hwnd()));
+  EXPECT_TRUE(system.message_boxes.empty());  // nothing is said before the memory is released
+
+  // The timer goes on ticking into the tray.
+  const size_t calls = system.tray_calls.size();
+  EXPECT_TRUE(pump_until([&] { return system.tray_calls.size() > calls; }));
+  EXPECT_EQ(last_tray_call().operation, DWORD{NIM_MODIFY});
+
+  // No other work: a second run, a tool window, an exit, the popup menu.
+  for (UINT command : {cmdMemHig, mnuFileApp, mnuFileExit, mnuPopupDustDel}) SendMessageW(hwnd(), WM_COMMAND, command, 0);
+  tray_callback(100, WM_RBUTTONDOWN);
+  EXPECT_TRUE(system.popups.empty());
+  EXPECT_EQ(window.tool_windows().app_run(), nullptr);
+  EXPECT_TRUE(system.shell_calls.empty());
+  EXPECT_TRUE(IsWindow(hwnd()));
+
+  // A close from outside waits for the release, then goes through as before: no box, no icon.
+  const HWND handle = hwnd();
+  SendMessageW(handle, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(IsWindow(handle));
+  SetEvent(gate.get());
+  finish_run();
+  EXPECT_FALSE(IsWindow(handle));
+  EXPECT_TRUE(system.message_boxes.empty());
+  EXPECT_TRUE(system.shell.icons.empty());
+  EXPECT_EQ(system.fills, 1);
+}
+
+TEST_F(CommandsTest, LogOffDuringARunCutsItShortAndEndsOnceTheMemoryIsReleased) {
+  const OwnedHandle gate(CreateEventW(nullptr, TRUE, FALSE, nullptr));  // never opened
+  system.fill_gate = gate.get();
+  start();
+  SendMessageW(hwnd(), WM_COMMAND, cmdMemHigHig, 0);
+  ASSERT_TRUE(window.optimising());
+  SendMessageW(hwnd(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+  EXPECT_FALSE(window.optimising());
+  EXPECT_EQ(hwnd(), nullptr);
+  EXPECT_TRUE(system.shell.icons.empty());
+  EXPECT_TRUE(system.message_boxes.empty());
+  MSG quit;
+  EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
+TEST_F(CommandsTest, BusyPointerOverTheWindowButClicksLeftToTheSystem) {
   start();
   ShowWindow(hwnd(), SW_SHOW);
   const HCURSOR wait = LoadCursorW(nullptr, IDC_WAIT), arrow = LoadCursorW(nullptr, IDC_ARROW);
-  HCURSOR over_client = nullptr, over_frame = nullptr;
+  HCURSOR over_client = nullptr, over_disabled = nullptr, over_frame = nullptr;
   system.while_message_box = [&] {
     const auto pointer_over = [&](WORD hit, WORD mouse) {
       SetCursor(arrow);
@@ -102,11 +171,14 @@ TEST_F(CommandsTest, BusyPointerOnlyOverTheClientArea) {
       return GetCursor();
     };
     over_client = pointer_over(HTCLIENT, WM_MOUSEMOVE);
+    over_disabled = pointer_over(HTERROR, WM_MOUSEMOVE);
     // A click on the disabled window: the system's to answer, with a beep and the box brought forward.
     over_frame = pointer_over(HTERROR, WM_LBUTTONDOWN);
   };
   SendMessageW(hwnd(), WM_COMMAND, cmdMemLow, 0);
+  finish_run();
   EXPECT_EQ(over_client, wait);
+  EXPECT_EQ(over_disabled, wait);
   EXPECT_NE(over_frame, wait);
 }
 

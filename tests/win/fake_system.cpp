@@ -1,5 +1,7 @@
 #include "fake_system.h"
 
+#include "system/memory_fill.h"
+
 #include <algorithm>
 
 #include "narrow.h"
@@ -55,6 +57,13 @@ UINT item_with_caption(HMENU menu, const std::wstring& caption) {
 }
 
 }  // namespace
+
+FillOutcome FakeSystem::fill_memory(std::uint64_t count, std::stop_token stop) {
+  ++fills;
+  while (fill_gate && WaitForSingleObject(fill_gate, 10) == WAIT_TIMEOUT)
+    if (stop.stop_requested()) return FillOutcome::stopped;
+  return fill_and_release(count, stop);
+}
 
 UINT FakeSystem::track_popup_menu(HWND, HMENU menu, POINT where) {
   popups.push_back(menu);

@@ -2,6 +2,7 @@
 // popup menu kept for the test to read, so no test blocks on a modal loop.
 #pragma once
 
+#include <atomic>
 #include <functional>
 #include <map>
 #include <string>
@@ -59,6 +60,12 @@ class FakeSystem : public SystemServices {
   std::vector<HMENU> popups;
 
   MemorySample memory_status() override { return memory; }
+
+  // Optimiser runs fill memory for real, on their own thread; while `fill_gate` is set and not
+  // signalled they wait first, so a test can act during a run.
+  HANDLE fill_gate = nullptr;
+  std::atomic<int> fills{0};
+  FillOutcome fill_memory(std::uint64_t count, std::stop_token stop) override;
   unsigned long os_major_version() override { return major_version; }
   bool notify_icon(DWORD operation, const NOTIFYICONDATAW& record) override;
   UINT taskbar_created_message() override { return taskbar_created; }

@@ -74,6 +74,7 @@ add_executable(win_tests
   tests/win/resources_test.cpp
   tests/win/long_run_test.cpp
   tests/win/tray_picture_test.cpp
+  tests/win/dpi_test.cpp
   src/resources/tamarak.rc)
 target_link_libraries(win_tests PRIVATE tamarak_win GTest::gtest_main psapi ntdll)
 gtest_discover_tests(win_tests DISCOVERY_MODE PRE_TEST)

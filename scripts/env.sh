@@ -5,14 +5,15 @@ export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 wine=/usr/lib/wine/wine64
 
-# Starts a private Xvfb (TAMARAK_SCREEN sets its size) and, with "persistent", a wineserver that outlives each program
+# Starts a private Xvfb (TAMARAK_SCREEN sets its size; the default has room for every window at twice
+# the scale, as the dpi tests show them) and, with "persistent", a wineserver that outlives each program
 # (0.04 s a start instead of 2 s); stop_session ends both.
 start_session() {
   local n
   for n in $(seq 90 140); do
     [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || break
   done
-  Xvfb :$n -screen 0 "${TAMARAK_SCREEN:-1280x800x24}" -nolisten tcp >/dev/null 2>&1 &
+  Xvfb :$n -screen 0 "${TAMARAK_SCREEN:-1920x1200x24}" -nolisten tcp >/dev/null 2>&1 &
   xvfb_pid=$!
   export DISPLAY=:$n
   for _ in $(seq 100); do

@@ -107,11 +107,18 @@ constexpr LineRow kLines[] = {
 std::span<const ControlRow> frmAbout::design() { return kControls; }
 
 frmAbout::frmAbout(SystemServices& system, ProgramLifetime& lifetime)
-    : Window(lifetime), system_(system), dpi_(screen_dpi()), identity_(read_own_identity()) {
+    : Window(lifetime), system_(system), dpi_(screen_dpi()), identity_(read_own_identity()) {}
+
+// The pictures at the window's dpi, handed to their controls; the old ones go only after that.
+void frmAbout::load_icons() {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   const int size = scale_to_dpi(32, dpi_);
-  program_icon_.reset(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, size, size, 0)));
-  face_icon_.reset(static_cast<HICON>(LoadImageW(instance, L"FACE", IMAGE_ICON, size, size, 0)));
+  OwnedIcon program(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, size, size, 0)));
+  OwnedIcon face(static_cast<HICON>(LoadImageW(instance, L"FACE", IMAGE_ICON, size, size, 0)));
+  controls_->set_icon(Picture4, program.get());
+  controls_->set_icon(picIcon, face.get());
+  program_icon_ = std::move(program);
+  face_icon_ = std::move(face);
 }
 
 void frmAbout::Show(HWND owner) {
@@ -137,8 +144,18 @@ void frmAbout::on_create() {
     const RECT all{0, 0, width, height};
     FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
   });
-  controls_->set_icon(Picture4, program_icon_.get());
-  controls_->set_icon(picIcon, face_icon_.get());
+  load_icons();
+}
+
+// Moved to a monitor of another scale: everything at the new dpi, where the system suggests; the
+// credit strip is drawn again in its face at that dpi.
+void frmAbout::on_dpi_changed(int dpi, const RECT& suggested) {
+  dpi_ = dpi;
+  load_icons();
+  controls_->relayout(dpi);
+  SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  prepare_strip();
 }
 
 void frmAbout::Form_Load() {
@@ -160,16 +177,17 @@ void frmAbout::prepare_strip() {
   const OwnedFont font = make_font(Face::gothic_12_bold, dpi_);
   RECT extent{0, 0, 0, 0};
   OwnedDC dc;
+  OwnedBitmap picture;
   {
     const WindowDC screen(strip);
     dc.reset(CreateCompatibleDC(screen.get()));
     const Selected measuring(dc.get(), font.get());
     DrawTextW(dc.get(), text, length, &extent, DT_CALCRECT | DT_NOPREFIX);
-    strip_bitmap_.reset(
+    picture.reset(
         CreateCompatibleBitmap(screen.get(), std::max<LONG>(extent.right, 1), std::max<LONG>(extent.bottom, 1)));
   }
   {
-    const Selected drawing_on(dc.get(), strip_bitmap_.get());
+    const Selected drawing_on(dc.get(), picture.get());
     const Selected in_font(dc.get(), font.get());
     SetDCBrushColor(dc.get(), kStripBackground);
     FillRect(dc.get(), &extent, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
@@ -177,7 +195,11 @@ void frmAbout::prepare_strip() {
     SetBkMode(dc.get(), TRANSPARENT);
     DrawTextW(dc.get(), text, length, &extent, DT_LEFT | DT_NOPREFIX);
   }
-  SendMessageW(strip, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(strip_bitmap_.get()));
+  // The control may answer with a copy it made of the picture it held: that one is ours to free.
+  const auto held =
+      reinterpret_cast<HBITMAP>(SendMessageW(strip, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture.get())));
+  if (held && held != strip_bitmap_.get()) DeleteObject(held);
+  strip_bitmap_ = std::move(picture);
   SetWindowPos(strip, nullptr, 0, 0, extent.right, extent.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
   RECT inside;
@@ -273,6 +295,7 @@ LRESULT frmAbout::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_CTLCOLORSTATIC:
       if (const auto brush = controls_->colour(dc_param(wparam), window_param(lparam))) return *brush;
       break;
+    case WM_DPICHANGED: on_dpi_changed(HIWORD(wparam), struct_param<RECT>(lparam)); return 0;
     case WM_CLOSE: unload(); return 0;
     case WM_DESTROY: on_destroy(); return 0;
     case WM_NCDESTROY: controls_.reset(); break;

@@ -67,6 +67,8 @@ class frmAbout : public Window {
   void on_command(int id, int notification);
   bool on_set_cursor(HWND over);
   void on_destroy();
+  void on_dpi_changed(int dpi, const RECT& suggested);
+  void load_icons();
   void Form_Load();
   void Form_Resize();
   void Timer1_Timer();
@@ -82,7 +84,7 @@ class frmAbout : public Window {
   SystemServices& system_;
   int dpi_;
   OwnIdentity identity_;
-  OwnedIcon program_icon_, face_icon_;
+  OwnedIcon program_icon_, face_icon_;  // at the window's dpi
   // Made for each showing and gone with the window.
   std::unique_ptr<Controls> controls_;
   OwnedBitmap strip_bitmap_;

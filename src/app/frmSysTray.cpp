@@ -40,8 +40,7 @@ frmSysTray::frmSysTray(SystemServices& system, ProgramLifetime& lifetime)
     : Window(lifetime),
       system_(system),
       dpi_(screen_dpi()),
-      tray_dpi_(dpi_),
-      tray_icons_(system_.small_icon_size(dpi_)),
+      tray_icons_(system_.small_icon_size(system_.taskbar_dpi())),
       menu_bar_(build_menu_bar(menu_bar_rows())) {}
 
 bool frmSysTray::create() {
@@ -125,13 +124,27 @@ void frmSysTray::Timer1_Timer() { RefreshMemoryStatus(NIM_MODIFY); }
 
 // The shell shows the tray picture at its small icon size: drawn at that size it stays crisp instead
 // of being scaled down from 32 pixels.
-void frmSysTray::fit_tray_icons(int dpi) {
-  tray_dpi_ = dpi;
-  const int size = system_.small_icon_size(dpi);
+void frmSysTray::fit_tray_icons() {
+  const int size = system_.small_icon_size(system_.taskbar_dpi());
   if (size == tray_icons_.size()) return;
   // The old pictures go only once the tray holds the new one.
   const MeterIcons old = std::exchange(tray_icons_, MeterIcons(size));
   if (tray_ && tray_->wanted()) RefreshMemoryStatus(NIM_MODIFY);
+}
+
+// Moved to a monitor of another scale: everything of the window at the new dpi, where the system
+// suggests. The tray stays where the taskbar is.
+void frmSysTray::on_dpi_changed(int dpi, const RECT& suggested) {
+  dpi_ = dpi;
+  if (controls_) {
+    MeterIcons fresh(scale_to_dpi(kMeterSize, dpi_));
+    for (int band = 0; band < 5; ++band) controls_->set_icon(imgIcon0 + band, fresh[band]);
+    icons_ = std::move(fresh);
+    controls_->relayout(dpi_);
+  }
+  SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  fit_tray_icons();
 }
 
 void frmSysTray::ShowMainWindow() {
@@ -296,9 +309,9 @@ LRESULT frmSysTray::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
     case kTrayCallbackMessage: on_tray_callback(static_cast<UINT>(wparam), static_cast<UINT>(lparam)); return 0;
     case WM_SIZE: Form_Resize(); return 0;
     case WM_SHOWWINDOW: on_show(wparam != FALSE); break;
-    case WM_DPICHANGED: fit_tray_icons(LOWORD(wparam)); return 0;
+    case WM_DPICHANGED: on_dpi_changed(HIWORD(wparam), struct_param<RECT>(lparam)); return 0;
     case WM_SETTINGCHANGE:
-    case WM_DISPLAYCHANGE: fit_tray_icons(tray_dpi_); break;
+    case WM_DISPLAYCHANGE: fit_tray_icons(); break;
     case WM_ERASEBKGND: return 1;
     case WM_PAINT:
       if (!controls_) break;
@@ -326,7 +339,11 @@ LRESULT frmSysTray::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_DESTROY: on_destroy(); return 0;
   }
   // Zero when the message could not be registered: WM_NULL must not pass for it.
-  if (taskbar_created_ != 0 && message == taskbar_created_ && tray_ && tray_->wanted()) RefreshMemoryStatus(NIM_ADD);
+  // A restarted Explorer, or the taskbar at another scale, announces itself.
+  if (taskbar_created_ != 0 && message == taskbar_created_ && tray_ && tray_->wanted()) {
+    fit_tray_icons();
+    RefreshMemoryStatus(NIM_ADD);
+  }
   return default_message(message, wparam, lparam);
 }
 

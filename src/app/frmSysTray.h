@@ -62,7 +62,8 @@ class frmSysTray : public Window {
   void Form_Unload();
   void unload(CloseReason reason);
   void RefreshMemoryStatus(DWORD message);
-  void fit_tray_icons(int dpi);
+  void fit_tray_icons();
+  void on_dpi_changed(int dpi, const RECT& suggested);
   void run_optimiser(OptimiserLevel level);
   void on_run_done(FillOutcome outcome);
 
@@ -85,8 +86,7 @@ class frmSysTray : public Window {
 
   SystemServices& system_;
   int dpi_;
-  int tray_dpi_;
-  MeterIcons tray_icons_;  // at the shell's small icon size
+  MeterIcons tray_icons_;  // at the shell's small icon size, at the taskbar's dpi
   std::uint64_t startup_total_ = 0;  // for the amount labels, from the start-up sample
   int band_ = 0;                     // the load band of the last refresh
   // What only the shown window needs is made when it is first shown: the program spends nearly all

@@ -34,6 +34,9 @@ class SystemServices {
   virtual UINT taskbar_created_message() = 0;
   // The shell's small icon size, in pixels, at `dpi`.
   virtual int small_icon_size(int dpi) = 0;
+  // The dpi of the taskbar, where the tray shows its pictures: a window moved to another monitor
+  // does not take the tray along.
+  virtual int taskbar_dpi() = 0;
 
   // The optimiser's run, on a thread of its own: see system/memory_fill.h.
   virtual FillOutcome fill_memory(std::uint64_t count, std::stop_token stop) = 0;

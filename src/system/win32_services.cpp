@@ -9,6 +9,7 @@
 
 #include "system/memory_fill.h"
 #include "ui/message_loop.h"
+#include "ui/window.h"
 #include "ui/sessions.h"
 
 namespace tamarak {
@@ -76,6 +77,15 @@ int Win32Services::small_icon_size(int dpi) {
 
 FillOutcome Win32Services::fill_memory(std::uint64_t count, std::stop_token stop) {
   return fill_and_release(count, stop);
+}
+
+int Win32Services::taskbar_dpi() {
+  // Windows 10 1607 and later know each window's dpi; before them the system dpi is the only one.
+  using ForWindow = UINT(WINAPI*)(HWND);
+  static const auto for_window = exported<ForWindow>(L"user32.dll", "GetDpiForWindow");
+  const HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr);
+  const int dpi = for_window && taskbar ? static_cast<int>(for_window(taskbar)) : 0;
+  return dpi > 0 ? dpi : screen_dpi();
 }
 
 int Win32Services::message_box(HWND owner, std::wstring_view text, std::wstring_view title, UINT style) {

@@ -14,6 +14,7 @@ class Win32Services : public SystemServices {
   bool notify_icon(DWORD operation, const NOTIFYICONDATAW& record) override;
   UINT taskbar_created_message() override;
   int small_icon_size(int dpi) override;
+  int taskbar_dpi() override;
   FillOutcome fill_memory(std::uint64_t count, std::stop_token stop) override;
   int message_box(HWND owner, std::wstring_view text, std::wstring_view title, UINT style) override;
   UINT track_popup_menu(HWND owner, HMENU menu, POINT where) override;

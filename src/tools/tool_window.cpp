@@ -16,6 +16,13 @@ bool ToolWindow::create_tool_window(const wchar_t* class_name, std::string_view 
                        scale_to_dpi(client_height, dpi_), owner);
 }
 
+void ToolWindow::on_dpi_changed(int dpi, const RECT& suggested) {
+  dpi_ = dpi;
+  controls_->relayout(dpi);
+  SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 LRESULT ToolWindow::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_CREATE: controls_ = std::make_unique<Controls>(hwnd(), table_, std::span<const LineRow>{}, dpi_); return 0;
@@ -33,6 +40,7 @@ LRESULT ToolWindow::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_CTLCOLORLISTBOX:
       if (const auto brush = controls_->colour(dc_param(wparam), window_param(lparam))) return *brush;
       break;
+    case WM_DPICHANGED: on_dpi_changed(HIWORD(wparam), struct_param<RECT>(lparam)); return 0;
     case WM_NCDESTROY: controls_.reset(); break;
   }
   return default_message(message, wparam, lparam);

@@ -1,6 +1,7 @@
 #include "ui/controls.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "ui/colour_button.h"
 #include "ui/dpi_scale.h"
@@ -143,6 +144,22 @@ void Controls::set_line_right_end(int line, int right_in_pixels) {
   Line* l = find_line(line);
   if (!l || l->right_px == right_in_pixels) return;
   l->right_px = right_in_pixels;
+  drop_canvas();
+  RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+void Controls::relayout(int dpi) {
+  dpi_ = dpi;
+  // The old faces go only once no control uses them.
+  std::map<Face, OwnedFont> old_fonts = std::exchange(fonts_, {});
+  for (const Control& control : controls_) {
+    const RECT r = scale(control.row->at);
+    SetWindowPos(control.hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    if (control.row->look.face != Face::none)
+      SendMessageW(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font(control.row->look.face)), TRUE);
+  }
+  for (Line& line : lines_) line.right_px.reset();
   drop_canvas();
   RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }

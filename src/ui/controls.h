@@ -49,6 +49,10 @@ class Controls {
   // of their own are left to the system.
   void set_backdrop(std::function<void(HDC, int width, int height)> draw);
 
+  // Every control and line again at `dpi`, in faces made for it: the window has moved to a monitor
+  // of another scale.
+  void relayout(int dpi);
+
   // WM_CTLCOLOR*: the brush for a control that has colours of its own or shows the backdrop, or
   // nothing for the system to decide.
   std::optional<LRESULT> colour(HDC dc, HWND child);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "system/system_services.h"
+#include "ui/window.h"
 
 namespace tamarak {
 
@@ -119,6 +120,8 @@ class FakeSystem : public SystemServices {
   // The small icon grows with the dpi as Windows grows it: 16 at 96 dpi, 24 at 144, 32 at 192.
   int small_icon_at_96_dpi = 16;
   int small_icon_size(int dpi) override { return MulDiv(small_icon_at_96_dpi, dpi, 96); }
+  int taskbar = screen_dpi();
+  int taskbar_dpi() override { return taskbar; }
 };
 
 }  // namespace tamarak

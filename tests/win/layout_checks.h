@@ -90,6 +90,18 @@ inline void expect_laid_out_as_designed(HWND window, std::span<const ControlRow>
       EXPECT_EQ(shown.lfItalic, designed.lfItalic);
       EXPECT_EQ(shown.lfUnderline, designed.lfUnderline);
     }
+    // Every picture of the program is drawn 32 pixels wide at 96 dpi.
+    if (row.kind == Kind::image) {
+      ICONINFO info{};
+      const auto icon = reinterpret_cast<HICON>(SendMessageW(item, STM_GETICON, 0, 0));
+      if (icon && GetIconInfo(icon, &info)) {
+        BITMAP bits{};
+        GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof bits, &bits);
+        EXPECT_EQ(bits.bmWidth, scale_to_dpi(32, dpi));
+        DeleteObject(info.hbmColor);
+        DeleteObject(info.hbmMask);
+      }
+    }
     // The window hands a control with colours of its own those colours to paint with.
     if (row.look.background && row.kind != Kind::colour_button && !row.inside) {
       const UINT message = row.kind == Kind::edit   ? WM_CTLCOLOREDIT

@@ -29,36 +29,38 @@ TEST(SmallIconSize, FollowsTheDpiAskedFor) {
   EXPECT_EQ(real.small_icon_size(192), 32);
 }
 
-void change_dpi(HWND window, int dpi) {
-  RECT suggested;
-  GetWindowRect(window, &suggested);
-  SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
-}
-
-TEST_F(MainWindowTest, NewDpiRedrawsTheTrayPictureAtOnceWithoutLeaking) {
+TEST_F(MainWindowTest, TrayPictureFollowsTheTaskbarNotTheWindowWithoutLeaking) {
   system.memory.load = 80;
   start();
+  const auto taskbar_at = [&](int dpi) {
+    system.taskbar = dpi;
+    SendMessageW(hwnd(), WM_DISPLAYCHANGE, 32, MAKELPARAM(1024, 768));
+  };
   for (int dpi : {144, 192, 120, 96}) {
     const size_t calls = system.tray_calls.size();
-    change_dpi(hwnd(), dpi);
+    taskbar_at(dpi);
     ASSERT_EQ(system.tray_calls.size(), calls + 1) << "no waiting for the next tick at " << dpi;
     EXPECT_EQ(last_tray_call().operation, DWORD{NIM_MODIFY});
     EXPECT_EQ(icon_picture(last_tray_call().record.hIcon), meter_picture(3, dpi / 6)) << dpi;  // 16 at 96 dpi
   }
   const size_t calls = system.tray_calls.size();
-  change_dpi(hwnd(), 96);
+  taskbar_at(96);
   EXPECT_EQ(system.tray_calls.size(), calls) << "same size, nothing to redraw";
 
-  // The panel keeps its own picture, sized by the window's dpi.
+  // The window moved to a monitor of another scale takes the panel's picture along, not the tray's.
   ShowWindow(hwnd(), SW_SHOW);
+  RECT suggested;
+  GetWindowRect(hwnd(), &suggested);
+  SendMessageW(hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+  EXPECT_EQ(system.tray_calls.size(), calls);
   const auto panel_icon = reinterpret_cast<HICON>(SendDlgItemMessageW(hwnd(), imgIcon0 + 3, STM_GETICON, 0, 0));
-  EXPECT_EQ(icon_picture(panel_icon), meter_picture(3, MulDiv(32, screen_dpi(), 96)));
+  EXPECT_EQ(icon_picture(panel_icon), meter_picture(3, 48));
 
   UpdateWindow(hwnd());
   const int objects = gdi_object_count();
   for (int round = 0; round < 10; ++round) {
-    change_dpi(hwnd(), 144);
-    change_dpi(hwnd(), 96);
+    taskbar_at(144);
+    taskbar_at(96);
   }
   EXPECT_EQ(gdi_object_count(), objects);
 }

@@ -1,0 +1,83 @@
+// A window moved to a monitor of another scale lays itself out as the same window made there would
+// be, and leaves nothing behind on the way.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <functional>
+#include <initializer_list>
+#include <span>
+#include <vector>
+
+#include "about/frmAbout.h"
+#include "app/frmSysTray_design.h"
+#include "gdi_objects.h"
+#include "layout_checks.h"
+#include "monitor/memory_panel.h"
+#include "optimiser/optimiser_band.h"
+#include "tool_window_fixture.h"
+#include "tools/tool_identity.h"
+
+namespace tamarak {
+namespace {
+
+// What the system suggests: the window where it stands, sized around its client area at the new
+// scale (the frame keeps its own size here, as Wine does not scale it).
+void change_dpi(HWND window, SIZE design_client, int dpi) {
+  RECT outer, client;
+  GetWindowRect(window, &outer);
+  GetClientRect(window, &client);
+  const RECT suggested{outer.left, outer.top,
+                       outer.right + scale_to_dpi(design_client.cx, dpi) - client.right,
+                       outer.bottom + scale_to_dpi(design_client.cy, dpi) - client.bottom};
+  SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+}
+
+struct Designed {
+  const char* name;
+  std::function<HWND()> open;
+  std::span<const ControlRow> rows;
+  SIZE client;
+  std::initializer_list<int> filled, resized;
+};
+
+class DpiTest : public ToolWindowFixture {};
+
+TEST_F(DpiTest, EveryWindowAtEveryScaleAsIfMadeThere) {
+  using namespace ip_controls;
+  Form<frmAbout> about(system, lifetime);  // the fake's modal showing returns at once, leaving it up
+  const Designed windows[] = {
+      {"main window", [&] { SendMessageW(main.hwnd(), WM_USER + 100, 100, WM_LBUTTONDBLCLK); return main.hwnd(); },
+       main_window_controls(), {kMainClientWidth, kMainClientHeight},
+       {lblMemoryLoad, lblTotalPhys, lblAvailPhys, lblPhysPer, lblTotalPageFile, lblAvailPageFile, lblPagePer,
+        lblTotalVirtual, lblAvailVirtual, lblVirtPer, Label17, Label16, Label15, Label18}, {}},
+      {"process list", [&] { command(mnuFileApp); return tools().app_run()->hwnd(); }, {}, {433, 488}, {}, {}},
+      {"clipboard", [&] { command(mnuFileClip); return tools().clip()->hwnd(); }, {}, {569, 343}, {},
+       {clip_controls::txtList}},
+      {"IP/OS", [&] { command(mnuFileIp); return tools().ip()->hwnd(); }, {}, {259, 198},
+       {txtIp, txtPc, txtOsName, txtOsVer, txtOsBuild}, {}},
+      {"About", [&] { about.Show(nullptr); return about.hwnd(); },
+       frmAbout::design().first(frmAbout::design().size() - 2), {388, 359}, {frmAbout::lblTitle, frmAbout::lblVersion},
+       {}},
+  };
+  for (const Designed& designed : windows) {
+    SCOPED_TRACE(designed.name);
+    const HWND window = designed.open();
+    ASSERT_TRUE(window);
+    std::span<const ControlRow> rows = designed.rows;
+    if (rows.empty()) rows = static_cast<ToolWindow*>(reinterpret_cast<Window*>(GetWindowLongPtrW(window, GWLP_USERDATA)))->design();
+    // Once round first: the system's own caches for each scale.
+    for (int dpi : {144, 192, 96}) change_dpi(window, designed.client, dpi);
+    UpdateWindow(window);
+    const int objects = gdi_object_count();
+    for (int dpi : {144, 192, 96}) {
+      change_dpi(window, designed.client, dpi);
+      UpdateWindow(window);
+      expect_laid_out_as_designed(window, rows, designed.client, dpi, designed.filled, designed.resized);
+    }
+    EXPECT_EQ(gdi_object_count(), objects);
+  }
+  DestroyWindow(about.hwnd());
+}
+
+}  // namespace
+}  // namespace tamarak

@@ -2,26 +2,16 @@
 #include <windows.h>
 #include <shellapi.h>
 
-namespace {
+#include "bare_icon.h"
 
-NOTIFYICONDATAW icon_record(HWND window) {
-  NOTIFYICONDATAW record{};
-  record.cbSize = sizeof record;
-  record.hWnd = window;
-  record.uID = 100;
-  record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-  record.uCallbackMessage = WM_USER + 100;
-  record.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
-  lstrcpyW(record.szTip, L"bare");
-  return record;
-}
+namespace {
 
 LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_TIMER) {
     MEMORYSTATUSEX status{};
     status.dwLength = sizeof status;
     GlobalMemoryStatusEx(&status);
-    NOTIFYICONDATAW record = icon_record(window);
+    NOTIFYICONDATAW record = bare_icon(window, 100);
     Shell_NotifyIconW(NIM_MODIFY, &record);
     return 0;
   }
@@ -39,7 +29,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   RegisterClassW(&wc);
   const HWND window = CreateWindowW(L"BareTray", L"bare", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr,
                                     instance, nullptr);
-  NOTIFYICONDATAW record = icon_record(window);
+  NOTIFYICONDATAW record = bare_icon(window, 100);
   Shell_NotifyIconW(NIM_ADD, &record);
   SetTimer(window, 1, 2000, nullptr);
   MSG msg;

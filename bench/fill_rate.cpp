@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "../tests/win/process_counts.h"
 #include "optimiser/fill_size.h"
 #include "system/memory_fill.h"
 
@@ -18,18 +19,7 @@ double seconds_of(auto&& work) {
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-PROCESS_MEMORY_COUNTERS_EX memory_now() {
-  PROCESS_MEMORY_COUNTERS_EX counters{};
-  counters.cb = sizeof counters;
-  GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters);
-  return counters;
-}
-
-// Windows reports private bytes; Wine reports 0 there and the resident anonymous memory in
-// PagefileUsage.
-double private_mb(const PROCESS_MEMORY_COUNTERS_EX& c) {
-  return (c.PrivateUsage ? c.PrivateUsage : c.PagefileUsage) / 1e6;
-}
+double private_mb(const PROCESS_MEMORY_COUNTERS_EX& c) { return committed_bytes(c) / 1e6; }
 
 }  // namespace
 
@@ -43,9 +33,9 @@ int main() {
               static_cast<unsigned long long>(count + 1), bytes / 1e6);
 
   tamarak::fill_and_release(10);  // warm-up: the first heap of a process sets up state that stays
-  const auto before = memory_now();
+  const auto before = memory_of();
   const double fill = seconds_of([&] { tamarak::fill_and_release(count); });
-  const auto after = memory_now();
+  const auto after = memory_of();
 
   // The baseline touches fresh pages too, as the run does.
   double plain = 0;
@@ -56,7 +46,7 @@ int main() {
     });
     VirtualFree(block, 0, MEM_RELEASE);
   }
-  const auto after_plain = memory_now();
+  const auto after_plain = memory_of();
   std::printf("optimiser fill: %.2f s (%.0f MB/s)\n", fill, bytes / 1e6 / fill);
   std::printf("plain memset:   %.2f s (%.0f MB/s)\n", plain, bytes / 1e6 / plain);
   std::printf("fill rate ratio (goal >= 0.80): %.2f%s\n", plain / fill, plain / fill >= 0.8 ? "" : "  GOAL MISSED");

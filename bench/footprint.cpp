@@ -9,6 +9,7 @@
 #include <functional>
 #include <string>
 
+#include "../tests/win/process_counts.h"
 #include "app/commands.h"
 
 namespace {
@@ -26,16 +27,10 @@ struct Started {
     CloseHandle(info.hThread);
     CloseHandle(info.hProcess);
   }
-  PROCESS_MEMORY_COUNTERS_EX memory() const {
-    PROCESS_MEMORY_COUNTERS_EX c{};
-    c.cb = sizeof c;
-    GetProcessMemoryInfo(info.hProcess, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&c), sizeof c);
-    return c;
-  }
+  PROCESS_MEMORY_COUNTERS_EX memory() const { return memory_of(info.hProcess); }
 };
 
-// Windows: private bytes. Wine reports 0 there and the resident anonymous memory in PagefileUsage.
-double private_mb(const PROCESS_MEMORY_COUNTERS_EX& c) { return (c.PrivateUsage ? c.PrivateUsage : c.PagefileUsage) / 1e6; }
+double private_mb(const PROCESS_MEMORY_COUNTERS_EX& c) { return committed_bytes(c) / 1e6; }
 
 bool wait_until(const std::function<bool()>& condition) {
   for (int i = 0; i < 1500; ++i) {

@@ -10,7 +10,8 @@
 #include <cstdio>
 #include <optional>
 
-#include "../tests/win/gdi_objects.h"
+#include "../tests/win/process_counts.h"
+#include "bare_icon.h"
 #include "app/frmSysTray.h"
 #include "system/win32_services.h"
 
@@ -40,13 +41,7 @@ void pump() {
 }
 
 double bare_pairs(HWND window) {
-  NOTIFYICONDATAW record{};
-  record.cbSize = sizeof record;
-  record.hWnd = window;
-  record.uID = 1;
-  record.uFlags = NIF_ICON | NIF_TIP;
-  record.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
-  lstrcpyW(record.szTip, L"bare");
+  NOTIFYICONDATAW record = bare_icon(window, 1);
   Shell_NotifyIconW(NIM_ADD, &record);
   const double seconds = cpu_seconds_of([&] {
     for (int i = 0; i < kRefreshes; ++i) {

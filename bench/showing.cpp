@@ -7,7 +7,8 @@
 
 #include <cstdio>
 
-#include "../tests/win/gdi_objects.h"
+#include "../tests/win/process_counts.h"
+#include "bare_icon.h"
 #include "app/frmSysTray.h"
 #include "monitor/tray_icon.h"
 #include "system/win32_services.h"
@@ -31,13 +32,7 @@ int bare_objects() {
   const int before = gdi_object_count();
   const HWND window = CreateWindowW(L"STATIC", L"bare", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr,
                                     nullptr, nullptr);
-  NOTIFYICONDATAW record{};
-  record.cbSize = sizeof record;
-  record.hWnd = window;
-  record.uID = 1;
-  record.uFlags = NIF_ICON | NIF_TIP;
-  record.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
-  lstrcpyW(record.szTip, L"bare");
+  NOTIFYICONDATAW record = bare_icon(window, 1);
   Shell_NotifyIconW(NIM_ADD, &record);
   pump();
   const int held = gdi_object_count() - before;

@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "../tests/win/gdi_objects.h"
+#include "../tests/win/process_counts.h"
 #include "app/frmSysTray.h"
 #include "system/win32_services.h"
 #include "monitor/tray_icon.h"
@@ -40,18 +40,6 @@ int kernel_handles() {
   return own;
 }
 
-BOOL CALLBACK count_window(HWND window, LPARAM count) {
-  ++*reinterpret_cast<int*>(count);
-  EnumChildWindows(window, count_window, count);
-  return TRUE;
-}
-
-int windows() {
-  int count = 0;
-  EnumThreadWindows(GetCurrentThreadId(), count_window, reinterpret_cast<LPARAM>(&count));
-  return count;
-}
-
 void pump() {
   MSG msg;
   while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
@@ -61,7 +49,7 @@ struct Counts {
   int handles, gdi, windows;
 };
 
-Counts counts() { return {kernel_handles(), gdi_object_count(), windows()}; }
+Counts counts() { return {kernel_handles(), gdi_object_count(), thread_window_count()}; }
 
 void report(const char* what, const Counts& before, const Counts& after, double seconds) {
   std::printf("%-34s %8.1f s   handles %d -> %d   GDI %d -> %d   windows %d -> %d%s\n", what, seconds,

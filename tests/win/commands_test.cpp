@@ -10,26 +10,13 @@
 #include "app/commands.h"
 #include "commands/launch_beside_program.h"
 #include "main_window_fixture.h"
+#include "process_counts.h"
 #include "optimiser/optimiser_band.h"
 
 namespace tamarak {
 namespace {
 
 using CommandsTest = MainWindowTest;
-
-SIZE_T peak_working_set() {
-  PROCESS_MEMORY_COUNTERS counters{};
-  GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
-  return counters.PeakWorkingSetSize;
-}
-
-SIZE_T committed_now() {
-  PROCESS_MEMORY_COUNTERS_EX counters{};
-  counters.cb = sizeof counters;
-  GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters);
-  // Windows reports private bytes; Wine reports 0 there and the resident anonymous memory here.
-  return counters.PrivateUsage ? counters.PrivateUsage : counters.PagefileUsage;
-}
 
 TEST_F(CommandsTest, EachLevelRunsFromItsButtonAndItsPopupItemAlike) {
   start();
@@ -70,20 +57,20 @@ TEST_F(CommandsTest, RunReallyClaimsItsMemoryAndGivesItBack) {
   system.memory.total_phys = 3'000'000'000;  // 20 %: 28,764 strings, about 575 MB
   start();
   warm_up_run();
-  const SIZE_T before = committed_now();
-  const SIZE_T peak_before = peak_working_set();  // no earlier run in this process went past 300 MB
+  const SIZE_T before = committed_bytes(memory_of());
+  const SIZE_T peak_before = memory_of().PeakWorkingSetSize;  // no earlier run in this process went past 300 MB
   SendMessageW(hwnd(), WM_COMMAND, cmdMemLow, 0);
   finish_run();
   ASSERT_EQ(system.message_boxes.size(), 1u);
-  EXPECT_GE(peak_working_set(), peak_before + 300'000'000u);
-  EXPECT_LT(committed_now(), before + 1'000'000u);
+  EXPECT_GE(memory_of().PeakWorkingSetSize, peak_before + 300'000'000u);
+  EXPECT_LT(committed_bytes(memory_of()), before + 1'000'000u);
 }
 
 TEST_F(CommandsTest, RunOutOfMemoryStopsReleasesAndSaysSo) {
   system.memory.total_phys = 1ull << 62;  // far beyond any address space
   start();
   warm_up_run();
-  const SIZE_T before = committed_now();
+  const SIZE_T before = committed_bytes(memory_of());
   SendMessageW(hwnd(), WM_COMMAND, cmdMemHigHig, 0);
   finish_run();
   ASSERT_EQ(system.message_boxes.size(), 1u);
@@ -91,7 +78,7 @@ TEST_F(CommandsTest, RunOutOfMemoryStopsReleasesAndSaysSo) {
   EXPECT_EQ(system.message_boxes[0].style, UINT{MB_OK | MB_ICONEXCLAMATION});
   EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_ARROW));
   EXPECT_TRUE(IsWindow(hwnd()));
-  EXPECT_LT(committed_now(), before + 1'000'000u);
+  EXPECT_LT(committed_bytes(memory_of()), before + 1'000'000u);
   system.memory.total_phys = 268'435'456;
   SendMessageW(hwnd(), WM_COMMAND, cmdMemLow, 0);  // and the program goes on working
   finish_run();

@@ -10,7 +10,7 @@
 
 #include "about/frmAbout.h"
 #include "app/frmSysTray_design.h"
-#include "gdi_objects.h"
+#include "process_counts.h"
 #include "layout_checks.h"
 #include "monitor/memory_panel.h"
 #include "optimiser/optimiser_band.h"

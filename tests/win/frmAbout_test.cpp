@@ -8,7 +8,8 @@
 #include "app/frmSysTray.h"
 #include "app/commands.h"
 #include "fake_system.h"
-#include "gdi_objects.h"
+#include "main_window_fixture.h"
+#include "process_counts.h"
 #include "layout_checks.h"
 #include "narrow.h"
 
@@ -182,17 +183,16 @@ TEST_F(AboutTest, ShowingAndClosingLeavesNoGdiObjectsBehind) {
   EXPECT_EQ(gdi_object_count(), before);
 }
 
-TEST(AboutFromTheMainWindow, ModalOverTheProgramUntilClosedByKeyboardOrCloseBox) {
-  FakeSystem system;
-  ProgramLifetime lifetime;
-  Form<frmSysTray> main(system, lifetime);
-  ASSERT_TRUE(main.create());
-  main.Form_Load();
+using AboutFromTheMainWindow = MainWindowTest;
+
+TEST_F(AboutFromTheMainWindow, ModalOverTheProgramUntilClosedByKeyboardOrCloseBox) {
+  start();
+  Form<frmSysTray>& main = window;
   ShowWindow(main.hwnd(), SW_SHOW);
 
   // Escape closes it; the main window takes no input meanwhile and gets it back before it goes.
   system.while_modal = [&](HWND about) {
-    EXPECT_EQ(text_of(about), kTitle);
+    EXPECT_EQ(tamarak::text_of(about), kTitle);
     EXPECT_TRUE(IsWindowVisible(about));
     EXPECT_FALSE(IsWindowEnabled(main.hwnd()));
     EXPECT_TRUE(IsWindowEnabled(about));
@@ -231,16 +231,12 @@ TEST(AboutFromTheMainWindow, ModalOverTheProgramUntilClosedByKeyboardOrCloseBox)
   EXPECT_EQ(system.modal_windows.size(), 3u);
   EXPECT_TRUE(IsWindowEnabled(main.hwnd()));
   EXPECT_EQ(lifetime.open_windows(), 1);
-  DestroyWindow(main.hwnd());
 }
 
 // The tray popup stays reachable while the About window is up.
-TEST(AboutFromTheMainWindow, OutlivesTheMainWindowAndHoldsBackWindowsOpenedMeanwhile) {
-  FakeSystem system;
-  ProgramLifetime lifetime;
-  Form<frmSysTray> main(system, lifetime);
-  ASSERT_TRUE(main.create());
-  main.Form_Load();
+TEST_F(AboutFromTheMainWindow, OutlivesTheMainWindowAndHoldsBackWindowsOpenedMeanwhile) {
+  start();
+  Form<frmSysTray>& main = window;
   const auto choose = [&](UINT item) {
     system.popup_choice = item;
     SendMessageW(main.hwnd(), WM_USER + 100, 100, WM_RBUTTONDOWN);

@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "app/commands.h"
-#include "gdi_objects.h"
+#include "process_counts.h"
 #include "tool_window_fixture.h"
 
 namespace tamarak {
@@ -18,16 +18,8 @@ struct UserObjects {
   bool operator==(const UserObjects&) const = default;
 };
 
-BOOL CALLBACK count_window(HWND window, LPARAM count) {
-  ++*reinterpret_cast<int*>(count);
-  EnumChildWindows(window, count_window, count);
-  return TRUE;
-}
-
 UserObjects user_objects() {
-  int windows = 0;
-  EnumThreadWindows(GetCurrentThreadId(), count_window, reinterpret_cast<LPARAM>(&windows));
-  return {GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), windows};
+  return {GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), thread_window_count()};
 }
 
 class LongRun : public ToolWindowFixture {

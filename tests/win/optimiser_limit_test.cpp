@@ -6,23 +6,11 @@
 #include <gtest/gtest.h>
 
 #include "main_window_fixture.h"
+#include "process_counts.h"
 #include "optimiser/optimiser_band.h"
 
 namespace tamarak {
 namespace {
-
-PROCESS_MEMORY_COUNTERS_EX memory_now() {
-  PROCESS_MEMORY_COUNTERS_EX counters{};
-  counters.cb = sizeof counters;
-  GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters);
-  return counters;
-}
-
-// Windows reports private bytes; Wine reports 0 there and the resident anonymous memory in the
-// page-file figure.
-SIZE_T committed(const PROCESS_MEMORY_COUNTERS_EX& counters) {
-  return counters.PrivateUsage ? counters.PrivateUsage : counters.PagefileUsage;
-}
 
 using OptimiserUnderALimit = MainWindowTest;
 
@@ -30,14 +18,14 @@ TEST_F(OptimiserUnderALimit, StopsMidwayGivesEverythingBackAndGoesOnWorking) {
   system.memory.total_phys = 16'000'000'000;  // 20 %: about 3 GB, past the limit
   start();
   warm_up_run();
-  const SIZE_T before = committed(memory_now());
+  const SIZE_T before = committed_bytes(memory_of());
   SendMessageW(hwnd(), WM_COMMAND, cmdMemLow, 0);
   finish_run();
   ASSERT_EQ(system.message_boxes.size(), 1u);
   EXPECT_EQ(system.message_boxes[0].text, "メモリが不足したため、最適化を中止しました。");
   // It stopped partway, with a gigabyte or more already written, not at its first allocation.
-  EXPECT_GE(memory_now().PeakWorkingSetSize, before + 1'000'000'000u);
-  EXPECT_LT(committed(memory_now()), before + 1'000'000u);
+  EXPECT_GE(memory_of().PeakWorkingSetSize, before + 1'000'000'000u);
+  EXPECT_LT(committed_bytes(memory_of()), before + 1'000'000u);
   EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_ARROW));
 
   system.memory.total_phys = 1'000'000'000;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/commands.h"
-#include "gdi_objects.h"
+#include "process_counts.h"
 #include "main_window_fixture.h"
 #include "ui/rounded_frame.h"
 

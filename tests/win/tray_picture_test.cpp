@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "system/win32_services.h"
-#include "gdi_objects.h"
+#include "process_counts.h"
 #include "icon_picture.h"
 #include "main_window_fixture.h"
 #include "monitor/memory_panel.h"

@@ -27,8 +27,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   wc.hInstance = instance;
   wc.lpszClassName = L"BareTray";
   RegisterClassW(&wc);
-  const HWND window = CreateWindowW(L"BareTray", L"bare", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr,
-                                    instance, nullptr);
+  const HWND window =
+      CreateWindowW(L"BareTray", L"bare", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr, instance, nullptr);
   NOTIFYICONDATAW record = bare_icon(window, 100);
   Shell_NotifyIconW(NIM_ADD, &record);
   SetTimer(window, 1, 2000, nullptr);

@@ -42,7 +42,8 @@ bool wait_until(const std::function<bool()>& condition) {
 
 // A top-level window of the process with this class.
 HWND window_of(DWORD pid, const wchar_t* class_name) {
-  for (HWND w = FindWindowExW(nullptr, nullptr, class_name, nullptr); w; w = FindWindowExW(nullptr, w, class_name, nullptr)) {
+  for (HWND w = FindWindowExW(nullptr, nullptr, class_name, nullptr); w;
+       w = FindWindowExW(nullptr, w, class_name, nullptr)) {
     DWORD owner = 0;
     GetWindowThreadProcessId(w, &owner);
     if (owner == pid) return w;

@@ -23,9 +23,7 @@ constexpr int kRefreshes = 10'000;
 double thread_cpu_seconds() {
   FILETIME created, ended, kernel, user;
   GetThreadTimes(GetCurrentThread(), &created, &ended, &kernel, &user);
-  const auto seconds = [](FILETIME t) {
-    return double((ULONGLONG(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 1e7;
-  };
+  const auto seconds = [](FILETIME t) { return double((ULONGLONG(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 1e7; };
   return seconds(kernel) + seconds(user);
 }
 
@@ -61,8 +59,7 @@ struct Objects {
 };
 
 Objects objects_now() {
-  return {gdi_object_count(),
-          static_cast<int>(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS))};
+  return {gdi_object_count(), static_cast<int>(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS))};
 }
 
 }  // namespace
@@ -119,8 +116,8 @@ int wmain() {
     const double ratio = seconds / bare;
     std::printf("%-35s %7.3f   %.2f%s\n", name, seconds, ratio, ratio <= 1.25 ? "" : "  GOAL MISSED");
   }
-  std::printf("shown, one figure changed each time %7.3f   %.2f  (the box's repaint: %.0f us a refresh)\n",
-              changing, changing / bare, (changing - shown) / kRefreshes * 1e6);
+  std::printf("shown, one figure changed each time %7.3f   %.2f  (the box's repaint: %.0f us a refresh)\n", changing,
+              changing / bare, (changing - shown) / kRefreshes * 1e6);
   std::printf("objects left after the refreshes: hidden GDI %+d USER %+d, shown GDI %+d USER %+d (goal 0)\n",
               hidden_after.gdi - hidden_before.gdi, hidden_after.user - hidden_before.user,
               shown_after.gdi - shown_before.gdi, shown_after.user - shown_before.user);

@@ -30,8 +30,8 @@ void pump() {
 // GDI objects a bare hidden window with one tray icon holds.
 int bare_objects() {
   const int before = gdi_object_count();
-  const HWND window = CreateWindowW(L"STATIC", L"bare", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr,
-                                    nullptr, nullptr);
+  const HWND window =
+      CreateWindowW(L"STATIC", L"bare", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
   NOTIFYICONDATAW record = bare_icon(window, 1);
   Shell_NotifyIconW(NIM_ADD, &record);
   pump();

@@ -52,11 +52,10 @@ struct Counts {
 Counts counts() { return {kernel_handles(), gdi_object_count(), thread_window_count()}; }
 
 void report(const char* what, const Counts& before, const Counts& after, double seconds) {
-  std::printf("%-34s %8.1f s   handles %d -> %d   GDI %d -> %d   windows %d -> %d%s\n", what, seconds,
-              before.handles, after.handles, before.gdi, after.gdi, before.windows, after.windows,
-              after.handles == before.handles && after.gdi == before.gdi && after.windows == before.windows
-                  ? ""
-                  : "   GROWTH");
+  std::printf(
+      "%-34s %8.1f s   handles %d -> %d   GDI %d -> %d   windows %d -> %d%s\n", what, seconds, before.handles,
+      after.handles, before.gdi, after.gdi, before.windows, after.windows,
+      after.handles == before.handles && after.gdi == before.gdi && after.windows == before.windows ? "" : "   GROWTH");
 }
 
 double seconds_since(ULONGLONG start) { return double(GetTickCount64() - start) / 1000.0; }

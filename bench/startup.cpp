@@ -71,7 +71,7 @@ int wmain(int argc, wchar_t** argv) {
     bare.push_back(time_to_icon(argv[2]));
   }
   const double t = median(tamarak), b = median(bare);
-  std::printf("process creation to tray icon, median of %d   tamarak.exe %.1f ms   bare %.1f ms   ratio %.2f\n",
-              kRuns, t, b, t / b);
+  std::printf("process creation to tray icon, median of %d   tamarak.exe %.1f ms   bare %.1f ms   ratio %.2f\n", kRuns,
+              t, b, t / b);
   return t > 0 && b > 0 ? 0 : 1;
 }

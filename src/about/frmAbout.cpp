@@ -196,8 +196,8 @@ void frmAbout::prepare_strip() {
     DrawTextW(dc.get(), text, length, &extent, DT_LEFT | DT_NOPREFIX);
   }
   // The control may answer with a copy it made of the picture it held: that one is ours to free.
-  const auto held =
-      reinterpret_cast<HBITMAP>(SendMessageW(strip, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture.get())));
+  const auto held = reinterpret_cast<HBITMAP>(
+      SendMessageW(strip, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture.get())));
   if (held && held != strip_bitmap_.get()) DeleteObject(held);
   strip_bitmap_ = std::move(picture);
   SetWindowPos(strip, nullptr, 0, 0, extent.right, extent.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);

@@ -13,10 +13,8 @@ OwnIdentity read_own_identity() {
   if (!data) return {};
   const VersionResource resource = read_version_resource(
       {static_cast<const std::uint8_t*>(data), static_cast<std::size_t>(SizeofResource(nullptr, found))});
-  return {{resource.product_name.begin(), resource.product_name.end()},
-          resource.major,
-          resource.minor,
-          resource.revision};
+  return {
+      {resource.product_name.begin(), resource.product_name.end()}, resource.major, resource.minor, resource.revision};
 }
 
 }  // namespace tamarak

@@ -86,7 +86,7 @@ class frmSysTray : public Window {
 
   SystemServices& system_;
   int dpi_;
-  MeterIcons tray_icons_;  // at the shell's small icon size, at the taskbar's dpi
+  MeterIcons tray_icons_;            // at the shell's small icon size, at the taskbar's dpi
   std::uint64_t startup_total_ = 0;  // for the amount labels, from the start-up sample
   int band_ = 0;                     // the load band of the last refresh
   // What only the shown window needs is made when it is first shown: the program spends nearly all

@@ -45,9 +45,7 @@ std::string used_share_text(std::uint64_t available, std::uint64_t total) {
 
 std::string load_text(std::uint32_t load) { return std::to_string(load) + " %"; }
 
-std::string tray_tip(std::uint32_t load) {
-  return "メモリ使用率 : " + std::to_string(load) + "%";
-}
+std::string tray_tip(std::uint32_t load) { return "メモリ使用率 : " + std::to_string(load) + "%"; }
 
 int load_band(std::uint32_t load) { return load >= 100 ? 4 : static_cast<int>(load / 25); }
 

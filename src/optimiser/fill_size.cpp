@@ -24,8 +24,8 @@ std::uint64_t filler_count(std::uint64_t total_phys, OptimiserLevel level) {
   // The base is kept in single precision and the factors are single-precision constants; the
   // product is then taken in double. The counts depend on exactly this.
   const float x = static_cast<float>(base);
-  const double count = std::floor(static_cast<double>(x) * static_cast<double>(2500.0f) *
-                                  static_cast<double>(share_of(level)));
+  const double count =
+      std::floor(static_cast<double>(x) * static_cast<double>(2500.0f) * static_cast<double>(share_of(level)));
   return count <= 0 ? 0 : static_cast<std::uint64_t>(count);
 }
 

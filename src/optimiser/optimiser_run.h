@@ -23,7 +23,10 @@ class OptimiserRun {
   void stop_and_wait() { worker_ = {}; }
   bool busy() const { return busy_; }
   // Its done message has arrived.
-  void finished() { worker_ = {}; busy_ = false; }
+  void finished() {
+    worker_ = {};
+    busy_ = false;
+  }
 
  private:
   SystemServices& system_;

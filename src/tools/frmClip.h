@@ -38,8 +38,7 @@ class frmClip : public ToolWindow {
   void PasteFileName();
   void paste(bool names_only);
   HWND text_box() const;
-  static LRESULT CALLBACK text_box_proc(HWND box, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
-                                        DWORD_PTR self);
+  static LRESULT CALLBACK text_box_proc(HWND box, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR, DWORD_PTR self);
 
   OwnedMenu menu_;  // holds mnuPopup as its one submenu
   ComRef<DropTarget> drop_target_;

@@ -41,8 +41,8 @@ std::optional<std::string> japan_time_line(const UtcTime& reading) {
     suffix = "秒 現在";
   }
   return "  " + std::to_string(date.year) + "年" + std::to_string(date.month) + "月" + std::to_string(date.day) +
-         "日 " + std::to_string(hour) + "時" + std::to_string(reading.minute) + "分" +
-         std::to_string(reading.second) + suffix;
+         "日 " + std::to_string(hour) + "時" + std::to_string(reading.minute) + "分" + std::to_string(reading.second) +
+         suffix;
 }
 
 std::string process_count_line(int count) { return "  " + std::to_string(count) + " 個の内部プロセスが動作しています"; }

@@ -54,7 +54,8 @@ LRESULT CALLBACK Window::window_proc(HWND hwnd, UINT message, WPARAM wparam, LPA
     self->lifetime_.window_opened();
   }
   if (!self) return DefWindowProcW(hwnd, message, wparam, lparam);
-  if (message == WM_SETCURSOR && self->lifetime_.busy() && busy_pointer(static_cast<SHORT>(LOWORD(lparam)), HIWORD(lparam)))
+  if (message == WM_SETCURSOR && self->lifetime_.busy() &&
+      busy_pointer(static_cast<SHORT>(LOWORD(lparam)), HIWORD(lparam)))
     return TRUE;
   const LRESULT result = self->on_message(message, wparam, lparam);
   if (message == WM_NCDESTROY) {

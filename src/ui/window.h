@@ -48,8 +48,8 @@ class Window {
   // WM_CREATE included. It is centred on the screen, its frame sized around a client area of the
   // given pixels and a menu bar if it has one, or will have one (`menu_bar_later`). An owned window
   // stays above its owner and off the taskbar.
-  bool create_window(const wchar_t* class_name, const wchar_t* caption, DWORD style, DWORD ex_style,
-                     int client_width, int client_height, HWND owner = nullptr, bool menu_bar_later = false);
+  bool create_window(const wchar_t* class_name, const wchar_t* caption, DWORD style, DWORD ex_style, int client_width,
+                     int client_height, HWND owner = nullptr, bool menu_bar_later = false);
   virtual LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT default_message(UINT message, WPARAM wparam, LPARAM lparam) {
     return DefWindowProcW(hwnd_, message, wparam, lparam);

@@ -37,8 +37,8 @@ HWND open_about_from_the_help_menu(const Program& program, HWND main) {
 bool system_information_registered() {
   wchar_t text[8];
   DWORD size = sizeof text;
-  const bool path = RegGetValueW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", L"PATH",
-                                 RRF_RT_ANY, nullptr, text, &size) != ERROR_FILE_NOT_FOUND;
+  const bool path = RegGetValueW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", L"PATH", RRF_RT_ANY,
+                                 nullptr, text, &size) != ERROR_FILE_NOT_FOUND;
   size = sizeof text;
   const bool folder = RegGetValueW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Shared Tools Location", L"MSINFO",
                                    RRF_RT_ANY, nullptr, text, &size) != ERROR_FILE_NOT_FOUND;

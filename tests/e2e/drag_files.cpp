@@ -126,9 +126,9 @@ DragOutcome drag_files(const std::vector<std::wstring>& paths, POINT to, bool ri
   {
     // The drag starts from a window of this thread, clear of the program's centred windows.
     const POINT from{80, 700};
-    const HWND source_window =
-        CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, L"STATIC", L"drag source", WS_POPUP | WS_VISIBLE | SS_BLACKRECT | SS_NOTIFY,
-                        from.x - 30, from.y - 30, 60, 60, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    const HWND source_window = CreateWindowExW(
+        WS_EX_TOPMOST | WS_EX_TOOLWINDOW, L"STATIC", L"drag source", WS_POPUP | WS_VISIBLE | SS_BLACKRECT | SS_NOTIFY,
+        from.x - 30, from.y - 30, 60, 60, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     FileList data(paths);
     ButtonSource source(right_button ? MK_RBUTTON : MK_LBUTTON);
 
@@ -159,8 +159,7 @@ DragOutcome drag_files(const std::vector<std::wstring>& paths, POINT to, bool ri
       if (while_dropping) while_dropping();
     });
     if (pressed)
-      outcome.result =
-          DoDragDrop(&data, &source, DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK, &outcome.effect);
+      outcome.result = DoDragDrop(&data, &source, DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK, &outcome.effect);
     else
       mouse(up);
     abandoned = true;

@@ -60,8 +60,8 @@ TEST(Executable, ImportsOnlyTheSystemsKnownDllsAndIsTerminalServerAware) {
   const PeFacts pe = read_pe(file);
   // Any other DLL, and any DLL another one imports, would be looked for in the program's folder before
   // the program could say otherwise.
-  const std::set<std::string> known{"advapi32.dll", "gdi32.dll", "kernel32.dll", "msvcrt.dll",
-                                    "ole32.dll",    "shell32.dll",  "user32.dll", "ws2_32.dll"};
+  const std::set<std::string> known{"advapi32.dll", "gdi32.dll",   "kernel32.dll", "msvcrt.dll",
+                                    "ole32.dll",    "shell32.dll", "user32.dll",   "ws2_32.dll"};
   for (const std::string& name : pe.imports) EXPECT_TRUE(known.contains(name)) << name;
   EXPECT_TRUE(pe.dll_characteristics & IMAGE_DLLCHARACTERISTICS_TERMINAL_SERVER_AWARE);
 }

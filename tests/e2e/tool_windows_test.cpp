@@ -79,8 +79,8 @@ std::wstring japan_time_line(const SYSTEMTIME& utc) {
   FileTimeToSystemTime(&file, &japan);
   const int hour = utc.wHour == 15 ? 24 : japan.wHour;
   return L"  " + std::to_wstring(japan.wYear) + L"年" + std::to_wstring(japan.wMonth) + L"月" +
-         std::to_wstring(japan.wDay) + L"日 " + std::to_wstring(hour) + L"時" + std::to_wstring(japan.wMinute) +
-         L"分" + std::to_wstring(japan.wSecond) + (utc.wHour <= 15 ? L"秒　現在" : L"秒 現在");
+         std::to_wstring(japan.wDay) + L"日 " + std::to_wstring(hour) + L"時" + std::to_wstring(japan.wMinute) + L"分" +
+         std::to_wstring(japan.wSecond) + (utc.wHour <= 15 ? L"秒　現在" : L"秒 現在");
 }
 
 TEST_F(ToolWindows, CaptureListsWinesProcessesWithTheirCount) {

@@ -85,7 +85,8 @@ void check_amounts(std::uint64_t total_phys, std::uint64_t larger_total) {
     require(stepped_figure(amount_text(larger_total, share)) >= figure, "more memory shows a smaller amount", text);
     // Megabytes are kept as long as they fit.
     const double megabytes = std::floor(static_cast<double>(total_phys) / 1e6 / kMegabyteDivisor * share);
-    if (megabytes < 100000.0) require(figure == std::pair{0, static_cast<long long>(megabytes)}, "megabyte rule broken", text);
+    if (megabytes < 100000.0)
+      require(figure == std::pair{0, static_cast<long long>(megabytes)}, "megabyte rule broken", text);
     previous = figure;
   }
 }

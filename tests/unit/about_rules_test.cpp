@@ -147,8 +147,8 @@ TEST(CreditScroller, StripWiderThanTheViewportIsStillCentred) {
 
 TEST(TwipsAndPixels, FifteenTwipsAPixelAtNinetySixDpi) {
   EXPECT_EQ(twips_to_pixels(315, 96), 21);
-  EXPECT_EQ(twips_to_pixels(305, 96), 20);  // 20.33
-  EXPECT_EQ(twips_to_pixels(295, 96), 20);  // 19.67
+  EXPECT_EQ(twips_to_pixels(305, 96), 20);     // 20.33
+  EXPECT_EQ(twips_to_pixels(295, 96), 20);     // 19.67
   EXPECT_EQ(twips_to_pixels(937.5f, 96), 63);  // 62.5: halves away from zero
   EXPECT_EQ(twips_to_pixels(-485, 96), -32);   // -32.33
   EXPECT_EQ(twips_to_pixels(-7.5f, 96), -1);

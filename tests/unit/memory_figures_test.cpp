@@ -37,7 +37,7 @@ TEST(UsedShare, CutDownToTheIntegerBelow) {
 }
 
 TEST(LoadBand, EdgesBelongToTheUpperBand) {
-  const std::pair<unsigned, int> cases[] = {{0, 0},  {24, 0}, {25, 1}, {49, 1}, {50, 2},
+  const std::pair<unsigned, int> cases[] = {{0, 0},  {24, 0}, {25, 1}, {49, 1},  {50, 2},
                                             {74, 2}, {75, 3}, {99, 3}, {100, 4}, {250, 4}};
   for (auto [load, band] : cases) EXPECT_EQ(load_band(load), band) << load;
 }

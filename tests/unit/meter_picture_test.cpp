@@ -15,8 +15,8 @@ namespace {
 char letter(const MeterPixel& p) {
   if (p.transparent) return '.';
   static const std::map<std::tuple<int, int, int>, char> names = {
-      {{0, 0, 0}, 'K'},       {{128, 128, 128}, 'g'}, {{128, 0, 0}, 'm'}, {{128, 128, 0}, 'o'},
-      {{0, 128, 0}, 'd'},     {{255, 0, 0}, 'R'},     {{255, 255, 0}, 'Y'}, {{0, 255, 0}, 'G'}};
+      {{0, 0, 0}, 'K'},   {{128, 128, 128}, 'g'}, {{128, 0, 0}, 'm'},   {{128, 128, 0}, 'o'},
+      {{0, 128, 0}, 'd'}, {{255, 0, 0}, 'R'},     {{255, 255, 0}, 'Y'}, {{0, 255, 0}, 'G'}};
   auto it = names.find({p.r, p.g, p.b});
   return it == names.end() ? '?' : it->second;
 }

@@ -44,14 +44,13 @@ TEST(JapanTimeLine, HoursOutsideTheDayLeaveTheLineOut) {
 TEST(CaptureSummary, SevenFramedLinesAroundTheTimeAndCount) {
   EXPECT_EQ(process_count_line(57), "  57 個の内部プロセスが動作しています");
   EXPECT_EQ(process_count_line(0), "  0 個の内部プロセスが動作しています");
-  const std::vector<std::string> expected{
-      "",
-      "▽----------------------------------------▽",
-      "  2002年2月24日 12時5分7秒　現在",
-      "  57 個の内部プロセスが動作しています",
-      "                   Captured by 「Tamarak」",
-      "△----------------------------------------△",
-      ""};
+  const std::vector<std::string> expected{"",
+                                          "▽----------------------------------------▽",
+                                          "  2002年2月24日 12時5分7秒　現在",
+                                          "  57 個の内部プロセスが動作しています",
+                                          "                   Captured by 「Tamarak」",
+                                          "△----------------------------------------△",
+                                          ""};
   EXPECT_EQ(capture_summary({2002, 2, 24, 3, 5, 7}, 57), expected);
 
   std::vector<std::string> without_time = expected;

@@ -57,8 +57,9 @@ Bytes fixed_info(unsigned major, unsigned minor, unsigned revision) {
 Bytes resource(std::u16string_view language_key, std::u16string_view name) {
   const Bytes strings = block(u"StringFileInfo", {},
                               {block(u"040904b0", {}, {block(u"ProductName", text(u"Wrong"), {}, true)}),
-                               block(language_key, {}, {block(u"CompanyName", text(u"Tamarak Project"), {}, true),
-                                                        block(u"ProductName", text(name), {}, true)})});
+                               block(language_key, {},
+                                     {block(u"CompanyName", text(u"Tamarak Project"), {}, true),
+                                      block(u"ProductName", text(name), {}, true)})});
   Bytes translation;
   put16(translation, 0x0411);
   put16(translation, 1200);

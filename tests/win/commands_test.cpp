@@ -112,7 +112,8 @@ TEST_F(CommandsTest, DuringARunTheTrayRefreshesNoOtherWorkStartsAndAnExitWaitsFo
   EXPECT_EQ(last_tray_call().operation, DWORD{NIM_MODIFY});
 
   // No other work: a second run, a tool window, an exit, the popup menu.
-  for (UINT command : {cmdMemHig, mnuFileApp, mnuFileExit, mnuPopupDustDel}) SendMessageW(hwnd(), WM_COMMAND, command, 0);
+  for (UINT command : {cmdMemHig, mnuFileApp, mnuFileExit, mnuPopupDustDel})
+    SendMessageW(hwnd(), WM_COMMAND, command, 0);
   tray_callback(100, WM_RBUTTONDOWN);
   EXPECT_TRUE(system.popups.empty());
   EXPECT_EQ(window.tool_windows().app_run(), nullptr);

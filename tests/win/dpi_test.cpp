@@ -26,8 +26,7 @@ void change_dpi(HWND window, SIZE design_client, int dpi) {
   RECT outer, client;
   GetWindowRect(window, &outer);
   GetClientRect(window, &client);
-  const RECT suggested{outer.left, outer.top,
-                       outer.right + scale_to_dpi(design_client.cx, dpi) - client.right,
+  const RECT suggested{outer.left, outer.top, outer.right + scale_to_dpi(design_client.cx, dpi) - client.right,
                        outer.bottom + scale_to_dpi(design_client.cy, dpi) - client.bottom};
   SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
 }
@@ -46,17 +45,51 @@ TEST_F(DpiTest, EveryWindowAtEveryScaleAsIfMadeThere) {
   using namespace ip_controls;
   Form<frmAbout> about(system, lifetime);  // the fake's modal showing returns at once, leaving it up
   const Designed windows[] = {
-      {"main window", [&] { SendMessageW(main.hwnd(), WM_USER + 100, 100, WM_LBUTTONDBLCLK); return main.hwnd(); },
-       main_window_controls(), {kMainClientWidth, kMainClientHeight},
+      {"main window",
+       [&] {
+         SendMessageW(main.hwnd(), WM_USER + 100, 100, WM_LBUTTONDBLCLK);
+         return main.hwnd();
+       },
+       main_window_controls(),
+       {kMainClientWidth, kMainClientHeight},
        {lblMemoryLoad, lblTotalPhys, lblAvailPhys, lblPhysPer, lblTotalPageFile, lblAvailPageFile, lblPagePer,
-        lblTotalVirtual, lblAvailVirtual, lblVirtPer, Label17, Label16, Label15, Label18}, {}},
-      {"process list", [&] { command(mnuFileApp); return tools().app_run()->hwnd(); }, {}, {433, 488}, {}, {}},
-      {"clipboard", [&] { command(mnuFileClip); return tools().clip()->hwnd(); }, {}, {569, 343}, {},
+        lblTotalVirtual, lblAvailVirtual, lblVirtPer, Label17, Label16, Label15, Label18},
+       {}},
+      {"process list",
+       [&] {
+         command(mnuFileApp);
+         return tools().app_run()->hwnd();
+       },
+       {},
+       {433, 488},
+       {},
+       {}},
+      {"clipboard",
+       [&] {
+         command(mnuFileClip);
+         return tools().clip()->hwnd();
+       },
+       {},
+       {569, 343},
+       {},
        {clip_controls::txtList}},
-      {"IP/OS", [&] { command(mnuFileIp); return tools().ip()->hwnd(); }, {}, {259, 198},
-       {txtIp, txtPc, txtOsName, txtOsVer, txtOsBuild}, {}},
-      {"About", [&] { about.Show(nullptr); return about.hwnd(); },
-       frmAbout::design().first(frmAbout::design().size() - 2), {388, 359}, {frmAbout::lblTitle, frmAbout::lblVersion},
+      {"IP/OS",
+       [&] {
+         command(mnuFileIp);
+         return tools().ip()->hwnd();
+       },
+       {},
+       {259, 198},
+       {txtIp, txtPc, txtOsName, txtOsVer, txtOsBuild},
+       {}},
+      {"About",
+       [&] {
+         about.Show(nullptr);
+         return about.hwnd();
+       },
+       frmAbout::design().first(frmAbout::design().size() - 2),
+       {388, 359},
+       {frmAbout::lblTitle, frmAbout::lblVersion},
        {}},
   };
   for (const Designed& designed : windows) {
@@ -64,7 +97,8 @@ TEST_F(DpiTest, EveryWindowAtEveryScaleAsIfMadeThere) {
     const HWND window = designed.open();
     ASSERT_TRUE(window);
     std::span<const ControlRow> rows = designed.rows;
-    if (rows.empty()) rows = static_cast<ToolWindow*>(reinterpret_cast<Window*>(GetWindowLongPtrW(window, GWLP_USERDATA)))->design();
+    if (rows.empty())
+      rows = static_cast<ToolWindow*>(reinterpret_cast<Window*>(GetWindowLongPtrW(window, GWLP_USERDATA)))->design();
     // Once round first: the system's own caches for each scale.
     for (int dpi : {144, 192, 96}) change_dpi(window, designed.client, dpi);
     UpdateWindow(window);

@@ -19,8 +19,10 @@ bool FakeShell::notify(DWORD operation, const NOTIFYICONDATAW& record) {
     case NIM_MODIFY: done = held; break;
     case NIM_DELETE: done = held; break;
   }
-  if (done && operation == NIM_DELETE) icons.erase(key);
-  else if (done) icons[key] = record;
+  if (done && operation == NIM_DELETE)
+    icons.erase(key);
+  else if (done)
+    icons[key] = record;
   return done && answers == Answers::normally;
 }
 

@@ -170,10 +170,11 @@ TEST_F(MainWindowTest, MenusHaveEveryItemInOrder) {
             "便利機能(&T)\n  多用途クリップボード(&C)\n  起動プロセス一覧(&P)\n  IP/OS情報(&I)\n"
             "  システム起動時間(&T)\n  -\n  スクリーンセーバー(&S)\n    デフォルト(&D)\n    オリジナル(&O)\n"
             "ヘルプ(&H)\n  ヘルプファイルを参照(&H)\n  バージョン情報(&V)\n");
-  EXPECT_EQ(menu_tree(window.tray_popup()),
-            "メモリの詳細を表示\nヘルプファイルを表示\n-\nメモリの最適化\n   80 %\n   60 %\n   40 %\n   20 %\n-\n"
-            "ゴミ箱を空にする\n｢最近使ったファイル｣ を削除\n-\nスクリーンセーバーを実行\n  デフォルト\n  オリジナル\n-\n"
-            "多用途クリップボード\n起動プロセス一覧\nIP/OS情報\n-\n監視終了　（常駐解除）\n");
+  EXPECT_EQ(
+      menu_tree(window.tray_popup()),
+      "メモリの詳細を表示\nヘルプファイルを表示\n-\nメモリの最適化\n   80 %\n   60 %\n   40 %\n   20 %\n-\n"
+      "ゴミ箱を空にする\n｢最近使ったファイル｣ を削除\n-\nスクリーンセーバーを実行\n  デフォルト\n  オリジナル\n-\n"
+      "多用途クリップボード\n起動プロセス一覧\nIP/OS情報\n-\n監視終了　（常駐解除）\n");
   EXPECT_EQ(GetMenuDefaultItem(window.tray_popup(), FALSE, 0), UINT{mnuPopupOpen});
 }
 

@@ -18,14 +18,12 @@ struct UserObjects {
   bool operator==(const UserObjects&) const = default;
 };
 
-UserObjects user_objects() {
-  return {GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), thread_window_count()};
-}
+UserObjects user_objects() { return {GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), thread_window_count()}; }
 
 class LongRun : public ToolWindowFixture {
  protected:
   HWND tool_window(UINT opener) const {
-    const Window* w = opener == mnuFileApp ? static_cast<const Window*>(tools().app_run())
+    const Window* w = opener == mnuFileApp    ? static_cast<const Window*>(tools().app_run())
                       : opener == mnuFileClip ? static_cast<const Window*>(tools().clip())
                                               : static_cast<const Window*>(tools().ip());
     return w ? w->hwnd() : nullptr;
@@ -74,7 +72,8 @@ TEST(LogOff, WithEveryWindowOpenEndsTheProgramAndEachWindowTearsItselfDown) {
       EXPECT_TRUE(main.create());
       main.Form_Load();
       SendMessageW(main.hwnd(), WM_USER + 100, 100, WM_LBUTTONDBLCLK);
-      for (UINT opener : {mnuFileApp, mnuFileClip, mnuFileIp, mnuHelpVer}) SendMessageW(main.hwnd(), WM_COMMAND, opener, 0);
+      for (UINT opener : {mnuFileApp, mnuFileClip, mnuFileIp, mnuHelpVer})
+        SendMessageW(main.hwnd(), WM_COMMAND, opener, 0);
       EXPECT_EQ(lifetime.open_windows(), 5);
       target = main.tool_windows().clip()->drop_target();
       target->AddRef();

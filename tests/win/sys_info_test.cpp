@@ -124,8 +124,7 @@ TEST_F(LauncherTest, NeitherValueShowsTheMessageTitledWithTheProgramTitle) {
 void set_value(HKEY root, const std::wstring& key, const std::wstring& name, DWORD type, const void* data,
                size_t size) {
   HKEY opened = nullptr;
-  ASSERT_EQ(RegCreateKeyExW(root, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &opened, nullptr),
-            ERROR_SUCCESS);
+  ASSERT_EQ(RegCreateKeyExW(root, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &opened, nullptr), ERROR_SUCCESS);
   RegSetValueExW(opened, name.c_str(), 0, type, static_cast<const BYTE*>(data), static_cast<DWORD>(size));
   RegCloseKey(opened);
 }

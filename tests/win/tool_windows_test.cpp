@@ -180,7 +180,7 @@ TEST_F(AppRunTest, CaptureAppendsNamesAsReportedThenTheSummaryAndNeverClears) {
   std::vector<std::wstring> names;
   for (int i = 1; i <= 54; ++i) names.push_back(L"proc" + std::to_wstring(i) + L".exe");
   names.push_back(L"C:\\Program Files\\表計算 ソフト.EXE");  // as reported: no trimming, no stripping
-  names.push_back(std::wstring(255, L'長') + L".exe");  // as long as the system's record allows: 259
+  names.push_back(std::wstring(255, L'長') + L".exe");       // as long as the system's record allows: 259
   names.push_back(L" spaced .exe ");
   system.processes = names;
   open();
@@ -526,9 +526,9 @@ TEST_F(IpTest, EveryCreationReadsAfreshAndUnknownFamiliesStayEmpty) {
     OsVersion os;
     const char *name, *version, *build;
   };
-  for (const Case& c : {Case{{1, 4, 10, 0x040A08AE}, "Windows 95/98", "4.1", "2222"},
-                        Case{{2, 5, 0, 2195}, "Windows NT", "5", "2195"},
-                        Case{{0, 3, 10, 40000}, "Win32s", "3.1", "-25536"}}) {
+  for (const Case& c :
+       {Case{{1, 4, 10, 0x040A08AE}, "Windows 95/98", "4.1", "2222"}, Case{{2, 5, 0, 2195}, "Windows NT", "5", "2195"},
+        Case{{0, 3, 10, 40000}, "Win32s", "3.1", "-25536"}}) {
     close(window);
     system.os = c.os;
     window = open();

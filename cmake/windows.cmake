@@ -26,6 +26,7 @@ add_library(tamarak_win STATIC
   src/system/memory_fill.cpp
   src/optimiser/optimiser_band.cpp
   src/system/win32_services.cpp
+  src/system/worker_thread.cpp
   src/tools/frmAppRun.cpp
   src/tools/frmClip.cpp
   src/tools/frmIp.cpp

@@ -5,26 +5,25 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <thread>
-
 #include "system/system_services.h"
+#include "system/worker_thread.h"
 
 namespace tamarak {
 
 class OptimiserRun {
  public:
   // When a run has released its memory, `done_message` is posted to `window` with the
-  // FillOutcome in its WPARAM.
+  // FillOutcome in its WPARAM; a run for which no thread can be made ends out of memory at once.
   OptimiserRun(SystemServices& system, HWND window, UINT done_message)
       : system_(system), window_(window), done_message_(done_message) {}
 
   void start(std::uint64_t count);
   // Asks a run to stop where it is, and waits until its memory is released.
-  void stop_and_wait() { worker_ = {}; }
+  void stop_and_wait() { worker_.stop_and_join(); }
   bool busy() const { return busy_; }
   // Its done message has arrived.
   void finished() {
-    worker_ = {};
+    worker_.stop_and_join();
     busy_ = false;
   }
 
@@ -33,7 +32,7 @@ class OptimiserRun {
   HWND window_;
   UINT done_message_;
   bool busy_ = false;
-  std::jthread worker_;  // stopped and joined when destroyed, so no run outlives the program
+  WorkerThread worker_;
 };
 
 }  // namespace tamarak

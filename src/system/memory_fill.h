@@ -3,8 +3,8 @@
 #pragma once
 
 #include <cstdint>
-#include <stop_token>
 
+#include "system/stop_token.h"
 #include "system/values.h"
 
 namespace tamarak {
@@ -13,6 +13,6 @@ namespace tamarak {
 // The strings come from a heap made for this run alone and destroyed after it, so the memory really
 // goes back to the system; a run that runs out of memory, or is asked to stop, stops and releases
 // what it had.
-FillOutcome fill_and_release(std::uint64_t count, std::stop_token stop = {});
+FillOutcome fill_and_release(std::uint64_t count, StopToken stop = {});
 
 }  // namespace tamarak

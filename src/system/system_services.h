@@ -8,11 +8,11 @@
 
 #include <cstdint>
 #include <optional>
-#include <stop_token>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "system/stop_token.h"
 #include "system/values.h"
 
 namespace tamarak {
@@ -39,7 +39,7 @@ class SystemServices {
   virtual int taskbar_dpi() = 0;
 
   // The optimiser's run, on a thread of its own: see system/memory_fill.h.
-  virtual FillOutcome fill_memory(std::uint64_t count, std::stop_token stop) = 0;
+  virtual FillOutcome fill_memory(std::uint64_t count, StopToken stop) = 0;
 
   // Modal loops.
   virtual int message_box(HWND owner, std::wstring_view text, std::wstring_view title, UINT style) = 0;

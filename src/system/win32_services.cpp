@@ -75,9 +75,7 @@ int Win32Services::small_icon_size(int dpi) {
   return for_dpi ? for_dpi(SM_CXSMICON, dpi) : GetSystemMetrics(SM_CXSMICON);
 }
 
-FillOutcome Win32Services::fill_memory(std::uint64_t count, std::stop_token stop) {
-  return fill_and_release(count, stop);
-}
+FillOutcome Win32Services::fill_memory(std::uint64_t count, StopToken stop) { return fill_and_release(count, stop); }
 
 int Win32Services::taskbar_dpi() {
   // Windows 10 1607 and later know each window's dpi; before them the system dpi is the only one.

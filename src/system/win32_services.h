@@ -15,7 +15,7 @@ class Win32Services : public SystemServices {
   UINT taskbar_created_message() override;
   int small_icon_size(int dpi) override;
   int taskbar_dpi() override;
-  FillOutcome fill_memory(std::uint64_t count, std::stop_token stop) override;
+  FillOutcome fill_memory(std::uint64_t count, StopToken stop) override;
   int message_box(HWND owner, std::wstring_view text, std::wstring_view title, UINT style) override;
   UINT track_popup_menu(HWND owner, HMENU menu, POINT where) override;
   void run_modal(HWND window) override;

@@ -60,7 +60,7 @@ UINT item_with_caption(HMENU menu, const std::wstring& caption) {
 
 }  // namespace
 
-FillOutcome FakeSystem::fill_memory(std::uint64_t count, std::stop_token stop) {
+FillOutcome FakeSystem::fill_memory(std::uint64_t count, StopToken stop) {
   ++fills;
   while (fill_gate && WaitForSingleObject(fill_gate, 10) == WAIT_TIMEOUT)
     if (stop.stop_requested()) return FillOutcome::stopped;

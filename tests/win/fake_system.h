@@ -66,7 +66,7 @@ class FakeSystem : public SystemServices {
   // signalled they wait first, so a test can act during a run.
   HANDLE fill_gate = nullptr;
   std::atomic<int> fills{0};
-  FillOutcome fill_memory(std::uint64_t count, std::stop_token stop) override;
+  FillOutcome fill_memory(std::uint64_t count, StopToken stop) override;
   unsigned long os_major_version() override { return major_version; }
   bool notify_icon(DWORD operation, const NOTIFYICONDATAW& record) override;
   UINT taskbar_created_message() override { return taskbar_created; }

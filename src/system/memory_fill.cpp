@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 
 #include "ui/handles.h"
@@ -15,7 +16,7 @@ using OwnedHeap = Owned<HANDLE, HeapDestroy>;
 
 }  // namespace
 
-FillOutcome fill_and_release(std::uint64_t count, std::stop_token stop) {
+FillOutcome fill_and_release(std::uint64_t count, StopToken stop) {
   if (count >= std::numeric_limits<SIZE_T>::max() / sizeof(wchar_t*)) return FillOutcome::out_of_memory;
   const OwnedHeap heap(HeapCreate(HEAP_NO_SERIALIZE, 0, 0));
   if (!heap) return FillOutcome::out_of_memory;
@@ -26,7 +27,12 @@ FillOutcome fill_and_release(std::uint64_t count, std::stop_token stop) {
     if (stop.stop_requested()) return FillOutcome::stopped;
     auto* text = static_cast<wchar_t*>(HeapAlloc(heap.get(), 0, kFillerChars * sizeof(wchar_t)));
     if (!text) return FillOutcome::out_of_memory;
-    std::fill_n(text, kFillerChars, L'1');
+    // The first string is written character by character, the others copied from it: the
+    // library's block copy runs at memset's rate, a character loop at two thirds of it.
+    if (i == 0)
+      std::fill_n(text, kFillerChars, L'1');
+    else
+      std::memcpy(text, strings[0], kFillerChars * sizeof(wchar_t));
     // The strings are never read: keep the compiler from deciding the writes are not needed.
     asm volatile("" : : "r"(text) : "memory");
     strings[i] = text;

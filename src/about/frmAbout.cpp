@@ -153,8 +153,7 @@ void frmAbout::on_dpi_changed(int dpi, const RECT& suggested) {
   dpi_ = dpi;
   load_icons();
   controls_->relayout(dpi);
-  SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  move_to(suggested);
   prepare_strip();
 }
 

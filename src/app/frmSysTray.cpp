@@ -81,13 +81,20 @@ void frmSysTray::RefreshMemoryStatus(DWORD message) {
 }
 
 void frmSysTray::build_panel() {
-  icons_.emplace(scale_to_dpi(kMeterSize, dpi_));
   controls_ = std::make_unique<Controls>(hwnd(), main_window_controls(), main_window_lines(), dpi_);
   controls_->set_backdrop(paint_gradient);
-  for (int band = 0; band < 5; ++band) controls_->set_icon(imgIcon0 + band, (*icons_)[band]);
+  load_meter_icons();
   show_amounts(*controls_, startup_total_);
   show_band(*controls_, band_);
   stretch_lines();
+}
+
+// The panel's meter pictures at the window's dpi, handed to their controls; the old ones go only
+// after that.
+void frmSysTray::load_meter_icons() {
+  MeterIcons fresh(scale_to_dpi(kMeterSize, dpi_));
+  for (int band = 0; band < 5; ++band) controls_->set_icon(imgIcon0 + band, fresh[band]);
+  icons_ = std::move(fresh);
 }
 
 // Measuring a menu bar of Japanese captions has the system load the fonts that draw them: the
@@ -137,13 +144,10 @@ void frmSysTray::fit_tray_icons() {
 void frmSysTray::on_dpi_changed(int dpi, const RECT& suggested) {
   dpi_ = dpi;
   if (controls_) {
-    MeterIcons fresh(scale_to_dpi(kMeterSize, dpi_));
-    for (int band = 0; band < 5; ++band) controls_->set_icon(imgIcon0 + band, fresh[band]);
-    icons_ = std::move(fresh);
+    load_meter_icons();
     controls_->relayout(dpi_);
   }
-  SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  move_to(suggested);
   fit_tray_icons();
 }
 
@@ -198,7 +202,7 @@ void frmSysTray::run_optimiser(OptimiserLevel level) {
 }
 
 void frmSysTray::on_run_done(FillOutcome outcome) {
-  run_->finished();
+  run_->end();
   busy_windows_.reset();
   if (pending_exit_) {
     lifetime().set_busy(false);
@@ -283,8 +287,7 @@ void frmSysTray::on_end_session(bool ending) {
   if (!ending) return;
   // A run cuts its writing short: the session is ending, but not before the memory is released.
   if (optimising()) {
-    run_->stop_and_wait();
-    run_->finished();
+    run_->end();
     busy_windows_.reset();
     lifetime().set_busy(false);
   }
@@ -295,7 +298,7 @@ void frmSysTray::on_end_session(bool ending) {
 
 void frmSysTray::on_destroy() {
   KillTimer(hwnd(), kTimer1);
-  if (run_) run_->stop_and_wait();
+  if (run_) run_->end();
   if (!refused_) Form_Unload();
 }
 

@@ -52,6 +52,7 @@ class frmSysTray : public Window {
   void prepare_to_show();
   void attach_menu_bar();
   void build_panel();
+  void load_meter_icons();
   void stretch_lines();
   void on_tray_callback(UINT icon_id, UINT mouse_message);
   void on_end_session(bool ending);

@@ -18,11 +18,10 @@ class OptimiserRun {
       : system_(system), window_(window), done_message_(done_message) {}
 
   void start(std::uint64_t count);
-  // Asks a run to stop where it is, and waits until its memory is released.
-  void stop_and_wait() { worker_.stop_and_join(); }
   bool busy() const { return busy_; }
-  // Its done message has arrived.
-  void finished() {
+  // Asks a run still writing to stop where it is, and waits until its memory is released; after
+  // its done message, only its thread is joined.
+  void end() {
     worker_.stop_and_join();
     busy_ = false;
   }

@@ -19,8 +19,7 @@ bool ToolWindow::create_tool_window(const wchar_t* class_name, std::string_view 
 void ToolWindow::on_dpi_changed(int dpi, const RECT& suggested) {
   dpi_ = dpi;
   controls_->relayout(dpi);
-  SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  move_to(suggested);
 }
 
 LRESULT ToolWindow::on_message(UINT message, WPARAM wparam, LPARAM lparam) {

@@ -36,6 +36,11 @@ LRESULT Window::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
   return default_message(message, wparam, lparam);
 }
 
+void Window::move_to(const RECT& where) {
+  SetWindowPos(hwnd_, nullptr, where.left, where.top, where.right - where.left, where.bottom - where.top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 // The hourglass while the program works: over its client areas, and over windows that take no input
 // meanwhile; but a click on one of those is the system's to answer, with a beep and the window that
 // does take input brought forward.

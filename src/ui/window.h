@@ -51,6 +51,8 @@ class Window {
   bool create_window(const wchar_t* class_name, const wchar_t* caption, DWORD style, DWORD ex_style, int client_width,
                      int client_height, HWND owner = nullptr, bool menu_bar_later = false);
   virtual LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam);
+  // Moves and sizes the window to `where` (screen pixels), keeping its place in the z-order.
+  void move_to(const RECT& where);
   LRESULT default_message(UINT message, WPARAM wparam, LPARAM lparam) {
     return DefWindowProcW(hwnd_, message, wparam, lparam);
   }

@@ -34,28 +34,27 @@ class RunningProgram : public ::testing::Test {
   }
 };
 
-TEST_F(RunningProgram, TwentyPercentRunFromTheButtonAndFromThePopup) {
-  ASSERT_TRUE(show_main_window(main));
-  const HWND button = GetDlgItem(main, cmdMemLow);
-  ASSERT_TRUE(button);
-  EXPECT_EQ(text_of(button), L"20 %");
-  PostMessageW(button, BM_CLICK, 0, 0);
-  EXPECT_EQ(answer_message_box(), L"最適化完了 (・o・)");
-
-  PostMessageW(main, WM_SYSCOMMAND, SC_CLOSE, 0);
-  // Hidden, and the focus gone from it: until then the system may still cancel the mode of the
-  // window that lost it, and with it a menu opened meanwhile.
-  ASSERT_TRUE(wait_until([&] { return !IsWindowVisible(main) && GetForegroundWindow() != main; }));
+TEST_F(RunningProgram, TwentyPercentRunFromThePopupAndFromTheButton) {
+  // From the popup first, while the main window has never been shown: a window hidden just before
+  // would still owe Wine its X focus-out, which cancels a menu opened meanwhile.
   // Right-click the icon, then walk the popup by keyboard from its first item: the optimiser
   // submenu is the third item, and " 20 %" the last of its items.
   PostMessageW(main, WM_USER + 100, 100, WM_RBUTTONDOWN);
   ASSERT_TRUE(wait_until([&] { return open_menus(program.pid()).size() == 1; }));
   const HWND popup = open_menus(program.pid())[0];
   press_keys(popup, {VK_HOME, VK_DOWN, VK_DOWN, VK_RIGHT});
-  ASSERT_TRUE(wait_until([&] { return open_menus(program.pid()).size() == 2; }));
+  ASSERT_TRUE(wait_until([&] { return open_menus(program.pid()).size() == 2; }))
+      << open_menus(program.pid()).size() << " menus open";
   press_keys(popup, {VK_END, VK_RETURN});
   EXPECT_EQ(answer_message_box(), L"最適化完了 (・o・)");
   EXPECT_FALSE(IsWindowVisible(main));
+
+  ASSERT_TRUE(show_main_window(main));
+  const HWND button = GetDlgItem(main, cmdMemLow);
+  ASSERT_TRUE(button);
+  EXPECT_EQ(text_of(button), L"20 %");
+  PostMessageW(button, BM_CLICK, 0, 0);
+  EXPECT_EQ(answer_message_box(), L"最適化完了 (・o・)");
   EXPECT_TRUE(program.running());
 }
 

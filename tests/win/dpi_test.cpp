@@ -31,10 +31,15 @@ void change_dpi(HWND window, SIZE design_client, int dpi) {
   SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
 }
 
+// A window once open, and the table it was made from.
+struct Opened {
+  HWND window;
+  std::span<const ControlRow> rows;
+};
+
 struct Designed {
   const char* name;
-  std::function<HWND()> open;
-  std::span<const ControlRow> rows;
+  std::function<Opened()> open;
   SIZE client;
   std::initializer_list<int> filled, resized;
 };
@@ -48,9 +53,8 @@ TEST_F(DpiTest, EveryWindowAtEveryScaleAsIfMadeThere) {
       {"main window",
        [&] {
          SendMessageW(main.hwnd(), WM_USER + 100, 100, WM_LBUTTONDBLCLK);
-         return main.hwnd();
+         return Opened{main.hwnd(), main_window_controls()};
        },
-       main_window_controls(),
        {kMainClientWidth, kMainClientHeight},
        {lblMemoryLoad, lblTotalPhys, lblAvailPhys, lblPhysPer, lblTotalPageFile, lblAvailPageFile, lblPagePer,
         lblTotalVirtual, lblAvailVirtual, lblVirtPer, Label17, Label16, Label15, Label18},
@@ -58,47 +62,40 @@ TEST_F(DpiTest, EveryWindowAtEveryScaleAsIfMadeThere) {
       {"process list",
        [&] {
          command(mnuFileApp);
-         return tools().app_run()->hwnd();
+         return Opened{tools().app_run()->hwnd(), tools().app_run()->design()};
        },
-       {},
        {433, 488},
        {},
        {}},
       {"clipboard",
        [&] {
          command(mnuFileClip);
-         return tools().clip()->hwnd();
+         return Opened{tools().clip()->hwnd(), tools().clip()->design()};
        },
-       {},
        {569, 343},
        {},
        {clip_controls::txtList}},
       {"IP/OS",
        [&] {
          command(mnuFileIp);
-         return tools().ip()->hwnd();
+         return Opened{tools().ip()->hwnd(), tools().ip()->design()};
        },
-       {},
        {259, 198},
        {txtIp, txtPc, txtOsName, txtOsVer, txtOsBuild},
        {}},
       {"About",
        [&] {
          about.Show(nullptr);
-         return about.hwnd();
+         return Opened{about.hwnd(), frmAbout::design().first(frmAbout::design().size() - 2)};
        },
-       frmAbout::design().first(frmAbout::design().size() - 2),
        {388, 359},
        {frmAbout::lblTitle, frmAbout::lblVersion},
        {}},
   };
   for (const Designed& designed : windows) {
     SCOPED_TRACE(designed.name);
-    const HWND window = designed.open();
+    const auto [window, rows] = designed.open();
     ASSERT_TRUE(window);
-    std::span<const ControlRow> rows = designed.rows;
-    if (rows.empty())
-      rows = static_cast<ToolWindow*>(reinterpret_cast<Window*>(GetWindowLongPtrW(window, GWLP_USERDATA)))->design();
     // Once round first: the system's own caches for each scale.
     for (int dpi : {144, 192, 96}) change_dpi(window, designed.client, dpi);
     UpdateWindow(window);

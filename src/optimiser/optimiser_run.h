@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstdint>
+
 #include "system/system_services.h"
 #include "system/worker_thread.h"
 

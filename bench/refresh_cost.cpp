@@ -4,16 +4,17 @@
 // steady, so the figures do not depend on what else this machine does meanwhile: first the same
 // figures every time (the cost of a refresh itself), then one figure changed every time (what the
 // repaint of one box adds).
-#include <windows.h>
 #include <shellapi.h>
+#include <windows.h>
 
 #include <cstdio>
 #include <optional>
 
 #include "../tests/win/process_counts.h"
-#include "bare_icon.h"
 #include "app/frmSysTray.h"
+#include "bare_icon.h"
 #include "system/win32_services.h"
+#include "ui/win32_prompts.h"
 
 namespace {
 
@@ -84,7 +85,8 @@ class SteadySamples : public tamarak::Win32Services {
 int wmain() {
   SteadySamples system;
   tamarak::ProgramLifetime lifetime;
-  tamarak::Form<tamarak::frmSysTray> main(system, lifetime);
+  tamarak::Win32Prompts prompts;
+  tamarak::Form<tamarak::frmSysTray> main(system, prompts, lifetime);
   if (!main.create()) return 1;
   main.Form_Load();
   pump();

@@ -2,16 +2,17 @@
 // start-up against a bare hidden window with one tray icon, and the time from the tray double-click
 // to the window painted, the first time (its panel made as the pointer came to the icon) and a
 // later time.
-#include <windows.h>
 #include <shellapi.h>
+#include <windows.h>
 
 #include <cstdio>
 
 #include "../tests/win/process_counts.h"
-#include "bare_icon.h"
 #include "app/frmSysTray.h"
+#include "bare_icon.h"
 #include "monitor/tray_icon.h"
 #include "system/win32_services.h"
+#include "ui/win32_prompts.h"
 
 namespace {
 
@@ -48,7 +49,8 @@ int wmain() {
   tamarak::Win32Services system;
   tamarak::ProgramLifetime lifetime;
   const int before = gdi_object_count();
-  tamarak::Form<tamarak::frmSysTray> main(system, lifetime);
+  tamarak::Win32Prompts prompts;
+  tamarak::Form<tamarak::frmSysTray> main(system, prompts, lifetime);
   if (!main.create()) return 1;
   main.Form_Load();
   pump();

@@ -10,8 +10,9 @@
 
 #include "../tests/win/process_counts.h"
 #include "app/frmSysTray.h"
-#include "system/win32_services.h"
 #include "monitor/tray_icon.h"
+#include "system/win32_services.h"
+#include "ui/win32_prompts.h"
 
 namespace {
 
@@ -67,7 +68,8 @@ int wmain(int argc, wchar_t** argv) {
   const long showings = argc > 2 ? std::wcstol(argv[2], nullptr, 10) : 10'000;
   tamarak::Win32Services system;
   tamarak::ProgramLifetime lifetime;
-  tamarak::Form<tamarak::frmSysTray> main(system, lifetime);
+  tamarak::Win32Prompts prompts;
+  tamarak::Form<tamarak::frmSysTray> main(system, prompts, lifetime);
   if (!main.create()) return 1;
   main.Form_Load();
   const HWND window = main.hwnd();

@@ -11,40 +11,56 @@ add_link_options(-static)
 add_compile_options(-ffile-prefix-map=${CMAKE_SOURCE_DIR}/=)
 add_link_options(-Wl,--no-insert-timestamp)
 
-add_library(tamarak_win STATIC
-  src/about/frmAbout.cpp
-  src/about/own_identity.cpp
-  src/about/sys_info_launcher.cpp
-  src/app/frmSysTray.cpp
-  src/app/frmSysTray_design.cpp
-  src/app/menus.cpp
-  src/commands/launch_beside_program.cpp
-  src/monitor/memory_panel.cpp
-  src/monitor/meter_icons.cpp
-  src/monitor/tray_icon.cpp
-  src/optimiser/optimiser_run.cpp
+add_library(tamarak_base STATIC src/base/failure_note.cpp src/base/message_loop.cpp src/base/screen_dpi.cpp src/base/text.cpp)
+tamarak_layer(tamarak_base FOLDERS base)
+target_link_libraries(tamarak_base PUBLIC gdi32 user32)
+
+add_library(tamarak_system STATIC
   src/system/memory_fill.cpp
-  src/optimiser/optimiser_band.cpp
   src/system/win32_services.cpp
-  src/system/worker_thread.cpp
-  src/tools/frmAppRun.cpp
-  src/tools/frmClip.cpp
-  src/tools/frmIp.cpp
-  src/tools/ole_drop.cpp
-  src/tools/tool_window.cpp
-  src/tools/tool_windows.cpp
+  src/system/worker_thread.cpp)
+tamarak_layer(tamarak_system FOLDERS system)
+target_link_libraries(tamarak_system PUBLIC tamarak_base shell32 advapi32)
+
+add_library(tamarak_ui STATIC
   src/ui/colour_button.cpp
   src/ui/common_controls.cpp
   src/ui/controls.cpp
   src/ui/fonts.cpp
   src/ui/menu_table.cpp
-  src/ui/message_loop.cpp
   src/ui/modal_session.cpp
+  src/ui/off_taskbar_owner.cpp
   src/ui/popup_menu.cpp
   src/ui/rounded_frame.cpp
-  src/ui/text.cpp
   src/ui/tooltips.cpp
+  src/ui/win32_prompts.cpp
   src/ui/window.cpp)
+tamarak_layer(tamarak_ui FOLDERS ui)
+target_link_libraries(tamarak_ui PUBLIC tamarak_base)
+
+add_library(tamarak_features STATIC
+  src/about/frmAbout.cpp
+  src/about/own_identity.cpp
+  src/about/sys_info_launcher.cpp
+  src/commands/launch_beside_program.cpp
+  src/monitor/memory_panel.cpp
+  src/monitor/meter_icons.cpp
+  src/monitor/tray_icon.cpp
+  src/optimiser/optimiser_band.cpp
+  src/optimiser/optimiser_run.cpp
+  src/tools/frmAppRun.cpp
+  src/tools/frmClip.cpp
+  src/tools/frmIp.cpp
+  src/tools/ole_drop.cpp
+  src/tools/tool_window.cpp
+  src/tools/tool_windows.cpp)
+tamarak_layer(tamarak_features FOLDERS ${feature_folders})
+target_link_libraries(tamarak_features PUBLIC tamarak_ui tamarak_system tamarak_rules uuid)
+
+add_library(tamarak_app STATIC src/app/frmSysTray.cpp src/app/frmSysTray_design.cpp src/app/menus.cpp)
+tamarak_layer(tamarak_app FOLDERS app)
+target_link_libraries(tamarak_app PUBLIC tamarak_features)
+
 # DLLs that only a window or a command needs are delay-loaded: they come in at their first call,
 # after the program has restricted where DLLs may come from, and cost nothing until then.
 foreach(dll comctl32 ole32 ws2_32)
@@ -55,11 +71,11 @@ foreach(dll comctl32 ole32 ws2_32)
   list(APPEND delay_libs ${delay_lib})
 endforeach()
 add_custom_target(delay_load_libraries DEPENDS ${delay_libs})
-add_dependencies(tamarak_win delay_load_libraries)
-target_link_libraries(tamarak_win PUBLIC tamarak_rules gdi32 user32 shell32 advapi32 uuid ${delay_libs})
+add_dependencies(tamarak_base delay_load_libraries)
+target_link_libraries(tamarak_base PUBLIC ${delay_libs})
 
 add_executable(tamarak WIN32 src/app/main.cpp src/resources/tamarak.rc)
-target_link_libraries(tamarak PRIVATE tamarak_win)
+target_link_libraries(tamarak PRIVATE tamarak_app)
 # Terminal-server aware, as every GUI program from the platform's own linker is: no compatibility
 # shims for its windows and registry on a terminal server.
 target_link_options(tamarak PRIVATE -municode -s -Wl,--gc-sections -Wl,--tsaware)
@@ -77,12 +93,12 @@ add_executable(win_tests
   tests/win/tray_picture_test.cpp
   tests/win/dpi_test.cpp
   src/resources/tamarak.rc)
-target_link_libraries(win_tests PRIVATE tamarak_win GTest::gtest_main psapi ntdll)
+target_link_libraries(win_tests PRIVATE tamarak_app GTest::gtest_main psapi ntdll)
 gtest_discover_tests(win_tests DISCOVERY_MODE PRE_TEST)
 # Under a data limit of 2 GB (Wine itself takes a few hundred MB of it), so the optimiser meets the end of
 # memory midway through a run.
 add_executable(win_limited_tests tests/win/optimiser_limit_test.cpp tests/win/fake_system.cpp src/resources/tamarak.rc)
-target_link_libraries(win_limited_tests PRIVATE tamarak_win GTest::gtest_main psapi)
+target_link_libraries(win_limited_tests PRIVATE tamarak_app GTest::gtest_main psapi)
 add_test(NAME OptimiserUnderALimit.StopsMidwayGivesEverythingBackAndGoesOnWorking
          COMMAND prlimit --data=2000000000 ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:win_limited_tests>)
 # Stands in for the system information tool in the launcher's tests.
@@ -106,19 +122,19 @@ gtest_discover_tests(e2e_tests DISCOVERY_MODE PRE_TEST PROPERTIES RUN_SERIAL TRU
 
 # Figures, not tests: run by scripts/bench.
 add_executable(bench_fill_rate EXCLUDE_FROM_ALL bench/fill_rate.cpp)
-target_link_libraries(bench_fill_rate PRIVATE tamarak_win psapi)
+target_link_libraries(bench_fill_rate PRIVATE tamarak_app psapi)
 add_executable(bench_bare_tray EXCLUDE_FROM_ALL WIN32 bench/bare_tray.cpp)
 target_link_options(bench_bare_tray PRIVATE -municode)
 target_link_libraries(bench_bare_tray PRIVATE shell32)
 add_executable(bench_refresh_cost EXCLUDE_FROM_ALL bench/refresh_cost.cpp)
 target_link_options(bench_refresh_cost PRIVATE -municode)
-target_link_libraries(bench_refresh_cost PRIVATE tamarak_win ntdll)
+target_link_libraries(bench_refresh_cost PRIVATE tamarak_app ntdll)
 add_executable(bench_showing EXCLUDE_FROM_ALL bench/showing.cpp)
 target_link_options(bench_showing PRIVATE -municode)
-target_link_libraries(bench_showing PRIVATE tamarak_win ntdll)
+target_link_libraries(bench_showing PRIVATE tamarak_app ntdll)
 add_executable(bench_soak EXCLUDE_FROM_ALL bench/soak.cpp)
 target_link_options(bench_soak PRIVATE -municode)
-target_link_libraries(bench_soak PRIVATE tamarak_win ntdll)
+target_link_libraries(bench_soak PRIVATE tamarak_app ntdll)
 add_executable(bench_startup EXCLUDE_FROM_ALL bench/startup.cpp tests/e2e/driver.cpp)
 target_link_options(bench_startup PRIVATE -municode)
 target_compile_definitions(bench_startup PRIVATE TAMARAK_EXE="$<TARGET_FILE:tamarak>")

@@ -3,10 +3,12 @@
 #include <algorithm>
 
 #include "about/version_label.h"
-#include "ui/dpi_scale.h"
-#include "ui/guards.h"
+#include "base/dpi_scale.h"
+#include "base/failure_note.h"
+#include "base/guards.h"
+#include "base/screen_dpi.h"
+#include "base/text.h"
 #include "ui/rounded_frame.h"
-#include "ui/text.h"
 
 namespace tamarak {
 
@@ -106,8 +108,8 @@ constexpr LineRow kLines[] = {
 
 std::span<const ControlRow> frmAbout::design() { return kControls; }
 
-frmAbout::frmAbout(SystemServices& system, ProgramLifetime& lifetime)
-    : Window(lifetime), system_(system), dpi_(screen_dpi()), identity_(read_own_identity()) {}
+frmAbout::frmAbout(SystemServices& system, Prompts& prompts, WindowHost& host)
+    : Window(host), system_(system), prompts_(prompts), dpi_(screen_dpi()), identity_(read_own_identity()) {}
 
 // The pictures at the window's dpi, handed to their controls; the old ones go only after that.
 void frmAbout::load_icons() {
@@ -134,8 +136,8 @@ void frmAbout::Show(HWND owner) {
   SetForegroundWindow(hwnd());
   SetFocus(item(cmdOK));
   // Only once it is up and active, so the focus does not wander off to another program meanwhile.
-  modal_.emplace(hwnd(), lifetime());
-  system_.run_modal(hwnd());
+  modal_.emplace(hwnd(), host());
+  prompts_.run_modal(hwnd());
 }
 
 void frmAbout::on_create() {
@@ -164,7 +166,7 @@ void frmAbout::Form_Load() {
   controls_->set_text(Text1, kCreditText);
   prepare_strip();
   ShowWindow(item(Picture2), SW_SHOW);
-  SetTimer(hwnd(), kTimer1, kTimer1Interval, nullptr);
+  if (!SetTimer(hwnd(), kTimer1, kTimer1Interval, nullptr)) note_failure(L"credit timer not made");
 }
 
 void frmAbout::prepare_strip() {
@@ -224,6 +226,10 @@ void frmAbout::Timer1_Timer() {
   place_strip();
 }
 
+void frmAbout::on_timer(UINT_PTR timer) {
+  if (timer == kTimer1) Timer1_Timer();
+}
+
 void frmAbout::Form_Resize() { apply_rounded_frame(hwnd(), dpi_); }
 
 void frmAbout::cmdOK_Click() { unload(); }
@@ -277,9 +283,7 @@ LRESULT frmAbout::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_CREATE: on_create(); return 0;
     case WM_SIZE: Form_Resize(); return 0;
-    case WM_TIMER:
-      if (wparam == kTimer1) Timer1_Timer();
-      return 0;
+    case WM_TIMER: on_timer(wparam); return 0;
     case WM_COMMAND: on_command(LOWORD(wparam), HIWORD(wparam)); return 0;
     // The keyboard interface asks which button Enter presses.
     case DM_GETDEFID: return MAKELRESULT(cmdOK, DC_HASDEFID);

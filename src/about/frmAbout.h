@@ -11,10 +11,11 @@
 #include "about/credit_scroller.h"
 #include "about/own_identity.h"
 #include "about/registry_value.h"
+#include "base/handles.h"
 #include "system/system_services.h"
 #include "ui/controls.h"
-#include "ui/handles.h"
 #include "ui/modal_session.h"
+#include "ui/prompts.h"
 #include "ui/remembered_focus.h"
 #include "ui/window.h"
 
@@ -45,7 +46,7 @@ class frmAbout : public Window {
     cmdSysInfo,
   };
 
-  frmAbout(SystemServices& system, ProgramLifetime& lifetime);
+  frmAbout(SystemServices& system, Prompts& prompts, WindowHost& host);
 
   // Creates the window anew, so the ticker starts again from the bottom, and shows it modally:
   // returns once the window has been closed. The owner keeps it off the taskbar; it is not the
@@ -67,6 +68,7 @@ class frmAbout : public Window {
   void on_command(int id, int notification);
   bool on_set_cursor(HWND over);
   void on_destroy();
+  void on_timer(UINT_PTR timer);
   void on_dpi_changed(int dpi, const RECT& suggested);
   void load_icons();
   void Form_Load();
@@ -82,6 +84,7 @@ class frmAbout : public Window {
   HWND item(int id) const { return controls_->item(id); }
 
   SystemServices& system_;
+  Prompts& prompts_;
   int dpi_;
   OwnIdentity identity_;
   OwnedIcon program_icon_, face_icon_;  // at the window's dpi

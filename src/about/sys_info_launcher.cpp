@@ -2,7 +2,7 @@
 #include <string>
 
 #include "about/frmAbout.h"
-#include "ui/text.h"
+#include "base/text.h"
 
 namespace tamarak {
 
@@ -40,7 +40,7 @@ void frmAbout::StartSysInfo() {
     case KeyValue::no_data:  // an empty value ends the search at once
       break;
   }
-  if (!started) system_.message_box(hwnd(), widen(kNotAvailable), identity_.title, MB_OK);
+  if (!started) prompts_.message_box(hwnd(), widen(kNotAvailable), identity_.title, MB_OK);
 }
 
 }  // namespace tamarak

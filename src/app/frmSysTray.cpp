@@ -5,17 +5,19 @@
 #include "app/frmSysTray_design.h"
 #include "app/menus.h"
 #include "app/program_identity.h"
+#include "base/dpi_scale.h"
+#include "base/failure_note.h"
+#include "base/screen_dpi.h"
+#include "base/text.h"
 #include "commands/launch_beside_program.h"
 #include "commands/program_paths.h"
 #include "commands/uptime_text.h"
 #include "monitor/memory_figures.h"
 #include "monitor/memory_panel.h"
 #include "optimiser/optimiser_band.h"
-#include "ui/dpi_scale.h"
 #include "ui/gradient.h"
 #include "ui/popup_menu.h"
 #include "ui/rounded_frame.h"
-#include "ui/text.h"
 
 namespace tamarak {
 
@@ -36,9 +38,11 @@ void paint_gradient(HDC dc, int width, int height) {
 
 }  // namespace
 
-frmSysTray::frmSysTray(SystemServices& system, ProgramLifetime& lifetime)
+frmSysTray::frmSysTray(SystemServices& system, Prompts& prompts, ProgramLifetime& lifetime)
     : Window(lifetime),
       system_(system),
+      prompts_(prompts),
+      lifetime_(lifetime),
       dpi_(screen_dpi()),
       tray_icons_(system_.small_icon_size(system_.taskbar_dpi())),
       menu_bar_(build_menu_bar(menu_bar_rows())) {}
@@ -52,14 +56,14 @@ void frmSysTray::on_create() {
   tray_ = std::make_unique<TrayIcon>(system_, hwnd());
   run_.emplace(system_, hwnd(), kRunDone);
   taskbar_created_ = system_.taskbar_created_message();
-  SetTimer(hwnd(), kTimer1, kTimer1Interval, nullptr);
+  if (!SetTimer(hwnd(), kTimer1, kTimer1Interval, nullptr)) note_failure(L"refresh timer not made");
 }
 
 void frmSysTray::Form_Load() {
   const MemorySample sample = system_.memory_status();
   ShowWindow(hwnd(), SW_HIDE);
   if (system_.os_major_version() < 4) {
-    system_.message_box(hwnd(), widen(kTooOldMessage), widen(kProgramTitle), MB_OK);
+    prompts_.message_box(hwnd(), widen(kTooOldMessage), widen(kProgramTitle), MB_OK);
     refused_ = true;
     DestroyWindow(hwnd());
     return;
@@ -67,7 +71,7 @@ void frmSysTray::Form_Load() {
   RefreshMemoryStatus(NIM_ADD);
   startup_total_ = sample.total_phys;
   if (system_.another_instance_running()) {
-    system_.message_box(hwnd(), widen(kSecondCopyMessage), widen(kProgramTitle), MB_ICONEXCLAMATION);
+    prompts_.message_box(hwnd(), widen(kSecondCopyMessage), widen(kProgramTitle), MB_ICONEXCLAMATION);
     unload(CloseReason::program);
   }
 }
@@ -195,26 +199,22 @@ void frmSysTray::mnuFileExit_Click() { unload(CloseReason::program); }
 void frmSysTray::run_optimiser(OptimiserLevel level) {
   const std::uint64_t total = system_.memory_status().total_phys;
   running_level_ = level;
-  lifetime().set_busy(true);
-  SetCursor(LoadCursorW(nullptr, IDC_WAIT));
-  busy_windows_.emplace();
+  busy_ = std::make_unique<BusySession>(lifetime_);
   run_->start(filler_count(total, level));
 }
 
 void frmSysTray::on_run_done(FillOutcome outcome) {
   run_->end();
-  busy_windows_.reset();
+  // Over once its end has been told; another run may begin meanwhile, from the tray.
+  const std::unique_ptr<BusySession> ending = std::move(busy_);
   if (pending_exit_) {
-    lifetime().set_busy(false);
     unload(*std::exchange(pending_exit_, std::nullopt));
     return;
   }
   if (outcome == FillOutcome::filled)
-    system_.message_box(hwnd(), widen(completion_message(running_level_)), widen(kProgramTitle), MB_OK);
+    prompts_.message_box(hwnd(), widen(completion_message(running_level_)), widen(kProgramTitle), MB_OK);
   else if (outcome == FillOutcome::out_of_memory)
-    system_.message_box(hwnd(), widen(kOutOfMemoryMessage), widen(kProgramTitle), MB_OK | MB_ICONEXCLAMATION);
-  lifetime().set_busy(false);
-  SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+    prompts_.message_box(hwnd(), widen(kOutOfMemoryMessage), widen(kProgramTitle), MB_OK | MB_ICONEXCLAMATION);
 }
 
 void frmSysTray::cmdMemLow_Click() { run_optimiser(OptimiserLevel::low); }
@@ -226,7 +226,7 @@ void frmSysTray::mnuPopupDustDel_Click() { system_.empty_recycle_bin(hwnd()); }
 void frmSysTray::mnuPopupRecentDel_Click() { system_.clear_recent_documents(); }
 
 void frmSysTray::mnuFileTime_Click() {
-  system_.message_box(hwnd(), widen(uptime_text(system_.milliseconds_since_start())), widen(kProgramTitle), MB_OK);
+  prompts_.message_box(hwnd(), widen(uptime_text(system_.milliseconds_since_start())), widen(kProgramTitle), MB_OK);
 }
 
 void frmSysTray::mnuFileScreenMoto_Click() { SendMessageW(hwnd(), WM_SYSCOMMAND, SC_SCREENSAVE, 0); }
@@ -234,8 +234,8 @@ void frmSysTray::mnuFileScreenNew_Click() { open_beside_program(system_, hwnd(),
 void frmSysTray::mnuHelpHelp_Click() { open_beside_program(system_, hwnd(), kHelpPage); }
 
 void frmSysTray::mnuHelpVer_Click() {
-  if (!about_) about_ = std::make_unique<Form<frmAbout>>(system_, lifetime());
-  about_->Show(tools_.owner_off_taskbar());
+  if (!about_) about_ = std::make_unique<Form<frmAbout>>(system_, prompts_, lifetime_);
+  about_->Show(off_taskbar_.get());
 }
 
 void frmSysTray::mnuFileClip_Click() { tools_.open_clip(); }
@@ -278,7 +278,7 @@ void frmSysTray::on_tray_callback(UINT icon_id, UINT mouse_message) {
   } else if (mouse_message == WM_RBUTTONDOWN && !optimising()) {
     POINT pointer;
     GetCursorPos(&pointer);
-    if (const UINT command = choose_from_popup(system_, hwnd(), tray_popup(), pointer))
+    if (const UINT command = choose_from_popup(prompts_, hwnd(), tray_popup(), pointer))
       run(static_cast<Command>(command));
   }
 }
@@ -288,8 +288,7 @@ void frmSysTray::on_end_session(bool ending) {
   // A run cuts its writing short: the session is ending, but not before the memory is released.
   if (optimising()) {
     run_->end();
-    busy_windows_.reset();
-    lifetime().set_busy(false);
+    busy_.reset();
   }
   unload(CloseReason::session_end);
   // The session ends whatever tool windows are open; they must not keep the program waiting.
@@ -302,12 +301,43 @@ void frmSysTray::on_destroy() {
   if (!refused_) Form_Unload();
 }
 
+// Asked by the user (the close box, Alt+F4, the system menu), the close only hides the window.
+bool frmSysTray::on_system_command(WPARAM command) {
+  if ((command & 0xFFF0) != SC_CLOSE) return false;
+  unload(CloseReason::user);
+  return true;
+}
+
+// From outside (Task Manager's End task): carried out at once, or once a run has released its memory.
+void frmSysTray::on_close() {
+  if (optimising())
+    pending_exit_ = CloseReason::task_manager;
+  else
+    unload(CloseReason::task_manager);
+}
+
+// A restarted Explorer, or the taskbar at another scale, announces itself: the icon goes back in.
+void frmSysTray::on_taskbar_created() {
+  if (!tray_ || !tray_->wanted()) return;
+  fit_tray_icons();
+  RefreshMemoryStatus(NIM_ADD);
+}
+
+// Until the panel is made, the window has nothing of its own to paint.
+bool frmSysTray::on_paint() {
+  if (!controls_) return false;
+  controls_->paint();
+  return true;
+}
+
+void frmSysTray::on_timer(UINT_PTR timer) {
+  if (timer == kTimer1) Timer1_Timer();
+}
+
 LRESULT frmSysTray::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_CREATE: on_create(); return 0;
-    case WM_TIMER:
-      if (wparam == kTimer1) Timer1_Timer();
-      return 0;
+    case WM_TIMER: on_timer(wparam); return 0;
     case WM_COMMAND: run(static_cast<Command>(LOWORD(wparam))); return 0;
     case kTrayCallbackMessage: on_tray_callback(static_cast<UINT>(wparam), static_cast<UINT>(lparam)); return 0;
     case WM_SIZE: Form_Resize(); return 0;
@@ -317,36 +347,23 @@ LRESULT frmSysTray::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_DISPLAYCHANGE: fit_tray_icons(); break;
     case WM_ERASEBKGND: return 1;
     case WM_PAINT:
-      if (!controls_) break;
-      controls_->paint();
-      return 0;
+      if (on_paint()) return 0;
+      break;
     case WM_CTLCOLORSTATIC:
       if (const auto brush = controls_->colour(dc_param(wparam), window_param(lparam))) return *brush;
       break;
     case WM_DRAWITEM: controls_->draw_item(struct_param<DRAWITEMSTRUCT>(lparam)); return TRUE;
     case WM_SYSCOMMAND:
-      if ((wparam & 0xFFF0) == SC_CLOSE) {
-        unload(CloseReason::user);
-        return 0;
-      }
+      if (on_system_command(wparam)) return 0;
       break;
-    case WM_CLOSE:
-      if (optimising())
-        pending_exit_ = CloseReason::task_manager;
-      else
-        unload(CloseReason::task_manager);
-      return 0;
+    case WM_CLOSE: on_close(); return 0;
     case kRunDone: on_run_done(static_cast<FillOutcome>(wparam)); return 0;
     case WM_QUERYENDSESSION: return TRUE;
     case WM_ENDSESSION: on_end_session(wparam != FALSE); return 0;
     case WM_DESTROY: on_destroy(); return 0;
   }
-  // Zero when the message could not be registered: WM_NULL must not pass for it.
-  // A restarted Explorer, or the taskbar at another scale, announces itself.
-  if (taskbar_created_ != 0 && message == taskbar_created_ && tray_ && tray_->wanted()) {
-    fit_tray_icons();
-    RefreshMemoryStatus(NIM_ADD);
-  }
+  // Never matched when the message could not be registered: WM_NULL must not pass for it.
+  if (message == taskbar_created_ && taskbar_created_ != 0) on_taskbar_created();
   return default_message(message, wparam, lparam);
 }
 

@@ -9,6 +9,8 @@
 
 #include "about/frmAbout.h"
 #include "app/commands.h"
+#include "app/program_lifetime.h"
+#include "base/handles.h"
 #include "monitor/meter_icons.h"
 #include "monitor/tray_icon.h"
 #include "optimiser/fill_size.h"
@@ -16,8 +18,9 @@
 #include "system/system_services.h"
 #include "tools/tool_windows.h"
 #include "ui/controls.h"
-#include "ui/handles.h"
 #include "ui/modal_session.h"
+#include "ui/off_taskbar_owner.h"
+#include "ui/prompts.h"
 #include "ui/window.h"
 
 namespace tamarak {
@@ -27,7 +30,7 @@ enum class CloseReason { user = 0, program = 1, session_end = 2, task_manager = 
 
 class frmSysTray : public Window {
  public:
-  frmSysTray(SystemServices& system, ProgramLifetime& lifetime);
+  frmSysTray(SystemServices& system, Prompts& prompts, ProgramLifetime& lifetime);
 
   // Creates the window hidden, with its controls and Timer1 running.
   bool create();
@@ -56,6 +59,11 @@ class frmSysTray : public Window {
   void stretch_lines();
   void on_tray_callback(UINT icon_id, UINT mouse_message);
   void on_end_session(bool ending);
+  void on_timer(UINT_PTR timer);
+  bool on_paint();
+  bool on_system_command(WPARAM command);
+  void on_close();
+  void on_taskbar_created();
   void on_destroy();
   void Form_Resize();
   // True cancels the close.
@@ -86,6 +94,8 @@ class frmSysTray : public Window {
   void mnuFileIp_Click();
 
   SystemServices& system_;
+  Prompts& prompts_;
+  ProgramLifetime& lifetime_;
   int dpi_;
   MeterIcons tray_icons_;            // at the shell's small icon size, at the taskbar's dpi
   std::uint64_t startup_total_ = 0;  // for the amount labels, from the start-up sample
@@ -101,9 +111,11 @@ class frmSysTray : public Window {
   bool refused_ = false;  // the start-up check failed: end without unloading
   std::optional<OptimiserRun> run_;
   OptimiserLevel running_level_ = OptimiserLevel::low;
-  std::optional<DisabledWindows> busy_windows_;  // while a run writes its memory
-  std::optional<CloseReason> pending_exit_;      // asked for during a run: carried out after it
-  ToolWindows tools_{system_, lifetime()};
+  std::unique_ptr<BusySession> busy_;        // from a run's click until its end is told
+  std::optional<CloseReason> pending_exit_;  // asked for during a run: carried out after it
+  // Destroyed after the windows it owns.
+  OffTaskbarOwner off_taskbar_;
+  ToolWindows tools_{system_, prompts_, lifetime_, off_taskbar_};
   std::unique_ptr<Form<frmAbout>> about_;  // made on first use, kept for the run
 };
 

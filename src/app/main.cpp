@@ -3,8 +3,9 @@
 #include <cstdlib>
 
 #include "app/frmSysTray.h"
+#include "base/message_loop.h"
 #include "system/win32_services.h"
-#include "ui/message_loop.h"
+#include "ui/win32_prompts.h"
 
 // The library's own terminate handler prints the exception's demangled type name, which brings the
 // whole demangler (45 KB) into the program; a program without a console has nowhere to print it.
@@ -30,7 +31,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
 
   tamarak::Win32Services system;
   tamarak::ProgramLifetime lifetime;
-  tamarak::Form<tamarak::frmSysTray> main_window(system, lifetime);
+  tamarak::Win32Prompts prompts;
+  tamarak::Form<tamarak::frmSysTray> main_window(system, prompts, lifetime);
   if (!main_window.create()) return 1;
   main_window.Form_Load();
   tamarak::run_messages([&] { return lifetime.open_windows() == 0; });

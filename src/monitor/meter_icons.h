@@ -5,8 +5,8 @@
 
 #include <array>
 
+#include "base/handles.h"
 #include "monitor/meter_picture.h"
-#include "ui/handles.h"
 
 namespace tamarak {
 

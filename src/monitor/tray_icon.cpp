@@ -3,8 +3,9 @@
 #include <algorithm>
 #include <string>
 
+#include "base/failure_note.h"
+#include "base/text.h"
 #include "monitor/memory_figures.h"
-#include "ui/text.h"
 
 namespace tamarak {
 
@@ -29,7 +30,9 @@ void TrayIcon::send(DWORD operation, HICON picture, std::uint32_t load) {
     return;
   }
   wanted_ = true;
-  if (!system_.notify_icon(operation, record)) system_.notify_icon(operation == NIM_ADD ? NIM_MODIFY : NIM_ADD, record);
+  if (!system_.notify_icon(operation, record) &&
+      !system_.notify_icon(operation == NIM_ADD ? NIM_MODIFY : NIM_ADD, record))
+    note_failure(L"the shell refused the tray icon");
 }
 
 }  // namespace tamarak

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <limits>
 
-#include "ui/handles.h"
+#include "base/handles.h"
 
 namespace tamarak {
 

@@ -3,8 +3,8 @@
 // Win32Services; tests hand the windows a recording fake.
 #pragma once
 
-#include <windows.h>
 #include <shellapi.h>
+#include <windows.h>
 
 #include <cstdint>
 #include <optional>
@@ -40,13 +40,6 @@ class SystemServices {
 
   // The optimiser's run, on a thread of its own: see system/memory_fill.h.
   virtual FillOutcome fill_memory(std::uint64_t count, StopToken stop) = 0;
-
-  // Modal loops.
-  virtual int message_box(HWND owner, std::wstring_view text, std::wstring_view title, UINT style) = 0;
-  // Runs the popup menu modally at `where`; the chosen command id, or 0 when dismissed.
-  virtual UINT track_popup_menu(HWND owner, HMENU menu, POINT where) = 0;
-  // Runs the message loop until `window` is gone: the About window's modal showing.
-  virtual void run_modal(HWND window) = 0;
 
   // Shell commands, each one call whose result nobody looks at.
   // The Recycle Bins of all drives, with the shell's own confirmation, progress and sound.

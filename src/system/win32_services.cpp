@@ -1,16 +1,16 @@
 #include "system/win32_services.h"
 
-#include <winsock2.h>
-#include <ws2tcpip.h>
 #include <shlobj.h>
 #include <tlhelp32.h>
+#include <winsock2.h>
+#include <ws2tcpip.h>
 
 #include <string>
 
+#include "base/failure_note.h"
+#include "base/screen_dpi.h"
+#include "base/sessions.h"
 #include "system/memory_fill.h"
-#include "ui/message_loop.h"
-#include "ui/window.h"
-#include "ui/sessions.h"
 
 namespace tamarak {
 
@@ -28,6 +28,12 @@ std::wstring local_host_name() {
   std::wstring wide(n > 0 ? n - 1 : 0, L'\0');
   if (n > 1) MultiByteToWideChar(CP_ACP, 0, name, -1, wide.data(), n);
   return wide;
+}
+
+// The shell tells a failure by a result of 32 or less, which is also the error.
+void open_with_shell(HWND owner, const std::wstring& target, const wchar_t* folder, int show) {
+  const auto result = reinterpret_cast<INT_PTR>(ShellExecuteW(owner, L"open", target.c_str(), nullptr, folder, show));
+  if (result <= 32) note_failure(L"the shell did not open " + target, static_cast<unsigned long>(result));
 }
 
 }  // namespace
@@ -86,31 +92,21 @@ int Win32Services::taskbar_dpi() {
   return dpi > 0 ? dpi : screen_dpi();
 }
 
-int Win32Services::message_box(HWND owner, std::wstring_view text, std::wstring_view title, UINT style) {
-  return MessageBoxW(owner, std::wstring(text).c_str(), std::wstring(title).c_str(), style);
-}
-
-UINT Win32Services::track_popup_menu(HWND owner, HMENU menu, POINT where) {
-  return static_cast<UINT>(
-      TrackPopupMenuEx(menu, TPM_LEFTALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD, where.x, where.y, owner, nullptr));
-}
-
-void Win32Services::run_modal(HWND window) {
-  run_messages([window] { return !IsWindow(window); });
-}
-
 // An empty root (not a null one) selects the Recycle Bins of all drives; flags 0 leaves the
 // confirmation, progress and sound to the shell.
-void Win32Services::empty_recycle_bin(HWND owner) { SHEmptyRecycleBinW(owner, L"", 0); }
+void Win32Services::empty_recycle_bin(HWND owner) {
+  if (const HRESULT result = SHEmptyRecycleBinW(owner, L"", 0); FAILED(result))
+    note_failure(L"Recycle Bin not emptied", static_cast<unsigned long>(result));
+}
 
 void Win32Services::clear_recent_documents() { SHAddToRecentDocs(SHARD_PATHW, nullptr); }
 
 void Win32Services::open_file(HWND owner, const std::wstring& file, const std::wstring& folder) {
-  ShellExecuteW(owner, L"open", file.c_str(), nullptr, folder.c_str(), SW_SHOWNORMAL);
+  open_with_shell(owner, file, folder.c_str(), SW_SHOWNORMAL);
 }
 
 void Win32Services::open_link(const std::wstring& address) {
-  ShellExecuteW(GetDesktopWindow(), L"open", address.c_str(), nullptr, L"", SW_SHOW);
+  open_with_shell(GetDesktopWindow(), address, L"", SW_SHOW);
 }
 
 std::uint64_t Win32Services::milliseconds_since_start() { return GetTickCount64(); }
@@ -122,9 +118,9 @@ UtcTime Win32Services::utc_now() {
 }
 
 std::optional<std::vector<std::wstring>> Win32Services::running_processes() {
-  const HANDLE raw = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-  if (raw == INVALID_HANDLE_VALUE) return std::nullopt;
-  const OwnedHandle snapshot(raw);
+  const OwnedSnapshot snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+  if (!snapshot) return std::nullopt;
+  const HANDLE raw = snapshot.get().handle;
   std::vector<std::wstring> names;
   PROCESSENTRY32W entry{};
   entry.dwSize = sizeof entry;

@@ -1,8 +1,8 @@
 // The real system behind SystemServices.
 #pragma once
 
+#include "base/handles.h"
 #include "system/system_services.h"
-#include "ui/handles.h"
 
 namespace tamarak {
 
@@ -16,9 +16,6 @@ class Win32Services : public SystemServices {
   int small_icon_size(int dpi) override;
   int taskbar_dpi() override;
   FillOutcome fill_memory(std::uint64_t count, StopToken stop) override;
-  int message_box(HWND owner, std::wstring_view text, std::wstring_view title, UINT style) override;
-  UINT track_popup_menu(HWND owner, HMENU menu, POINT where) override;
-  void run_modal(HWND window) override;
   void empty_recycle_bin(HWND owner) override;
   void clear_recent_documents() override;
   void open_file(HWND owner, const std::wstring& file, const std::wstring& folder) override;

@@ -7,8 +7,8 @@
 #include <functional>
 #include <memory>
 
+#include "base/handles.h"
 #include "system/stop_token.h"
-#include "ui/handles.h"
 
 namespace tamarak {
 

@@ -1,9 +1,10 @@
 #include "tools/frmAppRun.h"
 
+#include "base/guards.h"
+#include "base/text.h"
 #include "tools/process_capture.h"
 #include "tools/tool_identity.h"
 #include "ui/rounded_frame.h"
-#include "ui/text.h"
 
 namespace tamarak {
 
@@ -52,7 +53,7 @@ void frmAppRun::Command1_Click() {
   if (!names) return;
   const HWND list = controls().item(List1);
   const LRESULT first_new = SendMessageW(list, LB_GETCOUNT, 0, 0);
-  SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+  const RedrawPaused quiet(list);
   bool room = true;
   for (const std::wstring& name : *names)
     if (room) room = append(list, name);
@@ -60,16 +61,16 @@ void frmAppRun::Command1_Click() {
     if (room) room = append(list, widen(line));
   // The new capture is what the user asked to see: it starts at the top of the list.
   SendMessageW(list, LB_SETTOPINDEX, first_new, 0);
-  SendMessageW(list, WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(list, nullptr, TRUE);
+}
+
+void frmAppRun::on_command(int id, int notification) {
+  if (id == Command1 && notification == BN_CLICKED) Command1_Click();
 }
 
 LRESULT frmAppRun::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_SIZE: Form_Resize(); return 0;
-    case WM_COMMAND:
-      if (LOWORD(wparam) == Command1 && HIWORD(wparam) == BN_CLICKED) Command1_Click();
-      return 0;
+    case WM_COMMAND: on_command(LOWORD(wparam), HIWORD(wparam)); return 0;
   }
   return ToolWindow::on_message(message, wparam, lparam);
 }

@@ -12,7 +12,7 @@ namespace tamarak {
 
 class frmAppRun : public ToolWindow {
  public:
-  frmAppRun(SystemServices& system, ProgramLifetime& lifetime) : ToolWindow(system, lifetime) {}
+  frmAppRun(SystemServices& system, Prompts& prompts, WindowHost& host) : ToolWindow(system, prompts, host) {}
 
   bool create(HWND owner) override;
   void Form_Load() {}
@@ -20,6 +20,7 @@ class frmAppRun : public ToolWindow {
 
  private:
   LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam) override;
+  void on_command(int id, int notification);
   void Form_Resize();
   // False when the list can take no more lines.
   bool append(HWND list, const std::wstring& line);

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "base/failure_note.h"
 #include "tools/path_name.h"
 #include "tools/tool_identity.h"
 #include "ui/menu_table.h"
@@ -39,8 +40,8 @@ constexpr MenuRow kDropMenu[] = {
 
 }  // namespace
 
-frmClip::frmClip(SystemServices& system, ProgramLifetime& lifetime)
-    : ToolWindow(system, lifetime), menu_(build_menu_bar(kDropMenu)) {}
+frmClip::frmClip(SystemServices& system, Prompts& prompts, WindowHost& host)
+    : ToolWindow(system, prompts, host), menu_(build_menu_bar(kDropMenu)) {}
 
 HMENU frmClip::popup_menu() const { return GetSubMenu(menu_.get(), 0); }
 
@@ -61,7 +62,8 @@ bool frmClip::create(HWND owner) {
         ScreenToClient(hwnd(), &screen);
         txtList_OLEDragDrop(data, effect, screen);
       }));
-  RegisterDragDrop(box, drop_target_.get());
+  if (const HRESULT result = RegisterDragDrop(box, drop_target_.get()); FAILED(result))
+    note_failure(L"drop target not registered", static_cast<unsigned long>(result));
   Form_Resize();
   Form_Load();
   return true;
@@ -94,7 +96,7 @@ void frmClip::txtList_OLEDragDrop(IDataObject* data, DWORD& effect, POINT where)
     PasteFullPath();
   } else {
     ClientToScreen(hwnd(), &where);
-    const UINT choice = choose_from_popup(system_, hwnd(), popup_menu(), where);
+    const UINT choice = choose_from_popup(prompts_, hwnd(), popup_menu(), where);
     if (choice == mnuPopup_FullPath) mnuPopup_FullPath_Click();
     if (choice == mnuPopup_FileName) mnuPopup_FileName_Click();
   }

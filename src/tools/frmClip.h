@@ -4,15 +4,15 @@
 
 #include <windows.h>
 
+#include "base/handles.h"
 #include "tools/ole_drop.h"
 #include "tools/tool_window.h"
-#include "ui/handles.h"
 
 namespace tamarak {
 
 class frmClip : public ToolWindow {
  public:
-  frmClip(SystemServices& system, ProgramLifetime& lifetime);
+  frmClip(SystemServices& system, Prompts& prompts, WindowHost& host);
 
   bool create(HWND owner) override;
   void Form_Load();

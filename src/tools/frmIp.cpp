@@ -58,9 +58,8 @@ void frmIp::Form_Load() {
 void frmIp::Form_Resize() { apply_rounded_frame(hwnd(), dpi_); }
 
 LRESULT frmIp::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_SIZE) {
-    Form_Resize();
-    return 0;
+  switch (message) {
+    case WM_SIZE: Form_Resize(); return 0;
   }
   return ToolWindow::on_message(message, wparam, lparam);
 }

@@ -10,7 +10,7 @@ namespace tamarak {
 
 class frmIp : public ToolWindow {
  public:
-  frmIp(SystemServices& system, ProgramLifetime& lifetime) : ToolWindow(system, lifetime) {}
+  frmIp(SystemServices& system, Prompts& prompts, WindowHost& host) : ToolWindow(system, prompts, host) {}
 
   bool create(HWND owner) override;
   void Form_Load();

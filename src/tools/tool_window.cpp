@@ -1,12 +1,13 @@
 #include "tools/tool_window.h"
 
-#include "ui/dpi_scale.h"
-#include "ui/text.h"
+#include "base/dpi_scale.h"
+#include "base/screen_dpi.h"
+#include "base/text.h"
 
 namespace tamarak {
 
-ToolWindow::ToolWindow(SystemServices& system, ProgramLifetime& lifetime)
-    : Window(lifetime), system_(system), dpi_(screen_dpi()) {}
+ToolWindow::ToolWindow(SystemServices& system, Prompts& prompts, WindowHost& host)
+    : Window(host), system_(system), prompts_(prompts), dpi_(screen_dpi()) {}
 
 bool ToolWindow::create_tool_window(const wchar_t* class_name, std::string_view caption, DWORD style, DWORD ex_style,
                                     int client_width, int client_height, HWND owner,
@@ -22,15 +23,17 @@ void ToolWindow::on_dpi_changed(int dpi, const RECT& suggested) {
   move_to(suggested);
 }
 
+// In the dialog colour, whatever the class says.
+void ToolWindow::erase_background(HDC dc) {
+  RECT client;
+  GetClientRect(hwnd(), &client);
+  FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+}
+
 LRESULT ToolWindow::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_CREATE: controls_ = std::make_unique<Controls>(hwnd(), table_, std::span<const LineRow>{}, dpi_); return 0;
-    case WM_ERASEBKGND: {
-      RECT client;
-      GetClientRect(hwnd(), &client);
-      FillRect(dc_param(wparam), &client, GetSysColorBrush(COLOR_BTNFACE));
-      return 1;
-    }
+    case WM_ERASEBKGND: erase_background(dc_param(wparam)); return 1;
     case WM_ACTIVATE:
       if (focus_.on_activate(hwnd(), wparam)) return 0;
       break;

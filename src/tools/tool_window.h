@@ -11,6 +11,7 @@
 
 #include "system/system_services.h"
 #include "ui/controls.h"
+#include "ui/prompts.h"
 #include "ui/remembered_focus.h"
 #include "ui/window.h"
 
@@ -18,7 +19,7 @@ namespace tamarak {
 
 class ToolWindow : public Window {
  public:
-  ToolWindow(SystemServices& system, ProgramLifetime& lifetime);
+  ToolWindow(SystemServices& system, Prompts& prompts, WindowHost& host);
 
   // Creates the window and its controls hidden, then runs Form_Load. An owner keeps the window
   // off the taskbar.
@@ -36,8 +37,10 @@ class ToolWindow : public Window {
   // Moved to a monitor of another scale: the controls at the new dpi, the window where the system
   // suggests (its resize handler follows).
   void on_dpi_changed(int dpi, const RECT& suggested);
+  void erase_background(HDC dc);
 
   SystemServices& system_;
+  Prompts& prompts_;
   int dpi_;
 
  private:

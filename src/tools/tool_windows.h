@@ -8,29 +8,26 @@
 #include <memory>
 #include <optional>
 
+#include "base/sessions.h"
 #include "system/system_services.h"
 #include "tools/frmAppRun.h"
 #include "tools/frmClip.h"
 #include "tools/frmIp.h"
-#include "ui/handles.h"
-#include "ui/sessions.h"
+#include "ui/off_taskbar_owner.h"
+#include "ui/prompts.h"
 #include "ui/window.h"
 
 namespace tamarak {
 
-using OwnedWindow = Owned<HWND, DestroyWindow>;
-
 class ToolWindows {
  public:
-  ToolWindows(SystemServices& system, ProgramLifetime& lifetime) : system_(system), lifetime_(lifetime) {}
+  // Windows kept off the taskbar are owned by `off_taskbar`, which must outlive them.
+  ToolWindows(SystemServices& system, Prompts& prompts, WindowHost& host, OffTaskbarOwner& off_taskbar)
+      : system_(system), prompts_(prompts), host_(host), off_taskbar_(off_taskbar) {}
 
   void open_app_run();
   void open_clip();
   void open_ip();
-
-  // Owns the windows kept off the taskbar: a hidden window that, unlike the main window, lives until
-  // the program ends, so the main window's end takes none of them along.
-  HWND owner_off_taskbar();
 
   // Empty until the first opening.
   frmAppRun* app_run() const { return app_run_.get(); }
@@ -41,9 +38,9 @@ class ToolWindows {
   template <class T>
   void open(std::unique_ptr<Form<T>>& instance, bool on_taskbar);
   SystemServices& system_;
-  ProgramLifetime& lifetime_;
-  // Made on first need, destroyed after the windows it owns.
-  OwnedWindow hidden_owner_;
+  Prompts& prompts_;
+  WindowHost& host_;
+  OffTaskbarOwner& off_taskbar_;
   // OLE for this thread from the clipboard window's first opening, as its drop registration needs;
   // ended after that window.
   std::optional<OleSession> ole_;

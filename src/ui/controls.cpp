@@ -3,9 +3,10 @@
 #include <algorithm>
 #include <utility>
 
+#include "base/dpi_scale.h"
+#include "base/failure_note.h"
+#include "base/text.h"
 #include "ui/colour_button.h"
-#include "ui/dpi_scale.h"
-#include "ui/text.h"
 
 namespace tamarak {
 
@@ -43,6 +44,7 @@ Controls::Controls(HWND window, std::span<const ControlRow> rows, std::span<cons
                         WS_CHILD | (row.hidden ? 0 : WS_VISIBLE) | style | row.look.style, r.left, r.top,
                         r.right - r.left, r.bottom - r.top, row.inside ? item(row.inside) : window,
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), GetModuleHandleW(nullptr), nullptr);
+    if (!control) note_failure(L"a control not made");
     if (row.look.face != Face::none)
       SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font(row.look.face)), FALSE);
     controls_.push_back({&row, control, row.look, widen(row.text), row.text});

@@ -14,9 +14,9 @@
 #include <string_view>
 #include <vector>
 
+#include "base/guards.h"
+#include "base/handles.h"
 #include "ui/design.h"
-#include "ui/guards.h"
-#include "ui/handles.h"
 #include "ui/tooltips.h"
 
 namespace tamarak {

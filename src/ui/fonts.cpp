@@ -1,6 +1,6 @@
 #include "ui/fonts.h"
 
-#include "ui/guards.h"
+#include "base/guards.h"
 
 namespace tamarak {
 

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "ui/text.h"
+#include "base/text.h"
 
 namespace tamarak {
 

@@ -6,7 +6,7 @@
 
 #include <span>
 
-#include "ui/handles.h"
+#include "base/handles.h"
 
 namespace tamarak {
 

@@ -32,11 +32,11 @@ void DisabledWindows::add(HWND window) {
   disabled_.push_back(window);
 }
 
-ModalSession::ModalSession(HWND modal, ProgramLifetime& lifetime) : modal_(modal), lifetime_(lifetime), others_(modal) {
-  lifetime_.set_modal(this);
+ModalSession::ModalSession(HWND modal, WindowHost& host) : modal_(modal), host_(host), others_(modal) {
+  host_.set_modal(this);
 }
 
-ModalSession::~ModalSession() { lifetime_.set_modal(nullptr); }
+ModalSession::~ModalSession() { host_.set_modal(nullptr); }
 
 void ModalSession::adopt(HWND window) {
   if (window != modal_) others_.add(window);

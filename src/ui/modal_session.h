@@ -12,7 +12,7 @@ namespace tamarak {
 
 // Disables every enabled top-level window this thread made from the program's module, except
 // `keep`; enables again those still there when it ends.
-class DisabledWindows {
+class [[nodiscard]] DisabledWindows {
  public:
   explicit DisabledWindows(HWND keep = nullptr);
   ~DisabledWindows();
@@ -28,9 +28,9 @@ class DisabledWindows {
 
 // A modal window's session: windows made while it lasts (from the tray, which stays reachable)
 // take no input either.
-class ModalSession {
+class [[nodiscard]] ModalSession {
  public:
-  ModalSession(HWND modal, ProgramLifetime& lifetime);
+  ModalSession(HWND modal, WindowHost& host);
   ~ModalSession();
   ModalSession(const ModalSession&) = delete;
   ModalSession& operator=(const ModalSession&) = delete;
@@ -40,7 +40,7 @@ class ModalSession {
 
  private:
   HWND modal_;
-  ProgramLifetime& lifetime_;
+  WindowHost& host_;
   DisabledWindows others_;
 };
 

@@ -2,9 +2,9 @@
 
 namespace tamarak {
 
-UINT choose_from_popup(SystemServices& system, HWND owner, HMENU menu, POINT where) {
+UINT choose_from_popup(Prompts& prompts, HWND owner, HMENU menu, POINT where) {
   SetForegroundWindow(owner);
-  const UINT command = system.track_popup_menu(owner, menu, where);
+  const UINT command = prompts.track_popup_menu(owner, menu, where);
   PostMessageW(owner, WM_NULL, 0, 0);
   return command;
 }

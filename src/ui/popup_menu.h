@@ -3,12 +3,12 @@
 
 #include <windows.h>
 
-#include "system/system_services.h"
+#include "ui/prompts.h"
 
 namespace tamarak {
 
 // The window comes to the foreground first, or the menu would not close on a click elsewhere; the
 // message posted after it lets the menu close properly. The chosen command, or 0.
-UINT choose_from_popup(SystemServices& system, HWND owner, HMENU menu, POINT where);
+UINT choose_from_popup(Prompts& prompts, HWND owner, HMENU menu, POINT where);
 
 }  // namespace tamarak

@@ -1,7 +1,7 @@
 #include "ui/rounded_frame.h"
 
-#include "ui/dpi_scale.h"
-#include "ui/handles.h"
+#include "base/dpi_scale.h"
+#include "base/handles.h"
 
 namespace tamarak {
 

@@ -4,8 +4,9 @@
 
 #include <string>
 
+#include "base/failure_note.h"
+#include "base/text.h"
 #include "ui/common_controls.h"
-#include "ui/text.h"
 
 namespace tamarak {
 
@@ -13,9 +14,11 @@ namespace {
 
 HWND make_tip_window(HWND owner) {
   init_common_controls();
-  return CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
-                         GetModuleHandleW(nullptr), nullptr);
+  const HWND tips =
+      CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, GetModuleHandleW(nullptr), nullptr);
+  if (!tips) note_failure(L"tool tips not made");
+  return tips;
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #include "ui/window.h"
 
-#include "ui/guards.h"
+#include "base/failure_note.h"
 #include "ui/modal_session.h"
 
 namespace tamarak {
@@ -18,17 +18,19 @@ bool Window::create_window(const wchar_t* class_name, const wchar_t* caption, DW
     wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.lpszClassName = class_name;
-    RegisterClassExW(&wc);
+    if (!RegisterClassExW(&wc)) note_failure(L"window class not registered");
   }
   RECT frame{0, 0, client_width, client_height};
   AdjustWindowRectEx(&frame, style, menu_bar_later, ex_style);
   const int width = frame.right - frame.left, height = frame.bottom - frame.top;
   const int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
   const int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-  if (!CreateWindowExW(ex_style, class_name, caption, style, x, y, width, height, owner, nullptr, instance, this))
+  if (!CreateWindowExW(ex_style, class_name, caption, style, x, y, width, height, owner, nullptr, instance, this)) {
+    note_failure(L"window not made");
     return false;
+  }
   // A window opened while a modal one is up (from the tray, say) waits for it like the others.
-  if (ModalSession* modal = lifetime_.modal()) modal->adopt(hwnd_);
+  if (ModalSession* modal = host_.modal()) modal->adopt(hwnd_);
   return true;
 }
 
@@ -56,25 +58,18 @@ LRESULT CALLBACK Window::window_proc(HWND hwnd, UINT message, WPARAM wparam, LPA
     self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
     self->hwnd_ = hwnd;
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    self->lifetime_.window_opened();
+    self->host_.window_opened();
   }
   if (!self) return DefWindowProcW(hwnd, message, wparam, lparam);
-  if (message == WM_SETCURSOR && self->lifetime_.busy() &&
-      busy_pointer(static_cast<SHORT>(LOWORD(lparam)), HIWORD(lparam)))
+  if (message == WM_SETCURSOR && self->host_.busy() && busy_pointer(static_cast<SHORT>(LOWORD(lparam)), HIWORD(lparam)))
     return TRUE;
   const LRESULT result = self->on_message(message, wparam, lparam);
   if (message == WM_NCDESTROY) {
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     self->hwnd_ = nullptr;
-    self->lifetime_.window_closed();
+    self->host_.window_closed();
   }
   return result;
-}
-
-int screen_dpi() {
-  const WindowDC screen(nullptr);
-  const int dpi = GetDeviceCaps(screen.get(), LOGPIXELSY);
-  return dpi > 0 ? dpi : 96;
 }
 
 }  // namespace tamarak

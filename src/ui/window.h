@@ -7,28 +7,19 @@ namespace tamarak {
 
 class ModalSession;
 
-// Counts the open top-level windows: the program ends when the last one is destroyed, so a tool
-// window left open keeps it running after the main window has gone. Knows the modal window that
-// is up, if any, so that windows made meanwhile take no input either.
-class ProgramLifetime {
+// What the program makes of its windows: each tells it when it comes and goes, and asks whether
+// the program is busy or which modal window is up, if any.
+class WindowHost {
  public:
-  void window_opened() { ++open_; }
-  void window_closed() {
-    if (--open_ == 0) PostQuitMessage(0);
-  }
-  int open_windows() const { return open_; }
-
-  ModalSession* modal() const { return modal_; }
-  void set_modal(ModalSession* modal) { modal_ = modal; }
-
+  virtual void window_opened() = 0;
+  virtual void window_closed() = 0;
   // While the program works (an optimiser run), its windows show the hourglass.
-  bool busy() const { return busy_; }
-  void set_busy(bool busy) { busy_ = busy; }
+  virtual bool busy() const = 0;
+  virtual ModalSession* modal() const = 0;
+  virtual void set_modal(ModalSession* modal) = 0;
 
- private:
-  int open_ = 0;
-  ModalSession* modal_ = nullptr;
-  bool busy_ = false;
+ protected:
+  ~WindowHost() = default;
 };
 
 // Base of every window class. A window class is only ever made as Form<Class>, which destroys the
@@ -40,10 +31,10 @@ class Window {
   virtual ~Window() = default;
 
   HWND hwnd() const { return hwnd_; }
-  ProgramLifetime& lifetime() const { return lifetime_; }
+  WindowHost& host() const { return host_; }
 
  protected:
-  explicit Window(ProgramLifetime& lifetime) : lifetime_(lifetime) {}
+  explicit Window(WindowHost& host) : host_(host) {}
   // Registers the class on first use and creates the window; on_message then receives its messages,
   // WM_CREATE included. It is centred on the screen, its frame sized around a client area of the
   // given pixels and a menu bar if it has one, or will have one (`menu_bar_later`). An owned window
@@ -65,7 +56,7 @@ class Window {
   static bool busy_pointer(int hit_test, UINT mouse_message);
   static LRESULT CALLBACK window_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
 
-  ProgramLifetime& lifetime_;
+  WindowHost& host_;
   HWND hwnd_ = nullptr;
 };
 
@@ -83,9 +74,6 @@ class Form final : public Class {
  private:
   void made_as_form() override {}
 };
-
-// The screen's dpi, which every design length is scaled by.
-int screen_dpi();
 
 // Message parameters decoded, where a window procedure hands them to its handlers.
 inline HDC dc_param(WPARAM wparam) { return reinterpret_cast<HDC>(wparam); }

@@ -1,9 +1,10 @@
+#include "app/commands.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <regex>
 
-#include "app/commands.h"
 #include "driver.h"
 
 namespace e2e {
@@ -74,6 +75,21 @@ TEST_F(RunningProgram, MainWindowAnswersThroughoutARun) {
   EXPECT_GT(answered, 0);
   EXPECT_EQ(answer_message_box(), L"最適化完了 (・o・)");
   EXPECT_TRUE(wait_until([&] { return IsWindowEnabled(main); }));
+}
+
+// Nothing is said to the user of a help page that is not there (there is none beside the built
+// program), but the debugger output has a line on it.
+TEST_F(RunningProgram, AFailureItGoesOnWithoutLeavesALineInTheDebuggerOutput) {
+  DebugOutput debug;
+  PostMessageW(main, WM_COMMAND, mnuHelpHelp, 0);
+  const std::string expected = "tamarak: the shell did not open ";
+  EXPECT_TRUE(wait_until([&] {
+    for (const std::string& line : debug.lines_of(program.pid()))
+      if (line.starts_with(expected) && line.find("\\help.htm (error ") != std::string::npos) return true;
+    return false;
+  }));
+  EXPECT_EQ(find_window(program.pid(), L"#32770", kTitle), nullptr);
+  EXPECT_TRUE(program.running());
 }
 
 TEST_F(RunningProgram, UptimeReportMatchesTheHostsUptime) {

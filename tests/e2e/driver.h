@@ -7,6 +7,7 @@
 #include <functional>
 #include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace e2e {
@@ -56,6 +57,23 @@ std::wstring text_of(HWND window);
 std::wstring control_text(HWND parent, int id);
 // A message box's text: Windows gives its label the id 0xFFFF, Wine 100.
 std::wstring message_box_text(HWND box);
+// The debugger output of every process, read as DebugView reads it, for as long as this lives.
+class DebugOutput {
+ public:
+  DebugOutput();
+  ~DebugOutput();
+  DebugOutput(const DebugOutput&) = delete;
+  DebugOutput& operator=(const DebugOutput&) = delete;
+
+  // What `pid` has written so far, one string a call.
+  std::vector<std::string> lines_of(DWORD pid);
+
+ private:
+  struct Shared;
+  Shared* shared_;
+  HANDLE listener_ = nullptr;
+};
+
 // Number of icons in Wine's stand-alone tray window.
 int tray_icon_count();
 // Saves the screen area of the window (or the whole screen) as a BMP under screenshots/.

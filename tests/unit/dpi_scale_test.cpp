@@ -1,7 +1,8 @@
-#include "ui/dpi_scale.h"
-#include "ui/gradient.h"
+#include "base/dpi_scale.h"
 
 #include <gtest/gtest.h>
+
+#include "ui/gradient.h"
 
 namespace tamarak {
 namespace {

@@ -10,10 +10,10 @@
 
 #include "about/frmAbout.h"
 #include "app/frmSysTray_design.h"
-#include "process_counts.h"
 #include "layout_checks.h"
 #include "monitor/memory_panel.h"
 #include "optimiser/optimiser_band.h"
+#include "process_counts.h"
 #include "tool_window_fixture.h"
 #include "tools/tool_identity.h"
 
@@ -48,7 +48,7 @@ class DpiTest : public ToolWindowFixture {};
 
 TEST_F(DpiTest, EveryWindowAtEveryScaleAsIfMadeThere) {
   using namespace ip_controls;
-  Form<frmAbout> about(system, lifetime);  // the fake's modal showing returns at once, leaving it up
+  Form<frmAbout> about(system, system, lifetime);  // the fake's modal showing returns at once, leaving it up
   const Designed windows[] = {
       {"main window",
        [&] {

@@ -1,11 +1,10 @@
 #include "fake_system.h"
 
-#include "system/memory_fill.h"
-
 #include <algorithm>
 
+#include "base/text.h"
 #include "narrow.h"
-#include "ui/text.h"
+#include "system/memory_fill.h"
 
 namespace tamarak {
 

@@ -8,8 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "app/program_lifetime.h"
+#include "base/screen_dpi.h"
 #include "system/system_services.h"
-#include "ui/window.h"
+#include "ui/prompts.h"
 
 namespace tamarak {
 
@@ -43,7 +45,7 @@ struct FakeShell {
   const NOTIFYICONDATAW* shown(HWND window, UINT id) const;
 };
 
-class FakeSystem : public SystemServices {
+class FakeSystem : public SystemServices, public Prompts {
  public:
   MemorySample memory{25, 268'435'456, 100'000'000, 500'000'000, 250'000'000, 2'147'352'576, 2'000'000'000};
   unsigned long major_version = 10;

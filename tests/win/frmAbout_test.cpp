@@ -5,13 +5,13 @@
 #include <string>
 
 #include "about/credit_scroller.h"
-#include "app/frmSysTray.h"
 #include "app/commands.h"
+#include "app/frmSysTray.h"
 #include "fake_system.h"
-#include "main_window_fixture.h"
-#include "process_counts.h"
 #include "layout_checks.h"
+#include "main_window_fixture.h"
 #include "narrow.h"
+#include "process_counts.h"
 
 namespace tamarak {
 namespace {
@@ -35,7 +35,7 @@ class AboutTest : public ::testing::Test {
  protected:
   FakeSystem system;
   ProgramLifetime lifetime;
-  Form<frmAbout> about{system, lifetime};
+  Form<frmAbout> about{system, system, lifetime};
   const int dpi = screen_dpi();
 
   void TearDown() override {

@@ -6,15 +6,16 @@
 #include <string>
 
 #include "app/commands.h"
-#include "system/win32_services.h"
 #include "app/frmSysTray_design.h"
 #include "icon_picture.h"
 #include "layout_checks.h"
 #include "main_window_fixture.h"
 #include "monitor/memory_figures.h"
 #include "monitor/memory_panel.h"
-#include "optimiser/optimiser_band.h"
 #include "narrow.h"
+#include "optimiser/optimiser_band.h"
+#include "system/win32_services.h"
+#include "ui/win32_prompts.h"
 
 namespace tamarak {
 namespace {
@@ -207,7 +208,7 @@ TEST_F(MainWindowTest, SessionEndAndBothExitCommandsUnload) {
   for (int way = 0; way < 3; ++way) {
     FakeSystem fake;
     ProgramLifetime alive;
-    Form<frmSysTray> main_window(fake, alive);
+    Form<frmSysTray> main_window(fake, fake, alive);
     ASSERT_TRUE(main_window.create());
     main_window.Form_Load();
     const HWND handle = main_window.hwnd();
@@ -299,7 +300,8 @@ TEST_F(MainWindowTest, UnregisteredTaskbarMessageIsNotTakenForWmNull) {
 TEST(RealTray, RefusesDuplicatesAndTheIconComesBack) {
   Win32Services real;
   ProgramLifetime lifetime;
-  Form<frmSysTray> window(real, lifetime);
+  Win32Prompts prompts;
+  Form<frmSysTray> window(real, prompts, lifetime);
   ASSERT_TRUE(window.create());
   window.Form_Load();
   NOTIFYICONDATAW probe{};

@@ -7,8 +7,8 @@
 #include <ostream>
 #include <vector>
 
+#include "base/handles.h"
 #include "monitor/meter_picture.h"
-#include "ui/handles.h"
 
 namespace tamarak {
 

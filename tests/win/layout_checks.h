@@ -10,9 +10,9 @@
 #include <span>
 #include <string>
 
-#include "ui/design.h"
-#include "ui/dpi_scale.h"
+#include "base/dpi_scale.h"
 #include "narrow.h"
+#include "ui/design.h"
 
 namespace tamarak {
 

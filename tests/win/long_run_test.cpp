@@ -68,7 +68,7 @@ TEST(LogOff, WithEveryWindowOpenEndsTheProgramAndEachWindowTearsItselfDown) {
     IDropTarget* target = nullptr;
     {
       ProgramLifetime lifetime;
-      Form<frmSysTray> main(system, lifetime);
+      Form<frmSysTray> main(system, system, lifetime);
       EXPECT_TRUE(main.create());
       main.Form_Load();
       SendMessageW(main.hwnd(), WM_USER + 100, 100, WM_LBUTTONDBLCLK);

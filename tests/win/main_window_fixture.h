@@ -18,7 +18,7 @@ class MainWindowTest : public ::testing::Test {
  protected:
   FakeSystem system;
   ProgramLifetime lifetime;
-  Form<frmSysTray> window{system, lifetime};
+  Form<frmSysTray> window{system, system, lifetime};
 
   void start() {
     ASSERT_TRUE(window.create());

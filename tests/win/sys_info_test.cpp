@@ -10,10 +10,11 @@
 #include <vector>
 
 #include "about/frmAbout.h"
+#include "base/text.h"
 #include "fake_system.h"
-#include "system/win32_services.h"
 #include "narrow.h"
-#include "ui/text.h"
+#include "system/win32_services.h"
+#include "ui/win32_prompts.h"
 
 namespace tamarak {
 namespace {
@@ -38,7 +39,7 @@ class LauncherTest : public ::testing::Test {
  protected:
   FakeSystem system;
   ProgramLifetime lifetime;
-  Form<frmAbout> about{system, lifetime};
+  Form<frmAbout> about{system, system, lifetime};
 
   void SetUp() override { about.Show(nullptr); }
   void TearDown() override {
@@ -217,7 +218,8 @@ TEST(RealSystem, OrdinaryFilesAreWhatAListingShows) {
 TEST(GetKeyValue, ReadsRealValuesAsText) {
   Win32Services real;
   ProgramLifetime lifetime;
-  Form<frmAbout> about(real, lifetime);
+  Win32Prompts prompts;
+  Form<frmAbout> about(real, prompts, lifetime);
   const std::wstring key = L"Software\\Tamarak tests\\GetKeyValue";
   RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Tamarak tests");
   const DWORD number = 0x105;

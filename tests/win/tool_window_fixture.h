@@ -3,8 +3,8 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <windows.h>
 #include <ole2.h>
+#include <windows.h>
 
 #include "app/frmSysTray.h"
 #include "fake_system.h"
@@ -15,7 +15,7 @@ class ToolWindowFixture : public ::testing::Test {
  protected:
   FakeSystem system;
   ProgramLifetime lifetime;
-  Form<frmSysTray> main{system, lifetime};
+  Form<frmSysTray> main{system, system, lifetime};
 
   void SetUp() override {
     drop_quit_request();  // one an earlier test in this process left behind

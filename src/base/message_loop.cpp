@@ -1,4 +1,4 @@
-#include "ui/message_loop.h"
+#include "base/message_loop.h"
 
 #include <windows.h>
 

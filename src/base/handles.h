@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <memory>
 #include <type_traits>
 
@@ -27,5 +28,20 @@ using OwnedMenu = Owned<HMENU, DestroyMenu>;
 using OwnedHandle = Owned<HANDLE, CloseHandle>;
 using OwnedDC = Owned<HDC, DeleteDC>;
 using OwnedRegion = Owned<HRGN, DeleteObject>;
+using OwnedWindow = Owned<HWND, DestroyWindow>;
+
+// A kernel handle whose empty value is INVALID_HANDLE_VALUE, as snapshots and files give it, not null.
+struct InvalidValueCloser {
+  struct pointer {
+    HANDLE handle = INVALID_HANDLE_VALUE;
+    pointer() = default;
+    pointer(std::nullptr_t) {}
+    pointer(HANDLE h) : handle(h) {}
+    explicit operator bool() const { return handle != INVALID_HANDLE_VALUE; }
+    friend bool operator==(pointer a, pointer b) { return a.handle == b.handle; }
+  };
+  void operator()(pointer p) const { CloseHandle(p.handle); }
+};
+using OwnedSnapshot = std::unique_ptr<void, InvalidValueCloser>;
 
 }  // namespace tamarak

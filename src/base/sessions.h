@@ -1,14 +1,14 @@
 // Library sessions held for a scope: OLE for a thread, Winsock for a use.
 #pragma once
 
-#include <winsock2.h>
-#include <windows.h>
 #include <ole2.h>
+#include <windows.h>
+#include <winsock2.h>
 
 namespace tamarak {
 
 // OLE for this thread, for as long as a window on it may take a drop.
-class OleSession {
+class [[nodiscard]] OleSession {
  public:
   OleSession() : ok_(SUCCEEDED(OleInitialize(nullptr))) {}
   ~OleSession() {
@@ -23,7 +23,7 @@ class OleSession {
 };
 
 // Winsock wants a session around every use.
-class WinsockSession {
+class [[nodiscard]] WinsockSession {
  public:
   WinsockSession() : ok_(WSAStartup(MAKEWORD(2, 2), &data_) == 0) {}
   ~WinsockSession() {

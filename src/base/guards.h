@@ -1,5 +1,5 @@
 // Temporary drawing states that put themselves back, as owned handles close themselves: a window's
-// device context, an object selected into a DC, a paint.
+// device context, an object selected into a DC, a paint, a control's drawing turned off.
 #pragma once
 
 #include <windows.h>
@@ -7,7 +7,7 @@
 namespace tamarak {
 
 // The device context of a window (or of the screen, for null), released at the end of the scope.
-class WindowDC {
+class [[nodiscard]] WindowDC {
  public:
   explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
   ~WindowDC() {
@@ -23,7 +23,7 @@ class WindowDC {
 };
 
 // An object selected into a DC; the one it replaced goes back at the end of the scope.
-class Selected {
+class [[nodiscard]] Selected {
  public:
   Selected(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
   ~Selected() {
@@ -38,7 +38,7 @@ class Selected {
 };
 
 // A WM_PAINT's BeginPaint and EndPaint.
-class Painting {
+class [[nodiscard]] Painting {
  public:
   explicit Painting(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
   ~Painting() { EndPaint(window_, &paint_); }
@@ -51,6 +51,22 @@ class Painting {
   HWND window_;
   PAINTSTRUCT paint_{};
   HDC dc_;
+};
+
+// A window's drawing turned off while it changes much (WM_SETREDRAW), and on again at the end of the
+// scope, when the whole window is drawn afresh.
+class [[nodiscard]] RedrawPaused {
+ public:
+  explicit RedrawPaused(HWND window) : window_(window) { SendMessageW(window, WM_SETREDRAW, FALSE, 0); }
+  ~RedrawPaused() {
+    SendMessageW(window_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(window_, nullptr, TRUE);
+  }
+  RedrawPaused(const RedrawPaused&) = delete;
+  RedrawPaused& operator=(const RedrawPaused&) = delete;
+
+ private:
+  HWND window_;
 };
 
 }  // namespace tamarak

@@ -1,0 +1,23 @@
+// What the program asks of the user in a loop of its own: a message box, a popup menu, a modal
+// window. The program uses Win32Prompts; tests hand the windows a recording fake, so that no test
+// blocks on one.
+#pragma once
+
+#include <windows.h>
+
+#include <string_view>
+
+namespace tamarak {
+
+class Prompts {
+ public:
+  virtual ~Prompts() = default;
+
+  virtual int message_box(HWND owner, std::wstring_view text, std::wstring_view title, UINT style) = 0;
+  // Runs the popup menu modally at `where`; the chosen command id, or 0 when dismissed.
+  virtual UINT track_popup_menu(HWND owner, HMENU menu, POINT where) = 0;
+  // Runs the message loop until `window` is gone: a modal window's showing.
+  virtual void run_modal(HWND window) = 0;
+};
+
+}  // namespace tamarak

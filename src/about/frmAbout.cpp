@@ -6,7 +6,6 @@
 #include "base/dpi_scale.h"
 #include "base/failure_note.h"
 #include "base/guards.h"
-#include "base/screen_dpi.h"
 #include "base/text.h"
 #include "ui/rounded_frame.h"
 
@@ -109,12 +108,12 @@ constexpr LineRow kLines[] = {
 std::span<const ControlRow> frmAbout::design() { return kControls; }
 
 frmAbout::frmAbout(SystemServices& system, Prompts& prompts, WindowHost& host)
-    : Window(host), system_(system), prompts_(prompts), dpi_(screen_dpi()), identity_(read_own_identity()) {}
+    : Window(host), system_(system), prompts_(prompts), identity_(read_own_identity()) {}
 
 // The pictures at the window's dpi, handed to their controls; the old ones go only after that.
 void frmAbout::load_icons() {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
-  const int size = scale_to_dpi(32, dpi_);
+  const int size = scale_to_dpi(32, dpi());
   OwnedIcon program(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, size, size, 0)));
   OwnedIcon face(static_cast<HICON>(LoadImageW(instance, L"FACE", IMAGE_ICON, size, size, 0)));
   controls_->set_icon(Picture4, program.get());
@@ -128,11 +127,9 @@ void frmAbout::Show(HWND owner) {
     SetForegroundWindow(hwnd());
     return;
   }
-  if (!create_window(L"TamarakAbout", L"", kStyle, kExStyle, scale_to_dpi(kClientWidth, dpi_),
-                     scale_to_dpi(kClientHeight, dpi_), owner))
-    return;
+  if (!create_window(L"TamarakAbout", L"", kStyle, kExStyle, {kClientWidth, kClientHeight}, owner)) return;
   Form_Load();
-  ShowWindow(hwnd(), SW_SHOW);
+  show_normal(hwnd());
   SetForegroundWindow(hwnd());
   SetFocus(item(cmdOK));
   // Only once it is up and active, so the focus does not wander off to another program meanwhile.
@@ -141,7 +138,7 @@ void frmAbout::Show(HWND owner) {
 }
 
 void frmAbout::on_create() {
-  controls_ = std::make_unique<Controls>(hwnd(), kControls, kLines, dpi_);
+  controls_ = std::make_unique<Controls>(hwnd(), kControls, kLines, dpi());
   controls_->set_backdrop([](HDC dc, int width, int height) {
     const RECT all{0, 0, width, height};
     FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
@@ -149,13 +146,10 @@ void frmAbout::on_create() {
   load_icons();
 }
 
-// Moved to a monitor of another scale: everything at the new dpi, where the system suggests; the
-// credit strip is drawn again in its face at that dpi.
-void frmAbout::on_dpi_changed(int dpi, const RECT& suggested) {
-  dpi_ = dpi;
+// Moved to a monitor of another scale: the credit strip is drawn again in its face at the new dpi.
+void frmAbout::relayout_for_dpi() {
   load_icons();
-  controls_->relayout(dpi);
-  move_to(suggested);
+  controls_->relayout(dpi());
   prepare_strip();
 }
 
@@ -175,7 +169,7 @@ void frmAbout::prepare_strip() {
   wchar_t text[256];
   const int length = GetWindowTextW(item(Text1), text, 256);
 
-  const OwnedFont font = make_font(Face::gothic_12_bold, dpi_);
+  const OwnedFont font = make_font(Face::gothic_12_bold, dpi());
   RECT extent{0, 0, 0, 0};
   OwnedDC dc;
   OwnedBitmap picture;
@@ -205,14 +199,14 @@ void frmAbout::prepare_strip() {
 
   RECT inside;
   GetClientRect(viewport, &inside);
-  scroller_.emplace(pixels_to_twips(inside.right, dpi_), pixels_to_twips(inside.bottom, dpi_),
-                    pixels_to_twips(extent.right, dpi_), pixels_to_twips(extent.bottom, dpi_));
+  scroller_.emplace(pixels_to_twips(inside.right, dpi()), pixels_to_twips(inside.bottom, dpi()),
+                    pixels_to_twips(extent.right, dpi()), pixels_to_twips(extent.bottom, dpi()));
   place_strip();
 }
 
 void frmAbout::place_strip() {
   const HWND strip = item(Picture2);
-  const int left = twips_to_pixels(scroller_->left(), dpi_), top = twips_to_pixels(scroller_->top(), dpi_);
+  const int left = twips_to_pixels(scroller_->left(), dpi()), top = twips_to_pixels(scroller_->top(), dpi());
   RECT now;
   GetWindowRect(strip, &now);
   MapWindowPoints(nullptr, item(Picture1), reinterpret_cast<POINT*>(&now), 2);
@@ -230,7 +224,7 @@ void frmAbout::on_timer(UINT_PTR timer) {
   if (timer == kTimer1) Timer1_Timer();
 }
 
-void frmAbout::Form_Resize() { apply_rounded_frame(hwnd(), dpi_); }
+void frmAbout::Form_Resize() { apply_rounded_frame(hwnd(), dpi()); }
 
 void frmAbout::cmdOK_Click() { unload(); }
 
@@ -298,7 +292,6 @@ LRESULT frmAbout::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_CTLCOLORSTATIC:
       if (const auto brush = controls_->colour(dc_param(wparam), window_param(lparam))) return *brush;
       break;
-    case WM_DPICHANGED: on_dpi_changed(HIWORD(wparam), struct_param<RECT>(lparam)); return 0;
     case WM_CLOSE: unload(); return 0;
     case WM_DESTROY: on_destroy(); return 0;
     case WM_NCDESTROY: controls_.reset(); break;

@@ -69,7 +69,7 @@ class frmAbout : public Window {
   bool on_set_cursor(HWND over);
   void on_destroy();
   void on_timer(UINT_PTR timer);
-  void on_dpi_changed(int dpi, const RECT& suggested);
+  void relayout_for_dpi() override;
   void load_icons();
   void Form_Load();
   void Form_Resize();
@@ -85,7 +85,6 @@ class frmAbout : public Window {
 
   SystemServices& system_;
   Prompts& prompts_;
-  int dpi_;
   OwnIdentity identity_;
   OwnedIcon program_icon_, face_icon_;  // at the window's dpi
   // Made for each showing and gone with the window.

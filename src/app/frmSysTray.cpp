@@ -1,5 +1,7 @@
 #include "app/frmSysTray.h"
 
+#include <windowsx.h>
+
 #include <utility>
 
 #include "app/frmSysTray_design.h"
@@ -43,13 +45,12 @@ frmSysTray::frmSysTray(SystemServices& system, Prompts& prompts, ProgramLifetime
       system_(system),
       prompts_(prompts),
       lifetime_(lifetime),
-      dpi_(screen_dpi()),
       tray_icons_(system_.small_icon_size(system_.taskbar_dpi())),
       menu_bar_(build_menu_bar(menu_bar_rows())) {}
 
 bool frmSysTray::create() {
-  return create_window(L"TamarakMain", widen(kMainCaption).c_str(), kStyle, 0, scale_to_dpi(kMainClientWidth, dpi_),
-                       scale_to_dpi(kMainClientHeight, dpi_), nullptr, true);
+  return create_window(L"TamarakMain", widen(kMainCaption).c_str(), kStyle, 0, {kMainClientWidth, kMainClientHeight},
+                       nullptr, true);
 }
 
 void frmSysTray::on_create() {
@@ -63,7 +64,7 @@ void frmSysTray::Form_Load() {
   const MemorySample sample = system_.memory_status();
   ShowWindow(hwnd(), SW_HIDE);
   if (system_.os_major_version() < 4) {
-    prompts_.message_box(hwnd(), widen(kTooOldMessage), widen(kProgramTitle), MB_OK);
+    say(kTooOldMessage, MB_OK);
     refused_ = true;
     DestroyWindow(hwnd());
     return;
@@ -71,7 +72,7 @@ void frmSysTray::Form_Load() {
   RefreshMemoryStatus(NIM_ADD);
   startup_total_ = sample.total_phys;
   if (system_.another_instance_running()) {
-    prompts_.message_box(hwnd(), widen(kSecondCopyMessage), widen(kProgramTitle), MB_ICONEXCLAMATION);
+    say(kSecondCopyMessage, MB_ICONEXCLAMATION);
     unload(CloseReason::program);
   }
 }
@@ -85,7 +86,7 @@ void frmSysTray::RefreshMemoryStatus(DWORD message) {
 }
 
 void frmSysTray::build_panel() {
-  controls_ = std::make_unique<Controls>(hwnd(), main_window_controls(), main_window_lines(), dpi_);
+  controls_ = std::make_unique<Controls>(hwnd(), main_window_controls(), main_window_lines(), dpi());
   controls_->set_backdrop(paint_gradient);
   load_meter_icons();
   show_amounts(*controls_, startup_total_);
@@ -96,7 +97,7 @@ void frmSysTray::build_panel() {
 // The panel's meter pictures at the window's dpi, handed to their controls; the old ones go only
 // after that.
 void frmSysTray::load_meter_icons() {
-  MeterIcons fresh(scale_to_dpi(kMeterSize, dpi_));
+  MeterIcons fresh(scale_to_dpi(kMeterSize, dpi()));
   for (int band = 0; band < 5; ++band) controls_->set_icon(imgIcon0 + band, fresh[band]);
   icons_ = std::move(fresh);
 }
@@ -108,8 +109,8 @@ void frmSysTray::attach_menu_bar() {
   RECT client, outer;
   GetClientRect(hwnd(), &client);
   GetWindowRect(hwnd(), &outer);
-  const int missing_width = scale_to_dpi(kMainClientWidth, dpi_) - client.right;
-  const int missing_height = scale_to_dpi(kMainClientHeight, dpi_) - client.bottom;
+  const int missing_width = scale_to_dpi(kMainClientWidth, dpi()) - client.right;
+  const int missing_height = scale_to_dpi(kMainClientHeight, dpi()) - client.bottom;
   if (missing_width != 0 || missing_height != 0)
     SetWindowPos(hwnd(), nullptr, 0, 0, outer.right - outer.left + missing_width,
                  outer.bottom - outer.top + missing_height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -143,22 +144,21 @@ void frmSysTray::fit_tray_icons() {
   if (tray_ && tray_->wanted()) RefreshMemoryStatus(NIM_MODIFY);
 }
 
-// Moved to a monitor of another scale: everything of the window at the new dpi, where the system
-// suggests. The tray stays where the taskbar is.
-void frmSysTray::on_dpi_changed(int dpi, const RECT& suggested) {
-  dpi_ = dpi;
+// Moved to a monitor of another scale: the panel at the new dpi. The tray stays where the taskbar is.
+void frmSysTray::relayout_for_dpi() {
   if (controls_) {
     load_meter_icons();
-    controls_->relayout(dpi_);
+    controls_->relayout(dpi());
   }
-  move_to(suggested);
   fit_tray_icons();
 }
 
 void frmSysTray::ShowMainWindow() {
   if (!IsWindowVisible(hwnd())) {
-    ShowWindow(hwnd(), SW_SHOW);
+    show_normal(hwnd());
     Timer1_Timer();
+  } else if (IsIconic(hwnd())) {
+    ShowWindow(hwnd(), SW_RESTORE);
   }
   SetForegroundWindow(hwnd());
   SetFocus(hwnd());
@@ -187,7 +187,16 @@ void frmSysTray::run(Command command) {
   };
   if (optimising() && command != mnuPopupOpen && command != mnuFileClose) return;
   for (const auto& [known, handler] : kHandlers)
-    if (known == command) return (this->*handler)();
+    if (known == command) (this->*handler)();
+  // A box or a shell dialog closes by enabling its owner, even one a modal window or a run holds.
+  lifetime_.hold_input();
+}
+
+// While a modal window is up, what the program asks belongs to it: it is the window that takes input.
+HWND frmSysTray::prompt_owner() const { return lifetime_.modal() ? lifetime_.modal()->window() : hwnd(); }
+
+int frmSysTray::say(std::string_view text, UINT style) {
+  return prompts_.message_box(prompt_owner(), widen(text), widen(kProgramTitle), style | kInFront);
 }
 
 void frmSysTray::mnuFileClose_Click() { ShowWindow(hwnd(), SW_HIDE); }
@@ -205,16 +214,16 @@ void frmSysTray::run_optimiser(OptimiserLevel level) {
 
 void frmSysTray::on_run_done(FillOutcome outcome) {
   run_->end();
-  // Over once its end has been told; another run may begin meanwhile, from the tray.
-  const std::unique_ptr<BusySession> ending = std::move(busy_);
-  if (pending_exit_) {
-    unload(*std::exchange(pending_exit_, std::nullopt));
-    return;
+  {
+    // Over once its end has been told; another run may begin meanwhile, from the tray.
+    const std::unique_ptr<BusySession> ending = std::move(busy_);
+    if (pending_exit_) return unload(*std::exchange(pending_exit_, std::nullopt));
+    if (outcome == FillOutcome::filled)
+      say(completion_message(running_level_), MB_OK);
+    else if (outcome == FillOutcome::out_of_memory)
+      say(kOutOfMemoryMessage, MB_OK | MB_ICONEXCLAMATION);
   }
-  if (outcome == FillOutcome::filled)
-    prompts_.message_box(hwnd(), widen(completion_message(running_level_)), widen(kProgramTitle), MB_OK);
-  else if (outcome == FillOutcome::out_of_memory)
-    prompts_.message_box(hwnd(), widen(kOutOfMemoryMessage), widen(kProgramTitle), MB_OK | MB_ICONEXCLAMATION);
+  lifetime_.hold_input();
 }
 
 void frmSysTray::cmdMemLow_Click() { run_optimiser(OptimiserLevel::low); }
@@ -222,16 +231,14 @@ void frmSysTray::cmdMemMid_Click() { run_optimiser(OptimiserLevel::mid); }
 void frmSysTray::cmdMemHig_Click() { run_optimiser(OptimiserLevel::high); }
 void frmSysTray::cmdMemHigHig_Click() { run_optimiser(OptimiserLevel::highest); }
 
-void frmSysTray::mnuPopupDustDel_Click() { system_.empty_recycle_bin(hwnd()); }
+void frmSysTray::mnuPopupDustDel_Click() { system_.empty_recycle_bin(prompt_owner()); }
 void frmSysTray::mnuPopupRecentDel_Click() { system_.clear_recent_documents(); }
 
-void frmSysTray::mnuFileTime_Click() {
-  prompts_.message_box(hwnd(), widen(uptime_text(system_.milliseconds_since_start())), widen(kProgramTitle), MB_OK);
-}
+void frmSysTray::mnuFileTime_Click() { say(uptime_text(system_.milliseconds_since_start()), MB_OK); }
 
 void frmSysTray::mnuFileScreenMoto_Click() { SendMessageW(hwnd(), WM_SYSCOMMAND, SC_SCREENSAVE, 0); }
-void frmSysTray::mnuFileScreenNew_Click() { open_beside_program(system_, hwnd(), kOwnScreenSaver); }
-void frmSysTray::mnuHelpHelp_Click() { open_beside_program(system_, hwnd(), kHelpPage); }
+void frmSysTray::mnuFileScreenNew_Click() { open_beside_program(system_, prompt_owner(), kOwnScreenSaver); }
+void frmSysTray::mnuHelpHelp_Click() { open_beside_program(system_, prompt_owner(), kHelpPage); }
 
 void frmSysTray::mnuHelpVer_Click() {
   if (!about_) about_ = std::make_unique<Form<frmAbout>>(system_, prompts_, lifetime_);
@@ -256,7 +263,7 @@ void frmSysTray::Form_Unload() { RefreshMemoryStatus(NIM_DELETE); }
 
 void frmSysTray::Form_Resize() {
   stretch_lines();
-  apply_rounded_frame(hwnd(), dpi_);
+  apply_rounded_frame(hwnd(), dpi());
 }
 
 void frmSysTray::stretch_lines() {
@@ -276,11 +283,24 @@ void frmSysTray::on_tray_callback(UINT icon_id, UINT mouse_message) {
     // so the double-click only has it shown.
     prepare_to_show();
   } else if (mouse_message == WM_RBUTTONDOWN && !optimising()) {
-    POINT pointer;
-    GetCursorPos(&pointer);
-    if (const UINT command = choose_from_popup(prompts_, hwnd(), tray_popup(), pointer))
-      run(static_cast<Command>(command));
+    open_tray_popup();
   }
+}
+
+// At the pointer; but Enter, Space or the menu key on the icon come as the right button too, and
+// then the pointer may be anywhere: the popup opens at the icon. Dismissed, it gives the keyboard
+// focus back to the notification area.
+void frmSysTray::open_tray_popup() {
+  const DWORD sent_at = GetMessagePos();
+  const POINT pointer = prompts_.pointer_position().value_or(POINT{GET_X_LPARAM(sent_at), GET_Y_LPARAM(sent_at)});
+  const std::optional<RECT> icon = system_.tray_icon_rect(hwnd(), kTrayIconId);
+  const POINT where = icon && !PtInRect(&*icon, pointer)
+                          ? POINT{(icon->left + icon->right) / 2, (icon->top + icon->bottom) / 2}
+                          : pointer;
+  if (const UINT command = choose_from_popup(prompts_, hwnd(), tray_popup(), where))
+    run(static_cast<Command>(command));
+  else
+    tray_->give_focus_back();
 }
 
 void frmSysTray::on_end_session(bool ending) {
@@ -342,7 +362,6 @@ LRESULT frmSysTray::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
     case kTrayCallbackMessage: on_tray_callback(static_cast<UINT>(wparam), static_cast<UINT>(lparam)); return 0;
     case WM_SIZE: Form_Resize(); return 0;
     case WM_SHOWWINDOW: on_show(wparam != FALSE); break;
-    case WM_DPICHANGED: on_dpi_changed(HIWORD(wparam), struct_param<RECT>(lparam)); return 0;
     case WM_SETTINGCHANGE:
     case WM_DISPLAYCHANGE: fit_tray_icons(); break;
     case WM_ERASEBKGND: return 1;

@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <optional>
+#include <string_view>
 
 #include "about/frmAbout.h"
 #include "app/commands.h"
@@ -58,6 +59,7 @@ class frmSysTray : public Window {
   void load_meter_icons();
   void stretch_lines();
   void on_tray_callback(UINT icon_id, UINT mouse_message);
+  void open_tray_popup();
   void on_end_session(bool ending);
   void on_timer(UINT_PTR timer);
   bool on_paint();
@@ -72,9 +74,12 @@ class frmSysTray : public Window {
   void unload(CloseReason reason);
   void RefreshMemoryStatus(DWORD message);
   void fit_tray_icons();
-  void on_dpi_changed(int dpi, const RECT& suggested);
+  void relayout_for_dpi() override;
   void run_optimiser(OptimiserLevel level);
   void on_run_done(FillOutcome outcome);
+  HWND prompt_owner() const;
+  // A message box of the program's title.
+  int say(std::string_view text, UINT style);
 
   void mnuFileClose_Click();
   void mnuFileExit_Click();
@@ -96,7 +101,6 @@ class frmSysTray : public Window {
   SystemServices& system_;
   Prompts& prompts_;
   ProgramLifetime& lifetime_;
-  int dpi_;
   MeterIcons tray_icons_;            // at the shell's small icon size, at the taskbar's dpi
   std::uint64_t startup_total_ = 0;  // for the amount labels, from the start-up sample
   int band_ = 0;                     // the load band of the last refresh

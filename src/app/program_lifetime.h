@@ -27,6 +27,13 @@ class ProgramLifetime final : public WindowHost {
 
   bool busy() const override { return busy_ > 0; }
 
+  // The windows a modal window or a run holds disabled stay so: a message box or a shell dialog
+  // enables its owner as it closes, whatever held it before.
+  void hold_input() {
+    if (modal_) modal_->hold_others();
+    if (busy_windows_) busy_windows_->hold();
+  }
+
  private:
   friend class BusySession;
   int open_ = 0;

@@ -1,4 +1,4 @@
-// Library sessions held for a scope: OLE for a thread, Winsock for a use.
+// Library sessions held for a scope: OLE and COM for a thread, Winsock for a use.
 #pragma once
 
 #include <ole2.h>
@@ -17,6 +17,20 @@ class [[nodiscard]] OleSession {
   OleSession(const OleSession&) = delete;
   OleSession& operator=(const OleSession&) = delete;
   explicit operator bool() const { return ok_; }
+
+ private:
+  bool ok_;
+};
+
+// COM for this thread, apartment-threaded and without OLE1's DDE, as the shell wants it.
+class [[nodiscard]] ComSession {
+ public:
+  ComSession() : ok_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {}
+  ~ComSession() {
+    if (ok_) CoUninitialize();
+  }
+  ComSession(const ComSession&) = delete;
+  ComSession& operator=(const ComSession&) = delete;
 
  private:
   bool ok_;

@@ -35,4 +35,12 @@ void TrayIcon::send(DWORD operation, HICON picture, std::uint32_t load) {
     note_failure(L"the shell refused the tray icon");
 }
 
+void TrayIcon::give_focus_back() {
+  NOTIFYICONDATAW record{};
+  record.cbSize = sizeof record;
+  record.hWnd = window_;
+  record.uID = kTrayIconId;
+  if (!system_.notify_icon(NIM_SETFOCUS, record)) note_failure(L"the shell did not take the focus back");
+}
+
 }  // namespace tamarak

@@ -24,6 +24,8 @@ class TrayIcon {
   TrayIcon(SystemServices& system, HWND window) : system_(system), window_(window) {}
 
   void send(DWORD operation, HICON picture, std::uint32_t load);
+  // The keyboard focus back to the notification area, when the icon's popup was dismissed.
+  void give_focus_back();
   // After NIM_ADD and before NIM_DELETE: the icon belongs in the tray.
   bool wanted() const { return wanted_; }
 

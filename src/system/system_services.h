@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/sessions.h"
 #include "system/stop_token.h"
 #include "system/values.h"
 
@@ -34,6 +35,8 @@ class SystemServices {
   virtual UINT taskbar_created_message() = 0;
   // The shell's small icon size, in pixels, at `dpi`.
   virtual int small_icon_size(int dpi) = 0;
+  // Where the shell shows the icon, in screen pixels (Windows 7 and later).
+  virtual std::optional<RECT> tray_icon_rect(HWND window, UINT id) = 0;
   // The dpi of the taskbar, where the tray shows its pictures: a window moved to another monitor
   // does not take the tray along.
   virtual int taskbar_dpi() = 0;
@@ -41,14 +44,18 @@ class SystemServices {
   // The optimiser's run, on a thread of its own: see system/memory_fill.h.
   virtual FillOutcome fill_memory(std::uint64_t count, StopToken stop) = 0;
 
-  // Shell commands, each one call whose result nobody looks at.
+  // Shell commands, each one call whose result nobody looks at. COM comes first on the calling
+  // thread, as the shell asks: the handler it starts may be a COM server. It comes with the first
+  // command, so the hidden program never loads it.
   // The Recycle Bins of all drives, with the shell's own confirmation, progress and sound.
-  virtual void empty_recycle_bin(HWND owner) = 0;
-  virtual void clear_recent_documents() = 0;
+  void empty_recycle_bin(HWND owner) { with_com(), shell_empty_recycle_bin(owner); }
+  void clear_recent_documents() { with_com(), shell_clear_recent_documents(); }
   // Opens a file with its registered program, `folder` as the working folder.
-  virtual void open_file(HWND owner, const std::wstring& file, const std::wstring& folder) = 0;
+  void open_file(HWND owner, const std::wstring& file, const std::wstring& folder) {
+    with_com(), shell_open_file(owner, file, folder);
+  }
   // Opens an address (a web page, "mailto:...") as the desktop would.
-  virtual void open_link(const std::wstring& address) = 0;
+  void open_link(const std::wstring& address) { with_com(), shell_open_link(address); }
   virtual std::uint64_t milliseconds_since_start() = 0;
 
   // Tool windows.
@@ -70,6 +77,18 @@ class SystemServices {
   virtual bool is_ordinary_file(const std::wstring& path) = 0;
   // Starts a program file in a normal window, not waiting for it; false when it cannot be started.
   virtual bool start_program(const std::wstring& path) = 0;
+
+ protected:
+  virtual void shell_empty_recycle_bin(HWND owner) = 0;
+  virtual void shell_clear_recent_documents() = 0;
+  virtual void shell_open_file(HWND owner, const std::wstring& file, const std::wstring& folder) = 0;
+  virtual void shell_open_link(const std::wstring& address) = 0;
+
+ private:
+  void with_com() {
+    if (!com_) com_.emplace();
+  }
+  std::optional<ComSession> com_;
 };
 
 }  // namespace tamarak

@@ -83,29 +83,34 @@ int Win32Services::small_icon_size(int dpi) {
 
 FillOutcome Win32Services::fill_memory(std::uint64_t count, StopToken stop) { return fill_and_release(count, stop); }
 
-int Win32Services::taskbar_dpi() {
-  // Windows 10 1607 and later know each window's dpi; before them the system dpi is the only one.
-  using ForWindow = UINT(WINAPI*)(HWND);
-  static const auto for_window = exported<ForWindow>(L"user32.dll", "GetDpiForWindow");
-  const HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr);
-  const int dpi = for_window && taskbar ? static_cast<int>(for_window(taskbar)) : 0;
-  return dpi > 0 ? dpi : screen_dpi();
+std::optional<RECT> Win32Services::tray_icon_rect(HWND window, UINT id) {
+  using GetRect = HRESULT(WINAPI*)(const NOTIFYICONIDENTIFIER*, RECT*);
+  static const auto get_rect = exported<GetRect>(L"shell32.dll", "Shell_NotifyIconGetRect");
+  NOTIFYICONIDENTIFIER icon{};
+  icon.cbSize = sizeof icon;
+  icon.hWnd = window;
+  icon.uID = id;
+  RECT where;
+  if (!get_rect || FAILED(get_rect(&icon, &where))) return std::nullopt;
+  return where;
 }
+
+int Win32Services::taskbar_dpi() { return window_dpi(FindWindowW(L"Shell_TrayWnd", nullptr)); }
 
 // An empty root (not a null one) selects the Recycle Bins of all drives; flags 0 leaves the
 // confirmation, progress and sound to the shell.
-void Win32Services::empty_recycle_bin(HWND owner) {
+void Win32Services::shell_empty_recycle_bin(HWND owner) {
   if (const HRESULT result = SHEmptyRecycleBinW(owner, L"", 0); FAILED(result))
     note_failure(L"Recycle Bin not emptied", static_cast<unsigned long>(result));
 }
 
-void Win32Services::clear_recent_documents() { SHAddToRecentDocs(SHARD_PATHW, nullptr); }
+void Win32Services::shell_clear_recent_documents() { SHAddToRecentDocs(SHARD_PATHW, nullptr); }
 
-void Win32Services::open_file(HWND owner, const std::wstring& file, const std::wstring& folder) {
+void Win32Services::shell_open_file(HWND owner, const std::wstring& file, const std::wstring& folder) {
   open_with_shell(owner, file, folder.c_str(), SW_SHOWNORMAL);
 }
 
-void Win32Services::open_link(const std::wstring& address) {
+void Win32Services::shell_open_link(const std::wstring& address) {
   open_with_shell(GetDesktopWindow(), address, L"", SW_SHOW);
 }
 

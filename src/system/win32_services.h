@@ -15,11 +15,8 @@ class Win32Services : public SystemServices {
   UINT taskbar_created_message() override;
   int small_icon_size(int dpi) override;
   int taskbar_dpi() override;
+  std::optional<RECT> tray_icon_rect(HWND window, UINT id) override;
   FillOutcome fill_memory(std::uint64_t count, StopToken stop) override;
-  void empty_recycle_bin(HWND owner) override;
-  void clear_recent_documents() override;
-  void open_file(HWND owner, const std::wstring& file, const std::wstring& folder) override;
-  void open_link(const std::wstring& address) override;
   std::uint64_t milliseconds_since_start() override;
   UtcTime utc_now() override;
   std::optional<std::vector<std::wstring>> running_processes() override;
@@ -29,6 +26,12 @@ class Win32Services : public SystemServices {
   RegistryValue read_registry_value(HKEY root, const std::wstring& key_path, const std::wstring& value_name) override;
   bool is_ordinary_file(const std::wstring& path) override;
   bool start_program(const std::wstring& path) override;
+
+ protected:
+  void shell_empty_recycle_bin(HWND owner) override;
+  void shell_clear_recent_documents() override;
+  void shell_open_file(HWND owner, const std::wstring& file, const std::wstring& folder) override;
+  void shell_open_link(const std::wstring& address) override;
 
  private:
   OwnedHandle instance_mutex_;

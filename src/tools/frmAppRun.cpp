@@ -39,7 +39,7 @@ bool frmAppRun::create(HWND owner) {
   return true;
 }
 
-void frmAppRun::Form_Resize() { apply_rounded_frame(hwnd(), dpi_); }
+void frmAppRun::Form_Resize() { apply_rounded_frame(hwnd(), dpi()); }
 
 bool frmAppRun::append(HWND list, const std::wstring& line) {
   const LRESULT index = SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));

@@ -55,7 +55,7 @@ void frmIp::Form_Load() {
   controls().set_text(txtOsBuild, os_build_text(os.build));
 }
 
-void frmIp::Form_Resize() { apply_rounded_frame(hwnd(), dpi_); }
+void frmIp::Form_Resize() { apply_rounded_frame(hwnd(), dpi()); }
 
 LRESULT frmIp::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {

@@ -34,14 +34,12 @@ class ToolWindow : public Window {
   bool create_tool_window(const wchar_t* class_name, std::string_view caption, DWORD style, DWORD ex_style,
                           int client_width, int client_height, HWND owner, std::span<const ControlRow> controls);
   LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam) override;
-  // Moved to a monitor of another scale: the controls at the new dpi, the window where the system
-  // suggests (its resize handler follows).
-  void on_dpi_changed(int dpi, const RECT& suggested);
+  // The controls at the new dpi (the resize handler follows the frame).
+  void relayout_for_dpi() override;
   void erase_background(HDC dc);
 
   SystemServices& system_;
   Prompts& prompts_;
-  int dpi_;
 
  private:
   std::span<const ControlRow> table_;

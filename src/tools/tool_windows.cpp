@@ -10,7 +10,7 @@ void ToolWindows::open(std::unique_ptr<Form<T>>& instance, bool on_taskbar) {
   const HWND window = instance->hwnd();
   if (!window) {
     if (!instance->create(on_taskbar ? nullptr : off_taskbar_.get())) return;
-    ShowWindow(instance->hwnd(), SW_SHOW);
+    show_normal(instance->hwnd());
   } else if (IsIconic(window)) {
     ShowWindow(window, SW_RESTORE);
   }

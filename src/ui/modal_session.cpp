@@ -32,6 +32,11 @@ void DisabledWindows::add(HWND window) {
   disabled_.push_back(window);
 }
 
+void DisabledWindows::hold() {
+  for (HWND window : disabled_)
+    if (IsWindow(window) && IsWindowEnabled(window)) EnableWindow(window, FALSE);
+}
+
 ModalSession::ModalSession(HWND modal, WindowHost& host) : modal_(modal), host_(host), others_(modal) {
   host_.set_modal(this);
 }

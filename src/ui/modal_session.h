@@ -21,6 +21,8 @@ class [[nodiscard]] DisabledWindows {
 
   // A window made meanwhile.
   void add(HWND window);
+  // Disables again those that something else has enabled meanwhile.
+  void hold();
 
  private:
   std::vector<HWND> disabled_;
@@ -37,6 +39,7 @@ class [[nodiscard]] ModalSession {
 
   HWND window() const { return modal_; }
   void adopt(HWND window);
+  void hold_others() { others_.hold(); }
 
  private:
   HWND modal_;

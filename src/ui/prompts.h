@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string_view>
 
 namespace tamarak {
@@ -18,6 +19,8 @@ class Prompts {
   virtual UINT track_popup_menu(HWND owner, HMENU menu, POINT where) = 0;
   // Runs the message loop until `window` is gone: a modal window's showing.
   virtual void run_modal(HWND window) = 0;
+  // Where the pointer is; nothing while another desktop takes the input (a locked workstation).
+  virtual std::optional<POINT> pointer_position() = 0;
 };
 
 }  // namespace tamarak

@@ -19,4 +19,10 @@ void Win32Prompts::run_modal(HWND window) {
   run_messages([window] { return !IsWindow(window); });
 }
 
+std::optional<POINT> Win32Prompts::pointer_position() {
+  POINT where;
+  if (!GetCursorPos(&where)) return std::nullopt;
+  return where;
+}
+
 }  // namespace tamarak

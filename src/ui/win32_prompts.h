@@ -10,6 +10,7 @@ class Win32Prompts final : public Prompts {
   int message_box(HWND owner, std::wstring_view text, std::wstring_view title, UINT style) override;
   UINT track_popup_menu(HWND owner, HMENU menu, POINT where) override;
   void run_modal(HWND window) override;
+  std::optional<POINT> pointer_position() override;
 };
 
 }  // namespace tamarak

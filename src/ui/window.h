@@ -31,19 +31,22 @@ class Window {
   virtual ~Window() = default;
 
   HWND hwnd() const { return hwnd_; }
+  // The dpi of the monitor the window is on: the screen's until it is made.
+  int dpi() const { return dpi_; }
   WindowHost& host() const { return host_; }
 
  protected:
-  explicit Window(WindowHost& host) : host_(host) {}
+  explicit Window(WindowHost& host);
   // Registers the class on first use and creates the window; on_message then receives its messages,
-  // WM_CREATE included. It is centred on the screen, its frame sized around a client area of the
-  // given pixels and a menu bar if it has one, or will have one (`menu_bar_later`). An owned window
-  // stays above its owner and off the taskbar.
-  bool create_window(const wchar_t* class_name, const wchar_t* caption, DWORD style, DWORD ex_style, int client_width,
-                     int client_height, HWND owner = nullptr, bool menu_bar_later = false);
+  // WM_CREATE included, by which time dpi() is the window's own. It is centred on the screen, its
+  // frame sized around the designed client area (pixels at 96 dpi) at that dpi and a menu bar if it
+  // has one, or will have one. An owned window stays above its owner and off the taskbar.
+  bool create_window(const wchar_t* class_name, const wchar_t* caption, DWORD style, DWORD ex_style, SIZE design_client,
+                     HWND owner = nullptr, bool menu_bar = false);
   virtual LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam);
-  // Moves and sizes the window to `where` (screen pixels), keeping its place in the z-order.
-  void move_to(const RECT& where);
+  // The window has moved to a monitor of another scale, dpi() already the new one: everything of it
+  // at that dpi. The frame follows on its own.
+  virtual void relayout_for_dpi() {}
   LRESULT default_message(UINT message, WPARAM wparam, LPARAM lparam) {
     return DefWindowProcW(hwnd_, message, wparam, lparam);
   }
@@ -54,10 +57,16 @@ class Window {
   // Only Form implements it, so no window class can be made any other way.
   virtual void made_as_form() = 0;
   static bool busy_pointer(int hit_test, UINT mouse_message);
+  SIZE client_at(int dpi) const;
+  SIZE frame_around(SIZE client, int dpi) const;
+  void on_dpi_changed(int dpi, const RECT& suggested);
   static LRESULT CALLBACK window_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
 
   WindowHost& host_;
   HWND hwnd_ = nullptr;
+  int dpi_;
+  SIZE design_client_{};
+  bool menu_bar_ = false;
 };
 
 // A window object as the program makes it. Its destructor destroys the window while the window
@@ -74,6 +83,11 @@ class Form final : public Class {
  private:
   void made_as_form() override {}
 };
+
+// Shows a window normal-sized, restored if it was minimised or maximised. The first showing of a
+// top-level unowned window takes the launcher's show state (minimised, maximised, even hidden)
+// instead of the one asked for; a second call then has it the program's way.
+void show_normal(HWND window);
 
 // Message parameters decoded, where a window procedure hands them to its handlers.
 inline HDC dc_param(WPARAM wparam) { return reinterpret_cast<HDC>(wparam); }

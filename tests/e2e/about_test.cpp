@@ -60,6 +60,16 @@ TEST(About, OpensModallyFromTheHelpMenuScrollsAndClosesOnEscape) {
   EXPECT_NE(GetWindow(about, GW_OWNER), nullptr);
   EXPECT_NE(GetWindow(about, GW_OWNER), main);
 
+  // A box that closes enables its owner, even one the About window holds disabled: the program's
+  // boxes belong to the About window while it is up.
+  PostMessageW(main, WM_COMMAND, tamarak::mnuFileTime, 0);
+  const HWND uptime = wait_for_window(program.pid(), L"#32770", kTitle);
+  ASSERT_TRUE(uptime);
+  EXPECT_EQ(GetWindow(uptime, GW_OWNER), about);
+  PostMessageW(uptime, WM_COMMAND, IDOK, 0);
+  ASSERT_TRUE(wait_until([&] { return !IsWindow(uptime); }));
+  EXPECT_FALSE(IsWindowEnabled(main));
+
   // The credit moves on its own; two moments of it.
   const RECT first = strip_rect(about);
   EXPECT_LE(first.top, viewport_height(about));

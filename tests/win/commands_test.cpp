@@ -1,22 +1,33 @@
-#include <windows.h>
-#include <psapi.h>
-#include <shlobj.h>
+#include "app/commands.h"
 
 #include <gtest/gtest.h>
+#include <psapi.h>
+#include <shlobj.h>
+#include <windows.h>
 
 #include <functional>
 
-#include "narrow.h"
-#include "app/commands.h"
 #include "commands/launch_beside_program.h"
 #include "main_window_fixture.h"
-#include "process_counts.h"
+#include "narrow.h"
 #include "optimiser/optimiser_band.h"
+#include "process_counts.h"
 
 namespace tamarak {
 namespace {
 
 using CommandsTest = MainWindowTest;
+
+// Takes this thread's messages until `condition` holds, for at most 10 s.
+bool pump_until(const std::function<bool()>& condition) {
+  const ULONGLONG end = GetTickCount64() + 10000;
+  while (!condition() && GetTickCount64() < end) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+  }
+  return condition();
+}
 
 TEST_F(CommandsTest, EachLevelRunsFromItsButtonAndItsPopupItemAlike) {
   start();
@@ -44,7 +55,7 @@ TEST_F(CommandsTest, EachLevelRunsFromItsButtonAndItsPopupItemAlike) {
       ASSERT_EQ(system.message_boxes.size(), 1u) << level.message;
       EXPECT_EQ(system.message_boxes[0].text, level.message);
       EXPECT_EQ(system.message_boxes[0].title, "Tamarak　タマラック");
-      EXPECT_EQ(system.message_boxes[0].style, UINT{MB_OK});
+      EXPECT_EQ(system.message_boxes[0].style, UINT{MB_OK | kInFront});
       EXPECT_EQ(system.cursor_at_message_box, wait);
       EXPECT_EQ(GetCursor(), arrow);
       EXPECT_FALSE(IsWindowVisible(hwnd()));  // a run from the tray leaves the window hidden
@@ -75,7 +86,7 @@ TEST_F(CommandsTest, RunOutOfMemoryStopsReleasesAndSaysSo) {
   finish_run();
   ASSERT_EQ(system.message_boxes.size(), 1u);
   EXPECT_EQ(system.message_boxes[0].text, "メモリが不足したため、最適化を中止しました。");
-  EXPECT_EQ(system.message_boxes[0].style, UINT{MB_OK | MB_ICONEXCLAMATION});
+  EXPECT_EQ(system.message_boxes[0].style, UINT{MB_OK | MB_ICONEXCLAMATION | kInFront});
   EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_ARROW));
   EXPECT_TRUE(IsWindow(hwnd()));
   EXPECT_LT(committed_bytes(memory_of()), before + 1'000'000u);
@@ -83,17 +94,6 @@ TEST_F(CommandsTest, RunOutOfMemoryStopsReleasesAndSaysSo) {
   SendMessageW(hwnd(), WM_COMMAND, cmdMemLow, 0);  // and the program goes on working
   finish_run();
   EXPECT_EQ(system.message_boxes.back().text, "最適化完了 (・o・)");
-}
-
-// Takes this thread's messages until `condition` holds, for at most 10 s.
-bool pump_until(const std::function<bool()>& condition) {
-  const ULONGLONG end = GetTickCount64() + 10000;
-  while (!condition() && GetTickCount64() < end) {
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-  }
-  return condition();
 }
 
 TEST_F(CommandsTest, DuringARunTheTrayRefreshesNoOtherWorkStartsAndAnExitWaitsForTheRelease) {
@@ -130,6 +130,31 @@ TEST_F(CommandsTest, DuringARunTheTrayRefreshesNoOtherWorkStartsAndAnExitWaitsFo
   EXPECT_TRUE(system.message_boxes.empty());
   EXPECT_TRUE(system.shell.icons.empty());
   EXPECT_EQ(system.fills, 1);
+}
+
+// A run started from the tray while the last run's box is still up: one busy state from the first
+// click until the second run has told its end.
+TEST_F(CommandsTest, ARunStartedWhileTheLastOnesBoxIsUpKeepsTheProgramBusyUntilItEnds) {
+  const OwnedHandle gate(CreateEventW(nullptr, TRUE, TRUE, nullptr));
+  system.fill_gate = gate.get();
+  start();
+  ShowWindow(hwnd(), SW_SHOW);
+  system.while_message_box = [&] {
+    system.while_message_box = nullptr;
+    ResetEvent(gate.get());
+    system.popup_pick = " 40 %";
+    tray_callback(100, WM_RBUTTONDOWN);
+  };
+  SendMessageW(hwnd(), WM_COMMAND, cmdMemLow, 0);
+  EXPECT_TRUE(pump_until([&] { return system.message_boxes.size() == 1 && window.optimising(); }));
+  EXPECT_TRUE(lifetime.busy());
+  EXPECT_FALSE(IsWindowEnabled(hwnd()));
+  EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_WAIT));
+  SetEvent(gate.get());
+  finish_run();
+  EXPECT_FALSE(lifetime.busy());
+  EXPECT_TRUE(IsWindowEnabled(hwnd()));
+  EXPECT_EQ(system.message_boxes.back().text, "最適化完了 (・_・ゞ－☆");
 }
 
 TEST_F(CommandsTest, LogOffDuringARunCutsItShortAndEndsOnceTheMemoryIsReleased) {
@@ -184,6 +209,7 @@ TEST_F(CommandsTest, ShellCommandsMakeExactlyOneCallEach) {
   choose("｢最近使ったファイル｣ を削除");
   ASSERT_EQ(system.shell_calls.size(), 2u);
   EXPECT_EQ(system.shell_calls[1].what, "recent");
+  EXPECT_TRUE(system.shell_calls[0].in_apartment && system.shell_calls[1].in_apartment);
 
   const std::u16string own_folder = own_program_folder();
   const std::string folder = narrow(std::wstring(own_folder.begin(), own_folder.end()));
@@ -207,6 +233,7 @@ TEST_F(CommandsTest, ShellCommandsMakeExactlyOneCallEach) {
       EXPECT_EQ(call.owner, hwnd());
       EXPECT_EQ(call.file, file);
       EXPECT_EQ(call.folder, folder);
+      EXPECT_TRUE(call.in_apartment);
     }
   }
   EXPECT_TRUE(system.message_boxes.empty());
@@ -248,7 +275,7 @@ TEST_F(CommandsTest, UptimeReportReadsTheTickCountOnce) {
   ASSERT_EQ(system.message_boxes.size(), 1u);
   EXPECT_EQ(system.message_boxes[0].text, "起動してから，1194時間4分51秒 経過しました");
   EXPECT_EQ(system.message_boxes[0].title, "Tamarak　タマラック");
-  EXPECT_EQ(system.message_boxes[0].style, UINT{MB_OK});
+  EXPECT_EQ(system.message_boxes[0].style, UINT{MB_OK | kInFront});
 }
 
 // The region's bounding box, and whether each corner pixel is cut away. A round-rectangle region

@@ -17,6 +17,7 @@ bool FakeShell::notify(DWORD operation, const NOTIFYICONDATAW& record) {
     case NIM_ADD: done = !held; break;
     case NIM_MODIFY: done = held; break;
     case NIM_DELETE: done = held; break;
+    case NIM_SETFOCUS: done = held; break;
   }
   if (done && operation == NIM_DELETE)
     icons.erase(key);
@@ -72,16 +73,28 @@ UINT FakeSystem::track_popup_menu(HWND, HMENU menu, POINT where) {
   return popup_pick.empty() ? popup_choice : item_with_caption(menu, widen(popup_pick));
 }
 
-void FakeSystem::empty_recycle_bin(HWND owner) { shell_calls.push_back({"recycle", owner}); }
+namespace {
 
-void FakeSystem::clear_recent_documents() { shell_calls.push_back({"recent"}); }
-
-void FakeSystem::open_file(HWND owner, const std::wstring& file, const std::wstring& folder) {
-  shell_calls.push_back({"open file", owner, narrow(file), narrow(folder)});
+bool in_apartment() {
+  APTTYPE type;
+  APTTYPEQUALIFIER qualifier;
+  return CoGetApartmentType(&type, &qualifier) == S_OK && (type == APTTYPE_STA || type == APTTYPE_MAINSTA);
 }
 
-void FakeSystem::open_link(const std::wstring& address) {
-  shell_calls.push_back({"open link", nullptr, narrow(address)});
+}  // namespace
+
+void FakeSystem::shell_empty_recycle_bin(HWND owner) {
+  shell_calls.push_back({"recycle", owner, {}, {}, in_apartment()});
+}
+
+void FakeSystem::shell_clear_recent_documents() { shell_calls.push_back({"recent", nullptr, {}, {}, in_apartment()}); }
+
+void FakeSystem::shell_open_file(HWND owner, const std::wstring& file, const std::wstring& folder) {
+  shell_calls.push_back({"open file", owner, narrow(file), narrow(folder), in_apartment()});
+}
+
+void FakeSystem::shell_open_link(const std::wstring& address) {
+  shell_calls.push_back({"open link", nullptr, narrow(address), {}, in_apartment()});
 }
 
 UtcTime FakeSystem::utc_now() {

@@ -23,7 +23,8 @@ struct TrayCall {
 struct ShellCall {
   std::string what;  // the call: "recycle", "recent", "open file" or "open link"
   HWND owner = nullptr;
-  std::string file, folder;  // the file or address opened, and the working folder
+  std::string file, folder;   // the file or address opened, and the working folder
+  bool in_apartment = false;  // COM was up on the calling thread, apartment-threaded
 };
 
 struct MessageBoxCall {
@@ -80,10 +81,10 @@ class FakeSystem : public SystemServices, public Prompts {
   std::vector<ShellCall> shell_calls;
   HCURSOR cursor_at_message_box = nullptr;  // the pointer while the last message box was up
 
-  void empty_recycle_bin(HWND owner) override;
-  void clear_recent_documents() override;
-  void open_file(HWND owner, const std::wstring& file, const std::wstring& folder) override;
-  void open_link(const std::wstring& address) override;
+  void shell_empty_recycle_bin(HWND owner) override;
+  void shell_clear_recent_documents() override;
+  void shell_open_file(HWND owner, const std::wstring& file, const std::wstring& folder) override;
+  void shell_open_link(const std::wstring& address) override;
   std::uint64_t milliseconds_since_start() override { return uptime_ms; }
 
   UtcTime utc{2002, 2, 24, 3, 5, 7};
@@ -124,6 +125,11 @@ class FakeSystem : public SystemServices, public Prompts {
   int small_icon_size(int dpi) override { return MulDiv(small_icon_at_96_dpi, dpi, 96); }
   int taskbar = screen_dpi();
   int taskbar_dpi() override { return taskbar; }
+  // Where the shell shows the icon (nothing: a shell before Windows 7), and the user's pointer.
+  std::optional<RECT> icon_rect;
+  std::optional<RECT> tray_icon_rect(HWND, UINT) override { return icon_rect; }
+  std::optional<POINT> pointer = POINT{400, 300};
+  std::optional<POINT> pointer_position() override { return pointer; }
 };
 
 }  // namespace tamarak

@@ -247,6 +247,8 @@ TEST_F(AboutFromTheMainWindow, OutlivesTheMainWindowAndHoldsBackWindowsOpenedMea
     processes = main.tool_windows().app_run()->hwnd();
     ASSERT_TRUE(IsWindowVisible(processes));
     EXPECT_FALSE(IsWindowEnabled(processes));
+    SendMessageW(main.hwnd(), WM_COMMAND, mnuFileTime, 0);  // what the program asks belongs to About
+    EXPECT_EQ(system.message_boxes.back().owner, about);
     choose(mnuFileExit);
     EXPECT_EQ(main.hwnd(), nullptr);
     EXPECT_TRUE(IsWindowVisible(about));

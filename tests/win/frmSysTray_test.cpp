@@ -1,6 +1,7 @@
 #include "app/frmSysTray.h"
 
 #include <gtest/gtest.h>
+#include <windowsx.h>
 
 #include <functional>
 #include <string>
@@ -123,6 +124,15 @@ TEST_F(MainWindowTest, DoubleClickShowsAndFillsThePanelOnlyWhenHidden) {
   EXPECT_EQ(text_of(lblMemoryLoad), "54 %");
   tick();
   EXPECT_EQ(text_of(lblMemoryLoad), "90 %");
+
+  // A launcher's show state takes the first showing of a window: minimised, maximised, or hidden
+  // (as the hidden window is then left). The double-click has it normal all the same.
+  for (int launcher : {SW_SHOWMINIMIZED, SW_SHOWMAXIMIZED}) {
+    ShowWindow(hwnd(), launcher);
+    ShowWindow(hwnd(), SW_HIDE);
+    tray_callback(100, WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(IsWindowVisible(hwnd()) && !IsIconic(hwnd()) && !IsZoomed(hwnd())) << launcher;
+  }
 }
 
 TEST_F(MainWindowTest, CallbackIgnoresOtherIconsAndMouseMessages) {
@@ -136,10 +146,23 @@ TEST_F(MainWindowTest, CallbackIgnoresOtherIconsAndMouseMessages) {
   EXPECT_TRUE(system.popups.empty());
   EXPECT_EQ(system.tray_calls.size(), calls);
 
-  tray_callback(100, WM_RBUTTONDOWN);  // dismissed
+  tray_callback(100, WM_RBUTTONDOWN);  // dismissed: the focus goes back to the notification area
   ASSERT_EQ(system.popups.size(), 1u);
   EXPECT_EQ(system.popups[0], window.tray_popup());
+  EXPECT_EQ(system.popup_points[0].x, 400);  // at the pointer
+  EXPECT_EQ(last_tray_call().operation, DWORD{NIM_SETFOCUS});
   EXPECT_FALSE(IsWindowVisible(hwnd()));
+  // From the keyboard the pointer may be anywhere: then at the icon. Without a pointer (another
+  // desktop takes the input), where the message says it was.
+  system.icon_rect = RECT{10, 20, 30, 40};
+  tray_callback(100, WM_RBUTTONDOWN);
+  EXPECT_EQ(system.popup_points[1].x, 20);
+  EXPECT_EQ(system.popup_points[1].y, 30);
+  system.icon_rect.reset();
+  system.pointer.reset();
+  tray_callback(100, WM_RBUTTONDOWN);
+  EXPECT_EQ(system.popup_points[2].x, GET_X_LPARAM(GetMessagePos()));
+  system.popups.clear();
 
   system.popup_choice = mnuPopupOpen;
   tray_callback(100, WM_RBUTTONDOWN);
@@ -231,7 +254,7 @@ TEST_F(MainWindowTest, OldWindowsIsRefusedBeforeAnythingIsRegistered) {
   ASSERT_EQ(system.message_boxes.size(), 1u);
   EXPECT_EQ(system.message_boxes[0].text, "This program requires Windows 95 or later, or Windows NT 4.0 or later.");
   EXPECT_EQ(system.message_boxes[0].title, "Tamarak　タマラック");
-  EXPECT_EQ(system.message_boxes[0].style, UINT{MB_OK});
+  EXPECT_EQ(system.message_boxes[0].style, UINT{MB_OK | kInFront});
   EXPECT_TRUE(system.tray_calls.empty());
   EXPECT_EQ(window.hwnd(), nullptr);
   EXPECT_EQ(lifetime.open_windows(), 0);
@@ -243,7 +266,7 @@ TEST_F(MainWindowTest, SecondCopyWarnsThenRemovesItsIcon) {
   ASSERT_EQ(system.message_boxes.size(), 1u);
   EXPECT_EQ(system.message_boxes[0].text, "Tamarak タマラックは、二重起動することができません！ゴメンネ！");
   EXPECT_EQ(system.message_boxes[0].title, "Tamarak　タマラック");
-  EXPECT_EQ(system.message_boxes[0].style, UINT{MB_ICONEXCLAMATION});
+  EXPECT_EQ(system.message_boxes[0].style, UINT{MB_ICONEXCLAMATION | kInFront});
   ASSERT_EQ(system.tray_calls.size(), 2u);
   EXPECT_EQ(system.tray_calls[0].operation, DWORD{NIM_ADD});
   EXPECT_EQ(system.tray_calls[1].operation, DWORD{NIM_DELETE});

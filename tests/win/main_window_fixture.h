@@ -7,6 +7,7 @@
 
 #include "app/commands.h"
 #include "app/frmSysTray.h"
+#include "app/program_identity.h"
 #include "fake_system.h"
 #include "narrow.h"
 

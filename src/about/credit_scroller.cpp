@@ -19,7 +19,9 @@ void CreditScroller::tick() {
   }
 }
 
-int twips_to_pixels(float twips, int dpi) { return static_cast<int>(std::lround(twips * dpi / 1440.0)); }
+int twips_to_pixels(float twips, int dpi) {
+  return static_cast<int>(std::lround(twips * static_cast<float>(dpi) / 1440.0));
+}
 
 float pixels_to_twips(int pixels, int dpi) { return static_cast<float>(pixels * 1440.0 / dpi); }
 

@@ -57,7 +57,7 @@ struct Block {
   // The first child whose key is `key` (ignoring ASCII case, as language keys come in either).
   std::optional<Block> child(std::u16string_view key) const {
     for (std::size_t offset = children; offset < end;) {
-      const auto found = at(whole, offset, end);
+      auto found = at(whole, offset, end);
       if (!found) return std::nullopt;
       if (same_key(found->key, key)) return found;
       offset = aligned(found->end);
@@ -101,7 +101,7 @@ VersionResource read_version_resource(std::span<const std::uint8_t> bytes) {
   const auto translation = variables ? variables->child(u"Translation") : std::nullopt;
   if (!translation || translation->value.size() < 4) return found;
   char key[9];
-  std::snprintf(key, sizeof key, "%04x%04x", u16_at(translation->value, 0), u16_at(translation->value, 2));
+  (void)std::snprintf(key, sizeof key, "%04x%04x", u16_at(translation->value, 0), u16_at(translation->value, 2));
   const auto strings = root->child(u"StringFileInfo");
   const auto table = strings ? strings->child(std::u16string(key, key + 8)) : std::nullopt;
   const auto name = table ? table->child(u"ProductName") : std::nullopt;

@@ -39,7 +39,7 @@ std::string used_share_text(std::uint64_t available, std::uint64_t total) {
   // negative share, not a huge unsigned number. The double is written as it is: far enough over,
   // it fits no integer type (at most 22 digits here).
   char figure[32];
-  std::snprintf(figure, sizeof figure, "%.0f", std::floor(share));
+  (void)std::snprintf(figure, sizeof figure, "%.0f", std::floor(share));
   return std::string(figure) + " %";
 }
 

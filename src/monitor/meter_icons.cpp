@@ -14,10 +14,10 @@ OwnedIcon make_icon(const MeterPicture& picture) {
   // Opaque pixels carry full alpha as well as a clear mask bit: a shell that copies the icon's bits
   // rather than its handle (Wine's copies too few bytes of a mask whose rows need padding) still
   // draws the transparency right.
-  std::vector<std::uint32_t> colour(size * size);
+  std::vector<std::uint32_t> colour(static_cast<std::size_t>(size) * size);
   // Monochrome rows are padded to 16 bits; a set mask bit lets the background show.
   const int mask_row = (size + 15) / 16 * 2;
-  std::vector<std::uint8_t> mask(mask_row * size, 0);
+  std::vector<std::uint8_t> mask(static_cast<std::size_t>(mask_row) * size, 0);
   for (int row = 0; row < size; ++row)
     for (int col = 0; col < size; ++col) {
       const MeterPixel& p = picture.at(row, col);

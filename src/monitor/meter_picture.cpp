@@ -138,7 +138,7 @@ class DrawnMeter {
 MeterPicture meter_picture(int band, int size) {
   band = std::clamp(band, 0, 4);
   size = std::clamp(size, kMinMeterSize, kMaxMeterSize);
-  MeterPicture picture{size, std::vector<MeterPixel>(size * size)};
+  MeterPicture picture{size, std::vector<MeterPixel>(static_cast<std::size_t>(size) * size)};
   const DrawnMeter drawn(size);
   for (int row = 0; row < size; ++row)
     for (int col = 0; col < size; ++col)

@@ -25,7 +25,7 @@ std::string single_text(float value) {
   if (!std::isfinite(value)) return "0";
   // Seven significant digits as "d.dddddde±x", then the digits placed around the decimal point.
   char scientific[32];
-  std::snprintf(scientific, sizeof scientific, "%.6e", static_cast<double>(value));
+  (void)std::snprintf(scientific, sizeof scientific, "%.6e", static_cast<double>(value));
   std::string text = scientific;
   const bool negative = text[0] == '-';
   if (negative) text.erase(0, 1);

@@ -3,6 +3,9 @@ enable_language(RC)
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} --codepage=65001")
 # Each function in its own section, so the linker can leave out what nothing calls.
 add_compile_options(-municode -ffunction-sections -fdata-sections)
+# The program's own statics are all first reached on the window thread (the optimiser's worker runs
+# only the fill, which has none): their guards would bring the threads library's locks along.
+set(single_thread_statics $<$<COMPILE_LANGUAGE:CXX>:-fno-threadsafe-statics>)
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 # Static: the only imports left are the system's own DLLs.
 add_link_options(-static)
@@ -12,6 +15,7 @@ add_compile_options(-ffile-prefix-map=${CMAKE_SOURCE_DIR}/=)
 add_link_options(-Wl,--no-insert-timestamp)
 
 add_library(tamarak_base STATIC src/base/failure_note.cpp src/base/message_loop.cpp src/base/screen_dpi.cpp src/base/text.cpp)
+target_compile_options(tamarak_base PRIVATE ${single_thread_statics})
 tamarak_layer(tamarak_base FOLDERS base)
 target_link_libraries(tamarak_base PUBLIC gdi32 user32)
 
@@ -19,6 +23,7 @@ add_library(tamarak_system STATIC
   src/system/memory_fill.cpp
   src/system/win32_services.cpp
   src/system/worker_thread.cpp)
+target_compile_options(tamarak_system PRIVATE ${single_thread_statics})
 tamarak_layer(tamarak_system FOLDERS system)
 target_link_libraries(tamarak_system PUBLIC tamarak_base shell32 advapi32)
 
@@ -35,6 +40,7 @@ add_library(tamarak_ui STATIC
   src/ui/tooltips.cpp
   src/ui/win32_prompts.cpp
   src/ui/window.cpp)
+target_compile_options(tamarak_ui PRIVATE ${single_thread_statics})
 tamarak_layer(tamarak_ui FOLDERS ui)
 target_link_libraries(tamarak_ui PUBLIC tamarak_base)
 
@@ -54,10 +60,12 @@ add_library(tamarak_features STATIC
   src/tools/ole_drop.cpp
   src/tools/tool_window.cpp
   src/tools/tool_windows.cpp)
+target_compile_options(tamarak_features PRIVATE ${single_thread_statics})
 tamarak_layer(tamarak_features FOLDERS ${feature_folders})
 target_link_libraries(tamarak_features PUBLIC tamarak_ui tamarak_system tamarak_rules uuid)
 
 add_library(tamarak_app STATIC src/app/frmSysTray.cpp src/app/frmSysTray_design.cpp src/app/menus.cpp)
+target_compile_options(tamarak_app PRIVATE ${single_thread_statics})
 tamarak_layer(tamarak_app FOLDERS app)
 target_link_libraries(tamarak_app PUBLIC tamarak_features)
 
@@ -76,6 +84,8 @@ target_link_libraries(tamarak_base PUBLIC ${delay_libs})
 
 add_executable(tamarak WIN32 src/app/main.cpp src/resources/tamarak.rc)
 target_link_libraries(tamarak PRIVATE tamarak_app)
+target_compile_options(tamarak PRIVATE ${single_thread_statics})
+target_compile_options(tamarak_rules PRIVATE ${single_thread_statics})
 # Terminal-server aware, as every GUI program from the platform's own linker is: no compatibility
 # shims for its windows and registry on a terminal server.
 target_link_options(tamarak PRIVATE -municode -s -Wl,--gc-sections -Wl,--tsaware)

@@ -3,8 +3,8 @@
 namespace tamarak {
 
 UINT choose_from_popup(Prompts& prompts, HWND owner, HMENU menu, POINT where) {
-  SetForegroundWindow(owner);
-  const UINT command = prompts.track_popup_menu(owner, menu, where);
+  const bool in_front = prompts.bring_to_front(owner);
+  const UINT command = prompts.track_popup_menu(owner, menu, where, in_front);
   PostMessageW(owner, WM_NULL, 0, 0);
   return command;
 }

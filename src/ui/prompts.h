@@ -15,8 +15,13 @@ class Prompts {
   virtual ~Prompts() = default;
 
   virtual int message_box(HWND owner, std::wstring_view text, std::wstring_view title, UINT style) = 0;
-  // Runs the popup menu modally at `where`; the chosen command id, or 0 when dismissed.
-  virtual UINT track_popup_menu(HWND owner, HMENU menu, POINT where) = 0;
+  // Brings the window to the foreground; false when the system refuses, as it does to a program
+  // that did not take the last input.
+  virtual bool bring_to_front(HWND window) = 0;
+  // Runs the popup menu modally at `where`; the chosen command id, or 0 when dismissed. A menu whose
+  // owner is not in front does not see a click elsewhere or Escape, which go to the program in front:
+  // then (`in_front` false) it watches the input itself.
+  virtual UINT track_popup_menu(HWND owner, HMENU menu, POINT where, bool in_front) = 0;
   // Runs the message loop until `window` is gone: a modal window's showing.
   virtual void run_modal(HWND window) = 0;
   // Where the pointer is; nothing while another desktop takes the input (a locked workstation).

@@ -1,7 +1,11 @@
 #include "ui/win32_prompts.h"
 
+#include <optional>
 #include <string>
+#include <string_view>
 
+#include "base/failure_note.h"
+#include "base/handles.h"
 #include "base/message_loop.h"
 
 namespace tamarak {
@@ -10,7 +14,53 @@ int Win32Prompts::message_box(HWND owner, std::wstring_view text, std::wstring_v
   return MessageBoxW(owner, std::wstring(text).c_str(), std::wstring(title).c_str(), style);
 }
 
-UINT Win32Prompts::track_popup_menu(HWND owner, HMENU menu, POINT where) {
+namespace {
+
+bool on_a_menu(POINT where) {
+  wchar_t name[8] = L"";
+  GetClassNameW(WindowFromPoint(where), name, 8);
+  return std::wstring_view(name) == L"#32768";
+}
+
+LRESULT CALLBACK watch_mouse(int code, WPARAM message, LPARAM data) {
+  const bool press = message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN;
+  if (code == HC_ACTION && press && !on_a_menu(reinterpret_cast<const MSLLHOOKSTRUCT*>(data)->pt)) EndMenu();
+  return CallNextHookEx(nullptr, code, message, data);
+}
+
+LRESULT CALLBACK watch_keys(int code, WPARAM message, LPARAM data) {
+  if (code == HC_ACTION && message == WM_KEYDOWN &&
+      reinterpret_cast<const KBDLLHOOKSTRUCT*>(data)->vkCode == VK_ESCAPE) {
+    EndMenu();
+    return 1;  // the menu's, not the program in front's
+  }
+  return CallNextHookEx(nullptr, code, message, data);
+}
+
+using OwnedHook = Owned<HHOOK, UnhookWindowsHookEx>;
+
+// While a menu is up without the foreground: a press outside the menu, or Escape, ends it.
+class [[nodiscard]] OutsideInputEndsMenu {
+ public:
+  OutsideInputEndsMenu()
+      : mouse_(SetWindowsHookExW(WH_MOUSE_LL, watch_mouse, GetModuleHandleW(nullptr), 0)),
+        keys_(SetWindowsHookExW(WH_KEYBOARD_LL, watch_keys, GetModuleHandleW(nullptr), 0)) {
+    if (!mouse_ || !keys_) note_failure(L"menu input not watched");
+  }
+
+ private:
+  OwnedHook mouse_, keys_;
+};
+
+}  // namespace
+
+bool Win32Prompts::bring_to_front(HWND window) {
+  return SetForegroundWindow(window) && GetForegroundWindow() == window;
+}
+
+UINT Win32Prompts::track_popup_menu(HWND owner, HMENU menu, POINT where, bool in_front) {
+  std::optional<OutsideInputEndsMenu> watch;
+  if (!in_front) watch.emplace();
   return static_cast<UINT>(
       TrackPopupMenuEx(menu, TPM_LEFTALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD, where.x, where.y, owner, nullptr));
 }

@@ -1,7 +1,6 @@
 // The executable as a file: what it imports, how it is marked, and what it loads from its own folder.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <algorithm>
 #include <cwctype>
@@ -64,6 +63,21 @@ TEST(Executable, ImportsOnlyTheSystemsKnownDllsAndIsTerminalServerAware) {
                                     "ole32.dll",    "shell32.dll", "user32.dll",   "ws2_32.dll"};
   for (const std::string& name : pe.imports) EXPECT_TRUE(known.contains(name)) << name;
   EXPECT_TRUE(pe.dll_characteristics & IMAGE_DLLCHARACTERISTICS_TERMINAL_SERVER_AWARE);
+
+  // What Wine lets pass without it, Windows does not: the tool tips' structure size and the visual
+  // styles need common controls 6, the per-monitor dpi handling the program's word for it.
+  const HMODULE image = LoadLibraryExW(program_path().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  ASSERT_TRUE(image);
+  const HRSRC found = FindResourceW(image, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));  // RT_MANIFEST
+  ASSERT_TRUE(found);
+  const std::string manifest(static_cast<const char*>(LockResource(LoadResource(image, found))),
+                             SizeofResource(image, found));
+  FreeLibrary(image);
+  for (const char* wanted :
+       {"name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"",
+        "<dpiAwareness xmlns=\"http://schemas.microsoft.com/SMI/2016/WindowsSettings\">PerMonitorV2",
+        "level=\"asInvoker\""})
+    EXPECT_NE(manifest.find(wanted), std::string::npos) << wanted;
 }
 
 // Tells Wine to prefer a DLL found on the search path over its own, for one program, while it lasts.

@@ -74,7 +74,12 @@ class FakeSystem : public SystemServices, public Prompts {
   bool notify_icon(DWORD operation, const NOTIFYICONDATAW& record) override;
   UINT taskbar_created_message() override { return taskbar_created; }
   int message_box(HWND owner, std::wstring_view text, std::wstring_view title, UINT style) override;
-  UINT track_popup_menu(HWND owner, HMENU menu, POINT where) override;
+  // Windows refuses the foreground to a program that did not take the last input (after a drop
+  // from another program, say).
+  bool foreground_granted = true;
+  std::vector<bool> popups_in_front;
+  bool bring_to_front(HWND) override { return foreground_granted; }
+  UINT track_popup_menu(HWND owner, HMENU menu, POINT where, bool in_front) override;
   bool another_instance_running() override { return another_copy; }
 
   std::uint64_t uptime_ms = 0;

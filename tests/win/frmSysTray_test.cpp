@@ -371,3 +371,79 @@ TEST_F(MainWindowTest, LaidOutAsDesignedAtTheScreenDpi) {
 
 }  // namespace
 }  // namespace tamarak
+
+namespace tamarak {
+namespace {
+
+// A popup whose owner is not in front, as after a drop from another program: the program in front
+// takes the press elsewhere and Escape, yet the menu ends on either.
+TEST(RealPopup, EndsOnAPressElsewhereOrEscapeWithoutTheForeground) {
+  struct Front {
+    HWND window = nullptr;
+    HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  } front;
+  // The program in front: a window of another thread, with an input queue of its own.
+  const OwnedHandle other(CreateThread(
+      nullptr, 0,
+      [](void* data) -> DWORD {
+        auto& f = *static_cast<Front*>(data);
+        f.window = CreateWindowExW(0, L"STATIC", L"front", WS_POPUP | WS_VISIBLE, 600, 600, 200, 200, nullptr, nullptr,
+                                   nullptr, nullptr);
+        SetForegroundWindow(f.window);
+        SetEvent(f.ready);
+        for (MSG msg; GetMessageW(&msg, nullptr, 0, 0) > 0;) DispatchMessageW(&msg);
+        DestroyWindow(f.window);
+        return 0;
+      },
+      &front, 0, nullptr));
+  WaitForSingleObject(front.ready, 10000);
+  ASSERT_EQ(GetForegroundWindow(), front.window);
+  const OwnedWindow owner(
+      CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr));
+  const OwnedMenu menu(CreatePopupMenu());
+  AppendMenuW(menu.get(), MF_STRING, 1, L"item");
+  Win32Prompts prompts;
+  for (const bool press : {true, false}) {
+    struct Input {
+      bool press, forced = false;
+      HWND owner;
+    } input{press, false, owner.get()};
+    const OwnedHandle user(CreateThread(
+        nullptr, 0,
+        [](void* data) -> DWORD {
+          auto& in = *static_cast<Input*>(data);
+          const auto menu_up = [] {
+            const HWND m = FindWindowW(L"#32768", nullptr);
+            return m && IsWindowVisible(m);
+          };
+          for (int i = 0; i < 500 && !menu_up(); ++i) Sleep(10);
+          INPUT event[2]{};
+          if (in.press) {
+            event[0].type = event[1].type = INPUT_MOUSE;
+            event[0].mi.dx = 700 * 65535 / GetSystemMetrics(SM_CXSCREEN);
+            event[0].mi.dy = 700 * 65535 / GetSystemMetrics(SM_CYSCREEN);
+            event[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTDOWN;
+            event[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+          } else {
+            event[0].type = event[1].type = INPUT_KEYBOARD;
+            event[0].ki.wVk = event[1].ki.wVk = VK_ESCAPE;
+            event[1].ki.dwFlags = KEYEVENTF_KEYUP;
+          }
+          SendInput(2, event, sizeof(INPUT));
+          for (int i = 0; i < 500 && menu_up(); ++i) Sleep(10);
+          // Still up after five seconds: ended from here, so the test fails instead of hanging.
+          if ((in.forced = menu_up())) PostMessageW(in.owner, WM_CANCELMODE, 0, 0);
+          return 0;
+        },
+        &input, 0, nullptr));
+    EXPECT_EQ(prompts.track_popup_menu(owner.get(), menu.get(), {300, 300}, false), 0u) << press;
+    WaitForSingleObject(user.get(), INFINITE);
+    EXPECT_FALSE(input.forced) << (press ? "a press elsewhere" : "Escape");
+  }
+  PostThreadMessageW(GetThreadId(other.get()), WM_QUIT, 0, 0);
+  WaitForSingleObject(other.get(), 10000);
+  CloseHandle(front.ready);
+}
+
+}  // namespace
+}  // namespace tamarak

@@ -11,7 +11,7 @@ std::u16string program_folder(const std::u16string& executable);
 // folder + "\" + relative, without doubling the backslash of a root folder.
 std::u16string beside_program(const std::u16string& folder, const std::u16string& relative);
 
-inline const std::u16string kOwnScreenSaver = u"ss\\Tamarak's SS.scr";
-inline const std::u16string kHelpPage = u"help.htm";
+inline constexpr char16_t kOwnScreenSaver[] = u"ss\\Tamarak's SS.scr";
+inline constexpr char16_t kHelpPage[] = u"help.htm";
 
 }  // namespace tamarak

@@ -1,21 +1,13 @@
 # Cross-compiles for 64-bit Windows with Clang and lld, against the same MinGW-w64 headers, import
 # libraries and posix-model libstdc++ as cmake/mingw-w64.cmake: a second compiler's warnings and
 # clang-tidy over the code GCC ships. tamarak.exe and the release zip still come from GCC.
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake)
 set(CMAKE_C_COMPILER clang)
 set(CMAKE_CXX_COMPILER clang++)
 set(CMAKE_C_COMPILER_TARGET x86_64-w64-windows-gnu)
 set(CMAKE_CXX_COMPILER_TARGET x86_64-w64-windows-gnu)
 # The sysroot holds the Windows headers and import libraries, and keeps the host's /usr/include out.
 set(CMAKE_SYSROOT /usr/x86_64-w64-mingw32)
-set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
-set(CMAKE_DLLTOOL x86_64-w64-mingw32-dlltool)
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_CROSSCOMPILING_EMULATOR /usr/lib/wine/wine64)
 
 # Clang cannot read a version out of Debian's GCC folder names (12-posix, 12-win32), so it finds
 # neither libstdc++ nor libgcc: take both from the posix-model g++, the one the GCC build uses.

@@ -4,6 +4,7 @@
 
 #include "app/frmSysTray.h"
 #include "base/message_loop.h"
+#include "base/system_function.h"
 #include "system/win32_services.h"
 #include "ui/win32_prompts.h"
 
@@ -19,8 +20,7 @@ namespace {
 // strangers' DLLs. Looked up at run time, as Windows 7 without its loader update lacks it.
 void load_dlls_from_system32_only() {
   using SetDirectories = BOOL(WINAPI*)(DWORD);
-  const auto set_directories = reinterpret_cast<SetDirectories>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories")));
+  const auto set_directories = tamarak::system_function<SetDirectories>(L"kernel32.dll", "SetDefaultDllDirectories");
   if (set_directories) set_directories(LOAD_LIBRARY_SEARCH_SYSTEM32);
 }
 

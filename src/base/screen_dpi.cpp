@@ -1,6 +1,7 @@
 #include "base/screen_dpi.h"
 
 #include "base/guards.h"
+#include "base/system_function.h"
 
 namespace tamarak {
 
@@ -12,8 +13,7 @@ int screen_dpi() {
 
 int window_dpi(HWND window) {
   using ForWindow = UINT(WINAPI*)(HWND);
-  static const auto for_window = reinterpret_cast<ForWindow>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+  static const auto for_window = system_function<ForWindow>(L"user32.dll", "GetDpiForWindow");
   const int dpi = for_window && window ? static_cast<int>(for_window(window)) : 0;
   return dpi > 0 ? dpi : screen_dpi();
 }

@@ -10,16 +10,12 @@
 #include "base/failure_note.h"
 #include "base/screen_dpi.h"
 #include "base/sessions.h"
+#include "base/system_function.h"
 #include "system/memory_fill.h"
 
 namespace tamarak {
 
 namespace {
-
-template <class Function>
-Function exported(const wchar_t* library, const char* name) {
-  return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(library), name)));
-}
 
 std::wstring local_host_name() {
   char name[256] = "";
@@ -77,7 +73,7 @@ UINT Win32Services::taskbar_created_message() { return RegisterWindowMessageW(L"
 int Win32Services::small_icon_size(int dpi) {
   // Windows 10 1607 and later answer for any dpi; before them the system dpi is the only one.
   using ForDpi = int(WINAPI*)(int, UINT);
-  static const auto for_dpi = exported<ForDpi>(L"user32.dll", "GetSystemMetricsForDpi");
+  static const auto for_dpi = system_function<ForDpi>(L"user32.dll", "GetSystemMetricsForDpi");
   return for_dpi ? for_dpi(SM_CXSMICON, dpi) : GetSystemMetrics(SM_CXSMICON);
 }
 
@@ -85,7 +81,7 @@ FillOutcome Win32Services::fill_memory(std::uint64_t count, StopToken stop) { re
 
 std::optional<RECT> Win32Services::tray_icon_rect(HWND window, UINT id) {
   using GetRect = HRESULT(WINAPI*)(const NOTIFYICONIDENTIFIER*, RECT*);
-  static const auto get_rect = exported<GetRect>(L"shell32.dll", "Shell_NotifyIconGetRect");
+  static const auto get_rect = system_function<GetRect>(L"shell32.dll", "Shell_NotifyIconGetRect");
   NOTIFYICONIDENTIFIER icon{};
   icon.cbSize = sizeof icon;
   icon.hWnd = window;
@@ -159,7 +155,7 @@ OsVersion Win32Services::os_version() {
   RTL_OSVERSIONINFOW info{};
   info.dwOSVersionInfoSize = sizeof info;
   using GetVersion = LONG(WINAPI*)(RTL_OSVERSIONINFOW*);
-  const auto rtl_get_version = exported<GetVersion>(L"ntdll.dll", "RtlGetVersion");
+  const auto rtl_get_version = system_function<GetVersion>(L"ntdll.dll", "RtlGetVersion");
   if (!rtl_get_version || rtl_get_version(&info) != 0) {
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"

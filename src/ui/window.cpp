@@ -3,6 +3,7 @@
 #include "base/dpi_scale.h"
 #include "base/failure_note.h"
 #include "base/screen_dpi.h"
+#include "base/system_function.h"
 #include "ui/modal_session.h"
 
 namespace tamarak {
@@ -16,8 +17,7 @@ constexpr UINT kGetDpiScaledSize = 0x02E4;
 // the system can say (Windows 10 1607 and later).
 SIZE frame_size(SIZE client, DWORD style, DWORD ex_style, bool menu_bar, int dpi) {
   using ForDpi = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
-  static const auto for_dpi = reinterpret_cast<ForDpi>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi")));
+  static const auto for_dpi = system_function<ForDpi>(L"user32.dll", "AdjustWindowRectExForDpi");
   RECT frame{0, 0, client.cx, client.cy};
   if (!for_dpi || !for_dpi(&frame, style, menu_bar, ex_style, static_cast<UINT>(dpi)))
     AdjustWindowRectEx(&frame, style, menu_bar, ex_style);

@@ -4,8 +4,10 @@ set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} --codepage=65001")
 # Each function in its own section, so the linker can leave out what nothing calls.
 add_compile_options(-municode -ffunction-sections -fdata-sections)
 # The program's own statics are all first reached on the window thread (the optimiser's worker runs
-# only the fill, which has none): their guards would bring the threads library's locks along.
-set(single_thread_statics $<$<COMPILE_LANGUAGE:CXX>:-fno-threadsafe-statics>)
+# only the fill, which has none): their guards would bring the threads library's locks along. The
+# program catches no exception (one that escapes ends it, with or without unwinding), so its code
+# carries no unwinding paths: 8 KB less.
+set(single_thread_statics "$<$<COMPILE_LANGUAGE:CXX>:-fno-threadsafe-statics;-fno-exceptions>")
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 # Static: the only imports left are the system's own DLLs.
 add_link_options(-static)

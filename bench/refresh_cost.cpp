@@ -4,8 +4,9 @@
 // steady, so the figures do not depend on what else this machine does meanwhile: first the same
 // figures every time (the cost of a refresh itself), then one figure changed every time (what the
 // repaint of one box adds).
-#include <shellapi.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
 
 #include <cstdio>
 #include <optional>

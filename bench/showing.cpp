@@ -2,8 +2,9 @@
 // start-up against a bare hidden window with one tray icon, and the time from the tray double-click
 // to the window painted, the first time (its panel made as the pointer came to the icon) and a
 // later time.
-#include <shellapi.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
 
 #include <cstdio>
 

@@ -154,3 +154,6 @@ add_executable(bench_footprint EXCLUDE_FROM_ALL bench/footprint.cpp)
 target_link_options(bench_footprint PRIVATE -municode)
 target_include_directories(bench_footprint PRIVATE src)
 target_link_libraries(bench_footprint PRIVATE psapi)
+# All of them at once: scripts/check builds them, so a change that breaks one is seen at once.
+add_custom_target(bench_programs DEPENDS bench_fill_rate bench_bare_tray bench_refresh_cost bench_showing bench_soak
+                                         bench_startup bench_footprint)

@@ -4,14 +4,13 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <vector>
 
-#include "narrow.h"
 #include "app/commands.h"
 #include "commands/launch_beside_program.h"
-#include "main_window_fixture.h"
-#include "process_counts.h"
+#include "fixtures.h"
 #include "optimiser/optimiser_band.h"
+#include "process_counts.h"
 
 namespace tamarak {
 namespace {
@@ -34,8 +33,7 @@ TEST_F(CommandsTest, EachLevelRunsFromItsButtonAndItsPopupItemAlike) {
     for (bool from_popup : {false, true}) {
       system.message_boxes.clear();
       if (from_popup) {
-        system.popup_pick = level.popup_item;
-        tray_callback(100, WM_RBUTTONDOWN);
+        choose_from_tray(level.popup_item);
       } else {
         SendMessageW(hwnd(), WM_COMMAND, MAKEWPARAM(level.button, BN_CLICKED),
                      reinterpret_cast<LPARAM>(GetDlgItem(hwnd(), level.button)));
@@ -43,7 +41,7 @@ TEST_F(CommandsTest, EachLevelRunsFromItsButtonAndItsPopupItemAlike) {
       finish_run();
       ASSERT_EQ(system.message_boxes.size(), 1u) << level.message;
       EXPECT_EQ(system.message_boxes[0].text, level.message);
-      EXPECT_EQ(system.message_boxes[0].title, "Tamarak　タマラック");
+      EXPECT_EQ(system.message_boxes[0].title, kProgramTitle);
       EXPECT_EQ(system.message_boxes[0].style, UINT{MB_OK});
       EXPECT_EQ(system.cursor_at_message_box, wait);
       EXPECT_EQ(GetCursor(), arrow);
@@ -59,7 +57,7 @@ TEST_F(CommandsTest, RunReallyClaimsItsMemoryAndGivesItBack) {
   warm_up_run();
   const SIZE_T before = committed_bytes(memory_of());
   const SIZE_T peak_before = memory_of().PeakWorkingSetSize;  // no earlier run in this process went past 300 MB
-  SendMessageW(hwnd(), WM_COMMAND, cmdMemLow, 0);
+  command(cmdMemLow);
   finish_run();
   ASSERT_EQ(system.message_boxes.size(), 1u);
   EXPECT_GE(memory_of().PeakWorkingSetSize, peak_before + 300'000'000u);
@@ -71,7 +69,7 @@ TEST_F(CommandsTest, RunOutOfMemoryStopsReleasesAndSaysSo) {
   start();
   warm_up_run();
   const SIZE_T before = committed_bytes(memory_of());
-  SendMessageW(hwnd(), WM_COMMAND, cmdMemHigHig, 0);
+  command(cmdMemHigHig);
   finish_run();
   ASSERT_EQ(system.message_boxes.size(), 1u);
   EXPECT_EQ(system.message_boxes[0].text, "メモリが不足したため、最適化を中止しました。");
@@ -80,20 +78,9 @@ TEST_F(CommandsTest, RunOutOfMemoryStopsReleasesAndSaysSo) {
   EXPECT_TRUE(IsWindow(hwnd()));
   EXPECT_LT(committed_bytes(memory_of()), before + 1'000'000u);
   system.memory.total_phys = 268'435'456;
-  SendMessageW(hwnd(), WM_COMMAND, cmdMemLow, 0);  // and the program goes on working
+  command(cmdMemLow);  // and the program goes on working
   finish_run();
   EXPECT_EQ(system.message_boxes.back().text, "最適化完了 (・o・)");
-}
-
-// Takes this thread's messages until `condition` holds, for at most 10 s.
-bool pump_until(const std::function<bool()>& condition) {
-  const ULONGLONG end = GetTickCount64() + 10000;
-  while (!condition() && GetTickCount64() < end) {
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-  }
-  return condition();
 }
 
 TEST_F(CommandsTest, DuringARunTheTrayRefreshesNoOtherWorkStartsAndAnExitWaitsForTheRelease) {
@@ -101,8 +88,8 @@ TEST_F(CommandsTest, DuringARunTheTrayRefreshesNoOtherWorkStartsAndAnExitWaitsFo
   system.fill_gate = gate.get();
   start();
   ShowWindow(hwnd(), SW_SHOW);
-  SendMessageW(hwnd(), WM_COMMAND, cmdMemLow, 0);
-  ASSERT_TRUE(window.optimising());
+  command(cmdMemLow);
+  ASSERT_TRUE(main.optimising());
   EXPECT_FALSE(IsWindowEnabled(hwnd()));
   EXPECT_TRUE(system.message_boxes.empty());  // nothing is said before the memory is released
 
@@ -112,11 +99,10 @@ TEST_F(CommandsTest, DuringARunTheTrayRefreshesNoOtherWorkStartsAndAnExitWaitsFo
   EXPECT_EQ(last_tray_call().operation, DWORD{NIM_MODIFY});
 
   // No other work: a second run, a tool window, an exit, the popup menu.
-  for (UINT command : {cmdMemHig, mnuFileApp, mnuFileExit, mnuPopupDustDel})
-    SendMessageW(hwnd(), WM_COMMAND, command, 0);
-  tray_callback(100, WM_RBUTTONDOWN);
+  for (UINT refused : {cmdMemHig, mnuFileApp, mnuFileExit, mnuPopupDustDel}) command(refused);
+  tray_callback(WM_RBUTTONDOWN);
   EXPECT_TRUE(system.popups.empty());
-  EXPECT_EQ(window.tool_windows().app_run(), nullptr);
+  EXPECT_EQ(main.tool_windows().app_run(), nullptr);
   EXPECT_TRUE(system.shell_calls.empty());
   EXPECT_TRUE(IsWindow(hwnd()));
 
@@ -136,10 +122,10 @@ TEST_F(CommandsTest, LogOffDuringARunCutsItShortAndEndsOnceTheMemoryIsReleased) 
   const OwnedHandle gate(CreateEventW(nullptr, TRUE, FALSE, nullptr));  // never opened
   system.fill_gate = gate.get();
   start();
-  SendMessageW(hwnd(), WM_COMMAND, cmdMemHigHig, 0);
-  ASSERT_TRUE(window.optimising());
+  command(cmdMemHigHig);
+  ASSERT_TRUE(main.optimising());
   SendMessageW(hwnd(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
-  EXPECT_FALSE(window.optimising());
+  EXPECT_FALSE(main.optimising());
   EXPECT_EQ(hwnd(), nullptr);
   EXPECT_TRUE(system.shell.icons.empty());
   EXPECT_TRUE(system.message_boxes.empty());
@@ -163,7 +149,7 @@ TEST_F(CommandsTest, BusyPointerOverTheWindowButClicksLeftToTheSystem) {
     // A click on the disabled window: the system's to answer, with a beep and the box brought forward.
     over_frame = pointer_over(HTERROR, WM_LBUTTONDOWN);
   };
-  SendMessageW(hwnd(), WM_COMMAND, cmdMemLow, 0);
+  command(cmdMemLow);
   finish_run();
   EXPECT_EQ(over_client, wait);
   EXPECT_EQ(over_disabled, wait);
@@ -172,16 +158,12 @@ TEST_F(CommandsTest, BusyPointerOverTheWindowButClicksLeftToTheSystem) {
 
 TEST_F(CommandsTest, ShellCommandsMakeExactlyOneCallEach) {
   start();
-  auto choose = [&](const char* item) {
-    system.popup_pick = item;
-    tray_callback(100, WM_RBUTTONDOWN);
-  };
-  choose("ゴミ箱を空にする");
+  choose_from_tray("ゴミ箱を空にする");
   ASSERT_EQ(system.shell_calls.size(), 1u);
   EXPECT_EQ(system.shell_calls[0].what, "recycle");
   EXPECT_EQ(system.shell_calls[0].owner, hwnd());
 
-  choose("｢最近使ったファイル｣ を削除");
+  choose_from_tray("｢最近使ったファイル｣ を削除");
   ASSERT_EQ(system.shell_calls.size(), 2u);
   EXPECT_EQ(system.shell_calls[1].what, "recent");
 
@@ -190,18 +172,18 @@ TEST_F(CommandsTest, ShellCommandsMakeExactlyOneCallEach) {
   const std::string help = folder + "\\help.htm", saver = folder + "\\ss\\Tamarak's SS.scr";
   // From the menu bar and from the popup alike.
   struct Launch {
-    UINT command;
+    UINT id;
     const char* popup_item;
     std::string file;
   } launches[] = {{mnuHelpHelp, "ヘルプファイルを表示", help}, {mnuFileScreenNew, "オリジナル", saver}};
-  for (const auto& [command, popup_item, file] : launches) {
+  for (const auto& [id, popup_item, file] : launches) {
     for (bool from_popup : {false, true}) {
       system.shell_calls.clear();
       if (from_popup)
-        choose(popup_item);
+        choose_from_tray(popup_item);
       else
-        SendMessageW(hwnd(), WM_COMMAND, command, 0);
-      ASSERT_EQ(system.shell_calls.size(), 1u) << command;
+        command(id);
+      ASSERT_EQ(system.shell_calls.size(), 1u) << id;
       const ShellCall& call = system.shell_calls[0];
       EXPECT_EQ(call.what, "open file");
       EXPECT_EQ(call.owner, hwnd());
@@ -224,12 +206,10 @@ TEST_F(CommandsTest, SystemScreenSaverIsAskedOfTheMainWindowEvenWhenHidden) {
   const HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, record_sent, nullptr, GetCurrentThreadId());
   for (bool from_popup : {false, true}) {
     g_sent.clear();
-    if (from_popup) {
-      system.popup_pick = "デフォルト";
-      tray_callback(100, WM_RBUTTONDOWN);
-    } else {
-      SendMessageW(hwnd(), WM_COMMAND, mnuFileScreenMoto, 0);
-    }
+    if (from_popup)
+      choose_from_tray("デフォルト");
+    else
+      command(mnuFileScreenMoto);
     int saver_requests = 0;
     for (const MSG& m : g_sent)
       if (m.hwnd == hwnd() && m.message == WM_SYSCOMMAND && m.wParam == SC_SCREENSAVE && m.lParam == 0)
@@ -244,52 +224,28 @@ TEST_F(CommandsTest, SystemScreenSaverIsAskedOfTheMainWindowEvenWhenHidden) {
 TEST_F(CommandsTest, UptimeReportReadsTheTickCountOnce) {
   system.uptime_ms = 4'294'967'296ull + 3'723'999;  // past the 49.7 days a 32-bit count could hold
   start();
-  SendMessageW(hwnd(), WM_COMMAND, mnuFileTime, 0);
+  command(mnuFileTime);
   ASSERT_EQ(system.message_boxes.size(), 1u);
   EXPECT_EQ(system.message_boxes[0].text, "起動してから，1194時間4分51秒 経過しました");
-  EXPECT_EQ(system.message_boxes[0].title, "Tamarak　タマラック");
+  EXPECT_EQ(system.message_boxes[0].title, kProgramTitle);
   EXPECT_EQ(system.message_boxes[0].style, UINT{MB_OK});
-}
-
-// The region's bounding box, and whether each corner pixel is cut away. A round-rectangle region
-// leaves out its last column and row, as Windows always has.
-struct Outline {
-  RECT box;
-  bool corners_cut;
-};
-
-Outline outline_of(HWND window) {
-  const HRGN region = CreateRectRgn(0, 0, 0, 0);
-  Outline o{};
-  if (GetWindowRgn(window, region) != ERROR) {
-    GetRgnBox(region, &o.box);
-    const int w = o.box.right - 1, h = o.box.bottom - 1;
-    o.corners_cut = !PtInRegion(region, 0, 0) && !PtInRegion(region, w, 0) && !PtInRegion(region, 0, h) &&
-                    !PtInRegion(region, w, h) && PtInRegion(region, w / 2, h / 2);
-  }
-  DeleteObject(region);
-  return o;
 }
 
 TEST_F(CommandsTest, RoundedOutlineFollowsEveryResize) {
   start();
-  EXPECT_EQ(outline_of(hwnd()).box.right, 0);  // no region before the first showing
-  RECT normal;
+  EXPECT_FALSE(outline_of(hwnd()).shaped);  // no region before the first showing
+  RECT normal, small, restored;
   for (int cycle = 0; cycle < 3; ++cycle) {
-    tray_callback(100, WM_LBUTTONDBLCLK);
+    tray_callback(WM_LBUTTONDBLCLK);
     GetWindowRect(hwnd(), &normal);
-    Outline shown = outline_of(hwnd());
-    EXPECT_EQ(shown.box.right, normal.right - normal.left - 1);
-    EXPECT_EQ(shown.box.bottom, normal.bottom - normal.top - 1);
-    EXPECT_TRUE(shown.corners_cut);
-
+    EXPECT_TRUE(rounded(hwnd()));
     ShowWindow(hwnd(), SW_MINIMIZE);
-    RECT small;
     GetWindowRect(hwnd(), &small);
     EXPECT_EQ(outline_of(hwnd()).box.right, small.right - small.left - 1);
     ShowWindow(hwnd(), SW_RESTORE);
-    EXPECT_EQ(outline_of(hwnd()).box.right, normal.right - normal.left - 1);
-    EXPECT_TRUE(outline_of(hwnd()).corners_cut);
+    GetWindowRect(hwnd(), &restored);
+    EXPECT_TRUE(EqualRect(&restored, &normal));
+    EXPECT_TRUE(rounded(hwnd()));
     SendMessageW(hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
   }
 }

@@ -12,7 +12,7 @@
 #include "about/frmAbout.h"
 #include "base/text.h"
 #include "fake_system.h"
-#include "narrow.h"
+#include "helpers.h"
 #include "system/win32_services.h"
 #include "ui/win32_prompts.h"
 
@@ -54,7 +54,7 @@ class LauncherTest : public ::testing::Test {
     ASSERT_EQ(system.message_boxes.size(), count);
     for (const MessageBoxCall& box : system.message_boxes) {
       EXPECT_EQ(box.text, kNotAvailable);
-      EXPECT_EQ(box.title, "Tamarak　タマラック");
+      EXPECT_EQ(box.title, kProgramTitle);
       EXPECT_EQ(box.style, UINT{MB_OK});
       EXPECT_EQ(box.owner, about.hwnd());
     }

@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <set>
 #include <string>
+#include <string_view>
 
 #include "app/commands.h"
 #include "app/frmSysTray_design.h"
+#include "app/menus.h"
 #include "fixtures.h"
 #include "icon_picture.h"
 #include "monitor/memory_figures.h"
@@ -145,35 +148,50 @@ TEST_F(MainWindowTest, CallbackIgnoresOtherIconsAndMouseMessages) {
   EXPECT_EQ(label(lblTotalPhys), "257 MB");
 }
 
-std::string menu_tree(HMENU menu, int depth = 0) {
-  std::string out;
-  for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+// Checks the items of `menu` against the rows of one level, from rows[0], and their submenus against
+// the deeper rows that follow them; gathers the command ids met. Returns how many rows it used.
+size_t expect_built_from(HMENU menu, std::span<const MenuRow> rows, int depth, std::set<UINT>& ids) {
+  size_t i = 0;
+  int position = 0;
+  for (; i < rows.size() && rows[i].depth == depth; ++position) {
+    const MenuRow& row = rows[i++];
+    SCOPED_TRACE(row.caption);
     wchar_t caption[128] = L"";
-    MENUITEMINFOW info{};
-    info.cbSize = sizeof info;
-    info.fMask = MIIM_FTYPE | MIIM_STRING | MIIM_SUBMENU | MIIM_ID;
-    info.dwTypeData = caption;
-    info.cch = 128;
-    GetMenuItemInfoW(menu, i, TRUE, &info);
-    out += std::string(depth * 2, ' ') + (info.fType & MFT_SEPARATOR ? "-" : narrow(caption)) + "\n";
-    if (info.hSubMenu) out += menu_tree(info.hSubMenu, depth + 1);
+    MENUITEMINFOW item{sizeof item, MIIM_FTYPE | MIIM_STRING | MIIM_SUBMENU | MIIM_ID | MIIM_STATE};
+    item.dwTypeData = caption;
+    item.cch = 128;
+    EXPECT_TRUE(GetMenuItemInfoW(menu, position, TRUE, &item));
+    if (std::string_view(row.caption) == "-") {
+      EXPECT_TRUE(item.fType & MFT_SEPARATOR);
+      continue;
+    }
+    EXPECT_EQ(narrow(caption), row.caption);
+    EXPECT_EQ((item.fState & MFS_DEFAULT) != 0, row.is_default);
+    // A row with deeper rows after it heads a submenu and runs no command; every other row runs one.
+    const bool heads_submenu = i < rows.size() && rows[i].depth > depth;
+    EXPECT_EQ(item.hSubMenu != nullptr, heads_submenu);
+    EXPECT_EQ(row.command == 0, heads_submenu);
+    if (heads_submenu && item.hSubMenu) i += expect_built_from(item.hSubMenu, rows.subspan(i), depth + 1, ids);
+    if (!heads_submenu) {
+      EXPECT_EQ(item.wID, row.command);
+      EXPECT_TRUE(ids.insert(item.wID).second) << "twice in one menu";
+    }
   }
-  return out;
+  EXPECT_EQ(GetMenuItemCount(menu), position);
+  return i;
 }
 
-TEST_F(MainWindowTest, MenusHaveEveryItemInOrder) {
+TEST_F(MainWindowTest, MenusAreBuiltFromTheirRowsAndReachEveryCommandOnce) {
   start();
   ShowWindow(hwnd(), SW_SHOW);
-  EXPECT_EQ(menu_tree(GetMenu(hwnd())),
-            "ファイル(&F)\n  タスクトレイに格納(&T)\n  -\n  監視終了　（常駐解除）(&X)\n"
-            "便利機能(&T)\n  多用途クリップボード(&C)\n  起動プロセス一覧(&P)\n  IP/OS情報(&I)\n"
-            "  システム起動時間(&T)\n  -\n  スクリーンセーバー(&S)\n    デフォルト(&D)\n    オリジナル(&O)\n"
-            "ヘルプ(&H)\n  ヘルプファイルを参照(&H)\n  バージョン情報(&V)\n");
-  EXPECT_EQ(
-      menu_tree(main.tray_popup()),
-      "メモリの詳細を表示\nヘルプファイルを表示\n-\nメモリの最適化\n   80 %\n   60 %\n   40 %\n   20 %\n-\n"
-      "ゴミ箱を空にする\n｢最近使ったファイル｣ を削除\n-\nスクリーンセーバーを実行\n  デフォルト\n  オリジナル\n-\n"
-      "多用途クリップボード\n起動プロセス一覧\nIP/OS情報\n-\n監視終了　（常駐解除）\n");
+  std::set<UINT> reached;
+  for (const auto& [menu, rows] :
+       {std::pair{GetMenu(hwnd()), menu_bar_rows()}, {main.tray_popup(), tray_popup_rows()}}) {
+    std::set<UINT> ids;
+    EXPECT_EQ(expect_built_from(menu, rows, 0, ids), rows.size());
+    reached.insert(ids.begin(), ids.end());
+  }
+  for (UINT command = mnuPopupOpen; command <= mnuFileIp; ++command) EXPECT_TRUE(reached.contains(command)) << command;
   EXPECT_EQ(GetMenuDefaultItem(main.tray_popup(), FALSE, 0), UINT{mnuPopupOpen});
 }
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <vector>
 
 #include "app/commands.h"
@@ -11,6 +12,7 @@
 #include "fixtures.h"
 #include "optimiser/optimiser_band.h"
 #include "process_counts.h"
+#include "system/memory_fill.h"
 
 namespace tamarak {
 namespace {
@@ -51,12 +53,16 @@ TEST_F(CommandsTest, EachLevelRunsFromItsButtonAndItsPopupItemAlike) {
   EXPECT_TRUE(system.shell_calls.empty());
 }
 
-TEST_F(CommandsTest, RunReallyClaimsItsMemoryAndGivesItBack) {
+TEST_F(CommandsTest, RunReallyClaimsItsMemoryGivesItBackAndStopsWhenAsked) {
   system.memory.total_phys = 3'000'000'000;  // 20 %: 28,764 strings, about 575 MB
   start();
   warm_up_run();
   const SIZE_T before = committed_bytes(memory_of());
   const SIZE_T peak_before = memory_of().PeakWorkingSetSize;  // no earlier run in this process went past 300 MB
+  // Asked to stop before it begins, the fill itself stops at once, however much it was to write.
+  const std::atomic<bool> asked{true};
+  EXPECT_EQ(fill_and_release(50'000, StopToken(asked)), FillOutcome::stopped);
+  EXPECT_LT(memory_of().PeakWorkingSetSize, peak_before + 100'000'000u);
   command(cmdMemLow);
   finish_run();
   ASSERT_EQ(system.message_boxes.size(), 1u);
@@ -98,13 +104,18 @@ TEST_F(CommandsTest, DuringARunTheTrayRefreshesNoOtherWorkStartsAndAnExitWaitsFo
   EXPECT_TRUE(pump_until([&] { return system.tray_calls.size() > calls; }));
   EXPECT_EQ(last_tray_call().operation, DWORD{NIM_MODIFY});
 
-  // No other work: a second run, a tool window, an exit, the popup menu.
+  // No other work: a second run, a tool window, an exit, the popup menu. Hiding and showing the
+  // window are taken.
   for (UINT refused : {cmdMemHig, mnuFileApp, mnuFileExit, mnuPopupDustDel}) command(refused);
   tray_callback(WM_RBUTTONDOWN);
   EXPECT_TRUE(system.popups.empty());
   EXPECT_EQ(main.tool_windows().app_run(), nullptr);
   EXPECT_TRUE(system.shell_calls.empty());
   EXPECT_TRUE(IsWindow(hwnd()));
+  command(mnuFileClose);
+  EXPECT_FALSE(IsWindowVisible(hwnd()));
+  command(mnuPopupOpen);
+  EXPECT_TRUE(IsWindowVisible(hwnd()));
 
   // A close from outside waits for the release, then goes through as before: no box, no icon.
   const HWND handle = hwnd();
@@ -116,6 +127,7 @@ TEST_F(CommandsTest, DuringARunTheTrayRefreshesNoOtherWorkStartsAndAnExitWaitsFo
   EXPECT_TRUE(system.message_boxes.empty());
   EXPECT_TRUE(system.shell.icons.empty());
   EXPECT_EQ(system.fills, 1);
+  EXPECT_FALSE(lifetime.busy());
 }
 
 TEST_F(CommandsTest, LogOffDuringARunCutsItShortAndEndsOnceTheMemoryIsReleased) {

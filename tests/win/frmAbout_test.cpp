@@ -210,19 +210,24 @@ TEST_F(AboutFromTheMainWindow, ModalOverTheProgramUntilClosedByKeyboardOrCloseBo
   EXPECT_EQ(lifetime.open_windows(), 1);
 }
 
-// The tray popup stays reachable while the About window is up.
+// The tray popup stays reachable while the About window is up; what it opens meanwhile waits
+// behind it, and what took no input before it still takes none after it.
 TEST_F(AboutFromTheMainWindow, OutlivesTheMainWindowAndHoldsBackWindowsOpenedMeanwhile) {
   start();
   const auto choose = [&](UINT item) {
     system.popup_choice = item;
     tray_callback(WM_RBUTTONDOWN);
   };
+  command(mnuFileIp);
+  const HWND ip = main.tool_windows().ip()->hwnd();
+  EnableWindow(ip, FALSE);  // as a box of its own would leave it
   HWND processes = nullptr;
   system.while_modal = [&](HWND about) {
     choose(mnuFileApp);
     processes = main.tool_windows().app_run()->hwnd();
     ASSERT_TRUE(IsWindowVisible(processes));
     EXPECT_FALSE(IsWindowEnabled(processes));
+    EXPECT_EQ(GetForegroundWindow(), about);
     choose(mnuFileExit);
     EXPECT_EQ(main.hwnd(), nullptr);
     EXPECT_TRUE(IsWindowVisible(about));
@@ -231,7 +236,8 @@ TEST_F(AboutFromTheMainWindow, OutlivesTheMainWindowAndHoldsBackWindowsOpenedMea
   command(mnuHelpVer);
   ASSERT_EQ(system.modal_windows.size(), 1u);
   EXPECT_TRUE(IsWindowEnabled(processes));
-  EXPECT_EQ(lifetime.open_windows(), 1);  // the process list keeps the program running
+  EXPECT_FALSE(IsWindowEnabled(ip));
+  EXPECT_EQ(lifetime.open_windows(), 2);  // the tool windows keep the program running
 }
 
 }  // namespace

@@ -105,12 +105,15 @@ add_executable(win_tests
   tests/win/tray_picture_test.cpp
   tests/win/dpi_test.cpp
   src/resources/tamarak.rc)
-target_link_libraries(win_tests PRIVATE tamarak_app GTest::gtest_main psapi ntdll)
+# GoogleTest's main with a watchdog that fails a hung test in a minute, naming it.
+add_library(win_test_main STATIC tests/win/test_main.cpp)
+target_link_libraries(win_test_main PUBLIC GTest::gtest)
+target_link_libraries(win_tests PRIVATE tamarak_app win_test_main psapi ntdll)
 gtest_discover_tests(win_tests DISCOVERY_MODE PRE_TEST)
 # Under a data limit of 2 GB (Wine itself takes a few hundred MB of it), so the optimiser meets the end of
 # memory midway through a run.
 add_executable(win_limited_tests tests/win/optimiser_limit_test.cpp tests/win/fake_system.cpp src/resources/tamarak.rc)
-target_link_libraries(win_limited_tests PRIVATE tamarak_app GTest::gtest_main psapi)
+target_link_libraries(win_limited_tests PRIVATE tamarak_app win_test_main psapi)
 add_test(NAME OptimiserUnderALimit.StopsMidwayGivesEverythingBackAndGoesOnWorking
          COMMAND prlimit --data=2000000000 ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:win_limited_tests>)
 # Stands in for the system information tool in the launcher's tests.
@@ -149,6 +152,7 @@ target_link_options(bench_soak PRIVATE -municode)
 target_link_libraries(bench_soak PRIVATE tamarak_app ntdll)
 add_executable(bench_startup EXCLUDE_FROM_ALL bench/startup.cpp tests/e2e/driver.cpp)
 target_link_options(bench_startup PRIVATE -municode)
+target_include_directories(bench_startup PRIVATE src)
 target_compile_definitions(bench_startup PRIVATE TAMARAK_EXE="$<TARGET_FILE:tamarak>")
 add_executable(bench_footprint EXCLUDE_FROM_ALL bench/footprint.cpp)
 target_link_options(bench_footprint PRIVATE -municode)

@@ -40,7 +40,7 @@ TEST_F(RunningProgram, TwentyPercentRunFromThePopupAndFromTheButton) {
   // would still owe Wine its X focus-out, which cancels a menu opened meanwhile.
   // Right-click the icon, then walk the popup by keyboard from its first item: the optimiser
   // submenu is the third item, and " 20 %" the last of its items.
-  PostMessageW(main, WM_USER + 100, 100, WM_RBUTTONDOWN);
+  post_tray_callback(main, WM_RBUTTONDOWN);
   ASSERT_TRUE(wait_until([&] { return open_menus(program.pid()).size() == 1; }));
   const HWND popup = open_menus(program.pid())[0];
   press_keys(popup, {VK_HOME, VK_DOWN, VK_DOWN, VK_RIGHT});

@@ -49,7 +49,8 @@ Program::~Program() {
   if (running()) {
     // Ended as a log-off ends it, so its tray icon goes with it instead of lingering into the next
     // test; forced only when that does not work.
-    if (const HWND main = find_window(pid(), L"TamarakMain", L" " + kTitle)) PostMessageW(main, WM_ENDSESSION, TRUE, 0);
+    if (const HWND main = find_window(pid(), L"TamarakMain", widen(tamarak::kMainCaption)))
+      PostMessageW(main, WM_ENDSESSION, TRUE, 0);
     if (!wait_for_exit()) {
       TerminateProcess(info_.hProcess, 1);
       WaitForSingleObject(info_.hProcess, 5000);
@@ -110,10 +111,10 @@ std::wstring message_box_text(HWND box) {
   return text.empty() ? control_text(box, 100) : text;
 }
 
-HWND wait_for_main_window(DWORD pid) { return wait_for_window(pid, L"TamarakMain", L" " + kTitle); }
+HWND wait_for_main_window(DWORD pid) { return wait_for_window(pid, L"TamarakMain", widen(tamarak::kMainCaption)); }
 
 bool show_main_window(HWND main) {
-  PostMessageW(main, WM_USER + 100, 100, WM_LBUTTONDBLCLK);
+  post_tray_callback(main, WM_LBUTTONDBLCLK);
   return wait_until([&] { return IsWindowVisible(main); });
 }
 

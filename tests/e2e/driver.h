@@ -7,13 +7,25 @@
 #include <functional>
 #include <initializer_list>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
+#include "app/program_identity.h"
+#include "monitor/tray_icon.h"
+
 namespace e2e {
 
+// A text as the program's headers spell it (UTF-8), as its windows show it.
+inline std::wstring widen(std::string_view utf8) {
+  std::wstring out(utf8.size(), L'\0');
+  out.resize(static_cast<size_t>(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), out.data(),
+                                                     static_cast<int>(out.size()))));
+  return out;
+}
+
 // The program's title, as its message boxes and About window show it.
-inline const std::wstring kTitle = L"Tamarak　タマラック";
+inline const std::wstring kTitle = widen(tamarak::kProgramTitle);
 
 // The program as built, as a Windows path.
 std::wstring program_path();
@@ -44,6 +56,10 @@ HWND find_window(DWORD pid, const wchar_t* class_name, const std::wstring& capti
 HWND wait_for_window(DWORD pid, const wchar_t* class_name, const std::wstring& caption);
 // The program's main window, hidden or shown, once it exists.
 HWND wait_for_main_window(DWORD pid);
+// What the shell posts the main window for a mouse message over the tray icon.
+inline void post_tray_callback(HWND main, UINT mouse) {
+  PostMessageW(main, tamarak::kTrayCallbackMessage, tamarak::kTrayIconId, mouse);
+}
 // Shows it as a double-click on the tray icon does; true once it is visible.
 bool show_main_window(HWND main);
 // The menu window that opens next (a menu bar's menu or a popup), once it is visible.

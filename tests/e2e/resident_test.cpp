@@ -82,7 +82,7 @@ TEST(Resident, MenuBarOpensByMnemonicAndPopupOpensAtThePointer) {
   }
 
   SetCursorPos(400, 300);
-  PostMessageW(main, WM_USER + 100, 100, WM_RBUTTONDOWN);
+  post_tray_callback(main, WM_RBUTTONDOWN);
   const HWND popup = wait_for_menu();
   ASSERT_TRUE(popup);
   RECT where;

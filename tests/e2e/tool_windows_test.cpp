@@ -20,11 +20,6 @@ namespace {
 
 using namespace tamarak;
 
-const std::wstring kAppRunCaption = L"起動プロセス一覧　　Tamarak Version 3.0";
-const std::wstring kClipCaption =
-    L"多用途クリップボード（Drag&Dropでファイル名取得&常時最前面表示）　　Tamarak Version 3.0";
-const std::wstring kIpCaption = L"IP/OS 情報　　Tamarak Version 3.0";
-
 class ToolWindows : public ::testing::Test {
  protected:
   Program program;
@@ -34,9 +29,9 @@ class ToolWindows : public ::testing::Test {
     main = wait_for_main_window(program.pid());
     ASSERT_TRUE(main);
   }
-  HWND open(UINT menu_item, const wchar_t* class_name, const std::wstring& caption) {
+  HWND open(UINT menu_item, const wchar_t* class_name, const char* caption) {
     PostMessageW(main, WM_COMMAND, menu_item, 0);
-    const HWND window = wait_for_window(program.pid(), class_name, caption);
+    const HWND window = wait_for_window(program.pid(), class_name, widen(caption));
     wait_until([&] { return window && IsWindowVisible(window); });
     return window;
   }

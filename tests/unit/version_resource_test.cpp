@@ -47,34 +47,51 @@ Bytes text(std::u16string_view s) {
   return out;
 }
 
-Bytes fixed_info(unsigned major, unsigned minor, unsigned revision) {
+// FileVersionMS holds major and minor, FileVersionLS build and revision, the first of each pair in
+// the high half.
+Bytes fixed_info(unsigned major, unsigned minor, unsigned build, unsigned revision) {
   Bytes out;
-  for (unsigned v : {0x04BDu, 0xFEEFu, 0u, 1u, minor, major, 0u, revision}) put16(out, v);
+  for (unsigned v : {0x04BDu, 0xFEEFu, 0u, 1u, minor, major, revision, build}) put16(out, v);
   out.resize(52, 0);
   return out;
 }
 
-Bytes resource(std::u16string_view language_key, std::u16string_view name) {
-  const Bytes strings = block(u"StringFileInfo", {},
-                              {block(u"040904b0", {}, {block(u"ProductName", text(u"Wrong"), {}, true)}),
-                               block(language_key, {},
-                                     {block(u"CompanyName", text(u"Tamarak Project"), {}, true),
-                                      block(u"ProductName", text(name), {}, true)})});
+// A resource as the resource compiler lays it out, a table in another language first; `flaw` spoils
+// one part of it.
+enum class Flaw { none, short_translation, table_shorter_than_its_children };
+
+Bytes resource(std::u16string_view language_key, std::u16string_view name, std::u16string_view company = u"Tamarak",
+               Flaw flaw = Flaw::none) {
+  Bytes table = block(language_key, {},
+                      {block(u"CompanyName", text(company), {}, true), block(u"ProductName", text(name), {}, true)});
+  // The name's block then runs past its table, though not past the resource.
+  if (flaw == Flaw::table_shorter_than_its_children) table[0] -= 4;
+  const Bytes strings =
+      block(u"StringFileInfo", {}, {block(u"040904b0", {}, {block(u"ProductName", text(u"Wrong"), {}, true)}), table});
   Bytes translation;
   put16(translation, 0x0411);
   put16(translation, 1200);
-  const Bytes variables = block(u"VarFileInfo", {}, {block(u"Translation", translation, {})});
-  return block(u"VS_VERSION_INFO", fixed_info(3, 0, 0), {strings, variables});
+  Bytes variable = block(u"Translation", translation, {});
+  // Two bytes of value; the code page after them is not its own.
+  if (flaw == Flaw::short_translation) variable[2] = 2;
+  return block(u"VS_VERSION_INFO", fixed_info(3, 1, 2, 4), {strings, block(u"VarFileInfo", {}, {variable})});
 }
 
-TEST(VersionResource, FileVersionAndTheNameInTheFirstListedLanguage) {
+TEST(VersionResource, FileVersionAndTheNameInTheFirstListedLanguageWhateverTheStringsPadding) {
   for (std::u16string_view key : {u"041104b0", u"041104B0"}) {
     const VersionResource read = read_version_resource(resource(key, u"Tamarak　タマラック"));
     EXPECT_EQ(read.major, 3u);
-    EXPECT_EQ(read.minor, 0u);
-    EXPECT_EQ(read.revision, 0u);
+    EXPECT_EQ(read.minor, 1u);
+    EXPECT_EQ(read.revision, 4u);
     EXPECT_EQ(read.product_name, u"Tamarak　タマラック");
   }
+  // Strings of odd and even lengths leave blocks that end off a 4-byte boundary, padded before the next.
+  for (std::size_t company = 0; company < 4; ++company)
+    for (std::size_t length = 1; length < 5; ++length) {
+      const std::u16string name(length, u'タ');
+      EXPECT_EQ(read_version_resource(resource(u"041104b0", name, std::u16string(company, u'x'))).product_name, name)
+          << company << " " << length;
+    }
 }
 
 TEST(VersionResource, MalformedDataReadsAsNothingWithoutReadingPastIt) {
@@ -88,8 +105,13 @@ TEST(VersionResource, MalformedDataReadsAsNothingWithoutReadingPastIt) {
   Bytes lying = whole;
   lying[0] = lying[1] = 0xFF;  // a length past the end
   EXPECT_EQ(read_version_resource(lying).major, 0u);
-  // Only the table of the listed language counts.
+  // Only the table of the listed language counts; a block counts only inside its parent; a
+  // translation shorter than a language and a code page names none.
   EXPECT_TRUE(read_version_resource(resource(u"040904b0", u"Other")).product_name.empty());
+  for (Flaw flaw : {Flaw::short_translation, Flaw::table_shorter_than_its_children}) {
+    const Bytes flawed = resource(u"041104b0", u"Tamarak", u"Tamarak", flaw);
+    EXPECT_TRUE(read_version_resource(flawed).product_name.empty()) << static_cast<int>(flaw);
+  }
 }
 
 }  // namespace

@@ -5,29 +5,20 @@
 #include <shlobj.h>
 #include <windows.h>
 
-#include <functional>
+#include <atomic>
+#include <tuple>
+#include <vector>
 
 #include "commands/launch_beside_program.h"
-#include "main_window_fixture.h"
-#include "narrow.h"
+#include "fixtures.h"
 #include "optimiser/optimiser_band.h"
 #include "process_counts.h"
+#include "system/memory_fill.h"
 
 namespace tamarak {
 namespace {
 
 using CommandsTest = MainWindowTest;
-
-// Takes this thread's messages until `condition` holds, for at most 10 s.
-bool pump_until(const std::function<bool()>& condition) {
-  const ULONGLONG end = GetTickCount64() + 10000;
-  while (!condition() && GetTickCount64() < end) {
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-  }
-  return condition();
-}
 
 TEST_F(CommandsTest, EachLevelRunsFromItsButtonAndItsPopupItemAlike) {
   start();
@@ -45,8 +36,7 @@ TEST_F(CommandsTest, EachLevelRunsFromItsButtonAndItsPopupItemAlike) {
     for (bool from_popup : {false, true}) {
       system.message_boxes.clear();
       if (from_popup) {
-        system.popup_pick = level.popup_item;
-        tray_callback(100, WM_RBUTTONDOWN);
+        choose_from_tray(level.popup_item);
       } else {
         SendMessageW(hwnd(), WM_COMMAND, MAKEWPARAM(level.button, BN_CLICKED),
                      reinterpret_cast<LPARAM>(GetDlgItem(hwnd(), level.button)));
@@ -54,7 +44,7 @@ TEST_F(CommandsTest, EachLevelRunsFromItsButtonAndItsPopupItemAlike) {
       finish_run();
       ASSERT_EQ(system.message_boxes.size(), 1u) << level.message;
       EXPECT_EQ(system.message_boxes[0].text, level.message);
-      EXPECT_EQ(system.message_boxes[0].title, "Tamarak　タマラック");
+      EXPECT_EQ(system.message_boxes[0].title, kProgramTitle);
       EXPECT_EQ(system.message_boxes[0].style, UINT{MB_OK | kInFront});
       EXPECT_EQ(system.cursor_at_message_box, wait);
       EXPECT_EQ(GetCursor(), arrow);
@@ -64,13 +54,17 @@ TEST_F(CommandsTest, EachLevelRunsFromItsButtonAndItsPopupItemAlike) {
   EXPECT_TRUE(system.shell_calls.empty());
 }
 
-TEST_F(CommandsTest, RunReallyClaimsItsMemoryAndGivesItBack) {
+TEST_F(CommandsTest, RunReallyClaimsItsMemoryGivesItBackAndStopsWhenAsked) {
   system.memory.total_phys = 3'000'000'000;  // 20 %: 28,764 strings, about 575 MB
   start();
   warm_up_run();
   const SIZE_T before = committed_bytes(memory_of());
   const SIZE_T peak_before = memory_of().PeakWorkingSetSize;  // no earlier run in this process went past 300 MB
-  SendMessageW(hwnd(), WM_COMMAND, cmdMemLow, 0);
+  // Asked to stop before it begins, the fill itself stops at once, however much it was to write.
+  const std::atomic<bool> asked{true};
+  EXPECT_EQ(fill_and_release(50'000, StopToken(asked)), FillOutcome::stopped);
+  EXPECT_LT(memory_of().PeakWorkingSetSize, peak_before + 100'000'000u);
+  command(cmdMemLow);
   finish_run();
   ASSERT_EQ(system.message_boxes.size(), 1u);
   EXPECT_GE(memory_of().PeakWorkingSetSize, peak_before + 300'000'000u);
@@ -82,7 +76,7 @@ TEST_F(CommandsTest, RunOutOfMemoryStopsReleasesAndSaysSo) {
   start();
   warm_up_run();
   const SIZE_T before = committed_bytes(memory_of());
-  SendMessageW(hwnd(), WM_COMMAND, cmdMemHigHig, 0);
+  command(cmdMemHigHig);
   finish_run();
   ASSERT_EQ(system.message_boxes.size(), 1u);
   EXPECT_EQ(system.message_boxes[0].text, "メモリが不足したため、最適化を中止しました。");
@@ -91,7 +85,7 @@ TEST_F(CommandsTest, RunOutOfMemoryStopsReleasesAndSaysSo) {
   EXPECT_TRUE(IsWindow(hwnd()));
   EXPECT_LT(committed_bytes(memory_of()), before + 1'000'000u);
   system.memory.total_phys = 268'435'456;
-  SendMessageW(hwnd(), WM_COMMAND, cmdMemLow, 0);  // and the program goes on working
+  command(cmdMemLow);  // and the program goes on working
   finish_run();
   EXPECT_EQ(system.message_boxes.back().text, "最適化完了 (・o・)");
 }
@@ -101,8 +95,8 @@ TEST_F(CommandsTest, DuringARunTheTrayRefreshesNoOtherWorkStartsAndAnExitWaitsFo
   system.fill_gate = gate.get();
   start();
   ShowWindow(hwnd(), SW_SHOW);
-  SendMessageW(hwnd(), WM_COMMAND, cmdMemLow, 0);
-  ASSERT_TRUE(window.optimising());
+  command(cmdMemLow);
+  ASSERT_TRUE(main.optimising());
   EXPECT_FALSE(IsWindowEnabled(hwnd()));
   EXPECT_TRUE(system.message_boxes.empty());  // nothing is said before the memory is released
 
@@ -111,14 +105,18 @@ TEST_F(CommandsTest, DuringARunTheTrayRefreshesNoOtherWorkStartsAndAnExitWaitsFo
   EXPECT_TRUE(pump_until([&] { return system.tray_calls.size() > calls; }));
   EXPECT_EQ(last_tray_call().operation, DWORD{NIM_MODIFY});
 
-  // No other work: a second run, a tool window, an exit, the popup menu.
-  for (UINT command : {cmdMemHig, mnuFileApp, mnuFileExit, mnuPopupDustDel})
-    SendMessageW(hwnd(), WM_COMMAND, command, 0);
-  tray_callback(100, WM_RBUTTONDOWN);
+  // No other work: a second run, a tool window, an exit, the popup menu. Hiding and showing the
+  // window are taken.
+  for (UINT refused : {cmdMemHig, mnuFileApp, mnuFileExit, mnuPopupDustDel}) command(refused);
+  tray_callback(WM_RBUTTONDOWN);
   EXPECT_TRUE(system.popups.empty());
-  EXPECT_EQ(window.tool_windows().app_run(), nullptr);
+  EXPECT_EQ(main.tool_windows().app_run(), nullptr);
   EXPECT_TRUE(system.shell_calls.empty());
   EXPECT_TRUE(IsWindow(hwnd()));
+  command(mnuFileClose);
+  EXPECT_FALSE(IsWindowVisible(hwnd()));
+  command(mnuPopupOpen);
+  EXPECT_TRUE(IsWindowVisible(hwnd()));
 
   // A close from outside waits for the release, then goes through as before: no box, no icon.
   const HWND handle = hwnd();
@@ -130,6 +128,7 @@ TEST_F(CommandsTest, DuringARunTheTrayRefreshesNoOtherWorkStartsAndAnExitWaitsFo
   EXPECT_TRUE(system.message_boxes.empty());
   EXPECT_TRUE(system.shell.icons.empty());
   EXPECT_EQ(system.fills, 1);
+  EXPECT_FALSE(lifetime.busy());
 }
 
 // A run started from the tray while the last run's box is still up: one busy state from the first
@@ -142,11 +141,10 @@ TEST_F(CommandsTest, ARunStartedWhileTheLastOnesBoxIsUpKeepsTheProgramBusyUntilI
   system.while_message_box = [&] {
     system.while_message_box = nullptr;
     ResetEvent(gate.get());
-    system.popup_pick = " 40 %";
-    tray_callback(100, WM_RBUTTONDOWN);
+    choose_from_tray(" 40 %");
   };
-  SendMessageW(hwnd(), WM_COMMAND, cmdMemLow, 0);
-  EXPECT_TRUE(pump_until([&] { return system.message_boxes.size() == 1 && window.optimising(); }));
+  command(cmdMemLow);
+  EXPECT_TRUE(pump_until([&] { return system.message_boxes.size() == 1 && main.optimising(); }));
   EXPECT_TRUE(lifetime.busy());
   EXPECT_FALSE(IsWindowEnabled(hwnd()));
   EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_WAIT));
@@ -161,10 +159,10 @@ TEST_F(CommandsTest, LogOffDuringARunCutsItShortAndEndsOnceTheMemoryIsReleased) 
   const OwnedHandle gate(CreateEventW(nullptr, TRUE, FALSE, nullptr));  // never opened
   system.fill_gate = gate.get();
   start();
-  SendMessageW(hwnd(), WM_COMMAND, cmdMemHigHig, 0);
-  ASSERT_TRUE(window.optimising());
+  command(cmdMemHigHig);
+  ASSERT_TRUE(main.optimising());
   SendMessageW(hwnd(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
-  EXPECT_FALSE(window.optimising());
+  EXPECT_FALSE(main.optimising());
   EXPECT_EQ(hwnd(), nullptr);
   EXPECT_TRUE(system.shell.icons.empty());
   EXPECT_TRUE(system.message_boxes.empty());
@@ -172,41 +170,40 @@ TEST_F(CommandsTest, LogOffDuringARunCutsItShortAndEndsOnceTheMemoryIsReleased) 
   EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
 }
 
-TEST_F(CommandsTest, BusyPointerOverTheWindowButClicksLeftToTheSystem) {
+// The hourglass over the client area and over a window that takes no input; but a click on the
+// latter is the system's to answer, with a beep and the box brought forward, and the frame and
+// caption keep the system's pointers.
+TEST_F(CommandsTest, BusyPointerOverTheWindowButClicksAndTheFrameLeftToTheSystem) {
   start();
   ShowWindow(hwnd(), SW_SHOW);
-  const HCURSOR wait = LoadCursorW(nullptr, IDC_WAIT), arrow = LoadCursorW(nullptr, IDC_ARROW);
-  HCURSOR over_client = nullptr, over_disabled = nullptr, over_frame = nullptr;
+  const HCURSOR wait = LoadCursorW(nullptr, IDC_WAIT);
+  const std::tuple<WORD, WORD, bool> pointers[] = {{HTCLIENT, WM_MOUSEMOVE, true},
+                                                   {HTERROR, WM_MOUSEMOVE, true},
+                                                   {HTERROR, WM_LBUTTONDOWN, false},
+                                                   {HTCAPTION, WM_MOUSEMOVE, false},
+                                                   {HTBORDER, WM_MOUSEMOVE, false}};
+  std::vector<bool> waited;
   system.while_message_box = [&] {
-    const auto pointer_over = [&](WORD hit, WORD mouse) {
-      SetCursor(arrow);
+    for (const auto& [hit, mouse, busy] : pointers) {
+      SetCursor(LoadCursorW(nullptr, IDC_ARROW));
       SendMessageW(hwnd(), WM_SETCURSOR, reinterpret_cast<WPARAM>(hwnd()), MAKELPARAM(hit, mouse));
-      return GetCursor();
-    };
-    over_client = pointer_over(HTCLIENT, WM_MOUSEMOVE);
-    over_disabled = pointer_over(HTERROR, WM_MOUSEMOVE);
-    // A click on the disabled window: the system's to answer, with a beep and the box brought forward.
-    over_frame = pointer_over(HTERROR, WM_LBUTTONDOWN);
+      waited.push_back(GetCursor() == wait);
+    }
   };
-  SendMessageW(hwnd(), WM_COMMAND, cmdMemLow, 0);
+  command(cmdMemLow);
   finish_run();
-  EXPECT_EQ(over_client, wait);
-  EXPECT_EQ(over_disabled, wait);
-  EXPECT_NE(over_frame, wait);
+  ASSERT_EQ(waited.size(), std::size(pointers));
+  for (size_t i = 0; i < waited.size(); ++i) EXPECT_EQ(waited[i], std::get<2>(pointers[i])) << i;
 }
 
 TEST_F(CommandsTest, ShellCommandsMakeExactlyOneCallEach) {
   start();
-  auto choose = [&](const char* item) {
-    system.popup_pick = item;
-    tray_callback(100, WM_RBUTTONDOWN);
-  };
-  choose("ゴミ箱を空にする");
+  choose_from_tray("ゴミ箱を空にする");
   ASSERT_EQ(system.shell_calls.size(), 1u);
   EXPECT_EQ(system.shell_calls[0].what, "recycle");
   EXPECT_EQ(system.shell_calls[0].owner, hwnd());
 
-  choose("｢最近使ったファイル｣ を削除");
+  choose_from_tray("｢最近使ったファイル｣ を削除");
   ASSERT_EQ(system.shell_calls.size(), 2u);
   EXPECT_EQ(system.shell_calls[1].what, "recent");
   EXPECT_TRUE(system.shell_calls[0].in_apartment && system.shell_calls[1].in_apartment);
@@ -216,18 +213,18 @@ TEST_F(CommandsTest, ShellCommandsMakeExactlyOneCallEach) {
   const std::string help = folder + "\\help.htm", saver = folder + "\\ss\\Tamarak's SS.scr";
   // From the menu bar and from the popup alike.
   struct Launch {
-    UINT command;
+    UINT id;
     const char* popup_item;
     std::string file;
   } launches[] = {{mnuHelpHelp, "ヘルプファイルを表示", help}, {mnuFileScreenNew, "オリジナル", saver}};
-  for (const auto& [command, popup_item, file] : launches) {
+  for (const auto& [id, popup_item, file] : launches) {
     for (bool from_popup : {false, true}) {
       system.shell_calls.clear();
       if (from_popup)
-        choose(popup_item);
+        choose_from_tray(popup_item);
       else
-        SendMessageW(hwnd(), WM_COMMAND, command, 0);
-      ASSERT_EQ(system.shell_calls.size(), 1u) << command;
+        command(id);
+      ASSERT_EQ(system.shell_calls.size(), 1u) << id;
       const ShellCall& call = system.shell_calls[0];
       EXPECT_EQ(call.what, "open file");
       EXPECT_EQ(call.owner, hwnd());
@@ -251,12 +248,10 @@ TEST_F(CommandsTest, SystemScreenSaverIsAskedOfTheMainWindowEvenWhenHidden) {
   const HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, record_sent, nullptr, GetCurrentThreadId());
   for (bool from_popup : {false, true}) {
     g_sent.clear();
-    if (from_popup) {
-      system.popup_pick = "デフォルト";
-      tray_callback(100, WM_RBUTTONDOWN);
-    } else {
-      SendMessageW(hwnd(), WM_COMMAND, mnuFileScreenMoto, 0);
-    }
+    if (from_popup)
+      choose_from_tray("デフォルト");
+    else
+      command(mnuFileScreenMoto);
     int saver_requests = 0;
     for (const MSG& m : g_sent)
       if (m.hwnd == hwnd() && m.message == WM_SYSCOMMAND && m.wParam == SC_SCREENSAVE && m.lParam == 0)
@@ -271,52 +266,28 @@ TEST_F(CommandsTest, SystemScreenSaverIsAskedOfTheMainWindowEvenWhenHidden) {
 TEST_F(CommandsTest, UptimeReportReadsTheTickCountOnce) {
   system.uptime_ms = 4'294'967'296ull + 3'723'999;  // past the 49.7 days a 32-bit count could hold
   start();
-  SendMessageW(hwnd(), WM_COMMAND, mnuFileTime, 0);
+  command(mnuFileTime);
   ASSERT_EQ(system.message_boxes.size(), 1u);
   EXPECT_EQ(system.message_boxes[0].text, "起動してから，1194時間4分51秒 経過しました");
-  EXPECT_EQ(system.message_boxes[0].title, "Tamarak　タマラック");
+  EXPECT_EQ(system.message_boxes[0].title, kProgramTitle);
   EXPECT_EQ(system.message_boxes[0].style, UINT{MB_OK | kInFront});
-}
-
-// The region's bounding box, and whether each corner pixel is cut away. A round-rectangle region
-// leaves out its last column and row, as Windows always has.
-struct Outline {
-  RECT box;
-  bool corners_cut;
-};
-
-Outline outline_of(HWND window) {
-  const HRGN region = CreateRectRgn(0, 0, 0, 0);
-  Outline o{};
-  if (GetWindowRgn(window, region) != ERROR) {
-    GetRgnBox(region, &o.box);
-    const int w = o.box.right - 1, h = o.box.bottom - 1;
-    o.corners_cut = !PtInRegion(region, 0, 0) && !PtInRegion(region, w, 0) && !PtInRegion(region, 0, h) &&
-                    !PtInRegion(region, w, h) && PtInRegion(region, w / 2, h / 2);
-  }
-  DeleteObject(region);
-  return o;
 }
 
 TEST_F(CommandsTest, RoundedOutlineFollowsEveryResize) {
   start();
-  EXPECT_EQ(outline_of(hwnd()).box.right, 0);  // no region before the first showing
-  RECT normal;
+  EXPECT_FALSE(outline_of(hwnd()).shaped);  // no region before the first showing
+  RECT normal, small, restored;
   for (int cycle = 0; cycle < 3; ++cycle) {
-    tray_callback(100, WM_LBUTTONDBLCLK);
+    tray_callback(WM_LBUTTONDBLCLK);
     GetWindowRect(hwnd(), &normal);
-    Outline shown = outline_of(hwnd());
-    EXPECT_EQ(shown.box.right, normal.right - normal.left - 1);
-    EXPECT_EQ(shown.box.bottom, normal.bottom - normal.top - 1);
-    EXPECT_TRUE(shown.corners_cut);
-
+    EXPECT_TRUE(rounded(hwnd()));
     ShowWindow(hwnd(), SW_MINIMIZE);
-    RECT small;
     GetWindowRect(hwnd(), &small);
     EXPECT_EQ(outline_of(hwnd()).box.right, small.right - small.left - 1);
     ShowWindow(hwnd(), SW_RESTORE);
-    EXPECT_EQ(outline_of(hwnd()).box.right, normal.right - normal.left - 1);
-    EXPECT_TRUE(outline_of(hwnd()).corners_cut);
+    GetWindowRect(hwnd(), &restored);
+    EXPECT_TRUE(EqualRect(&restored, &normal));
+    EXPECT_TRUE(rounded(hwnd()));
     SendMessageW(hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
   }
 }

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "base/text.h"
-#include "narrow.h"
+#include "helpers.h"
 #include "system/memory_fill.h"
 
 namespace tamarak {

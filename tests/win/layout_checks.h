@@ -11,7 +11,7 @@
 #include <string>
 
 #include "base/dpi_scale.h"
-#include "narrow.h"
+#include "helpers.h"
 #include "ui/design.h"
 
 namespace tamarak {
@@ -31,19 +31,6 @@ inline bool overlap(const RECT& a, const RECT& b) {
 inline bool contains(const RECT& outer, const RECT& inner) {
   return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
          inner.bottom <= outer.bottom;
-}
-
-inline RECT rect_in_parent(HWND control) {
-  RECT r;
-  GetWindowRect(control, &r);
-  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
-
-inline std::wstring window_text(HWND window) {
-  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-  return text;
 }
 
 // `design_client` is the client area as designed, at 96 dpi; `filled` lists the controls whose
@@ -77,7 +64,7 @@ inline void expect_laid_out_as_designed(HWND window, std::span<const ControlRow>
       }
     }
     if (!among(filled, row.id)) {
-      EXPECT_EQ(narrow(window_text(item)), row.text);
+      EXPECT_EQ(text_of(item), row.text);
     }
     if (row.look.face != Face::none) {
       LOGFONTW shown{}, designed{};

@@ -4,8 +4,8 @@
 #include <windows.h>
 
 #include "app/commands.h"
+#include "fixtures.h"
 #include "process_counts.h"
-#include "tool_window_fixture.h"
 
 namespace tamarak {
 namespace {
@@ -71,7 +71,7 @@ TEST(LogOff, WithEveryWindowOpenEndsTheProgramAndEachWindowTearsItselfDown) {
       Form<frmSysTray> main(system, system, lifetime);
       EXPECT_TRUE(main.create());
       main.Form_Load();
-      SendMessageW(main.hwnd(), WM_USER + 100, 100, WM_LBUTTONDBLCLK);
+      tray_callback(main.hwnd(), WM_LBUTTONDBLCLK);
       for (UINT opener : {mnuFileApp, mnuFileClip, mnuFileIp, mnuHelpVer})
         SendMessageW(main.hwnd(), WM_COMMAND, opener, 0);
       EXPECT_EQ(lifetime.open_windows(), 5);

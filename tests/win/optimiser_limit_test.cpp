@@ -5,9 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include "main_window_fixture.h"
-#include "process_counts.h"
+#include "fixtures.h"
 #include "optimiser/optimiser_band.h"
+#include "process_counts.h"
 
 namespace tamarak {
 namespace {
@@ -19,7 +19,7 @@ TEST_F(OptimiserUnderALimit, StopsMidwayGivesEverythingBackAndGoesOnWorking) {
   start();
   warm_up_run();
   const SIZE_T before = committed_bytes(memory_of());
-  SendMessageW(hwnd(), WM_COMMAND, cmdMemLow, 0);
+  command(cmdMemLow);
   finish_run();
   ASSERT_EQ(system.message_boxes.size(), 1u);
   EXPECT_EQ(system.message_boxes[0].text, "メモリが不足したため、最適化を中止しました。");
@@ -29,7 +29,7 @@ TEST_F(OptimiserUnderALimit, StopsMidwayGivesEverythingBackAndGoesOnWorking) {
   EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_ARROW));
 
   system.memory.total_phys = 1'000'000'000;
-  SendMessageW(hwnd(), WM_COMMAND, cmdMemLow, 0);
+  command(cmdMemLow);
   finish_run();
   EXPECT_EQ(system.message_boxes.back().text, "最適化完了 (・o・)");
 }

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "app/commands.h"
+#include "fixtures.h"
 #include "process_counts.h"
-#include "main_window_fixture.h"
 #include "ui/rounded_frame.h"
 
 namespace tamarak {
@@ -21,7 +21,7 @@ TEST_F(ResourcesTest, CounterSeesObjectsComeAndGo) {
 
 TEST_F(ResourcesTest, RefreshesCreateNoGdiObjects) {
   start();
-  tray_callback(100, WM_LBUTTONDBLCLK);
+  tray_callback(WM_LBUTTONDBLCLK);
   // Warm up: every band lit once, everything painted once.
   for (unsigned load : {10u, 30u, 60u, 80u, 100u}) {
     system.memory.load = load;
@@ -43,24 +43,20 @@ TEST_F(ResourcesTest, RefreshesCreateNoGdiObjects) {
   EXPECT_EQ(gdi_object_count(), hidden);
 }
 
-TEST_F(ResourcesTest, RegionTheWindowRefusesIsFreed) {
+// One region at a time, and none left behind by a window that refuses it.
+TEST_F(ResourcesTest, ShowingMinimisingAndRestoringKeepsOneRegionAndARefusedOneIsFreed) {
+  start();
+  tray_callback(WM_LBUTTONDBLCLK);
+  SendMessageW(hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
   const HWND gone = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
   DestroyWindow(gone);
   const int before = gdi_object_count();
-  for (int i = 0; i < 100; ++i) apply_rounded_frame(gone, 96);
-  EXPECT_EQ(gdi_object_count(), before);
-}
-
-TEST_F(ResourcesTest, ShowingMinimisingAndRestoringKeepsOneRegion) {
-  start();
-  tray_callback(100, WM_LBUTTONDBLCLK);
-  SendMessageW(hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
-  const int before = gdi_object_count();
   for (int i = 0; i < 100; ++i) {
-    tray_callback(100, WM_LBUTTONDBLCLK);
+    tray_callback(WM_LBUTTONDBLCLK);
     ShowWindow(hwnd(), SW_MINIMIZE);
     ShowWindow(hwnd(), SW_RESTORE);
-    SendMessageW(hwnd(), WM_COMMAND, mnuFileClose, 0);
+    command(mnuFileClose);
+    apply_rounded_frame(gone, 96);
   }
   EXPECT_EQ(gdi_object_count(), before);
 }

@@ -12,7 +12,7 @@
 #include "about/frmAbout.h"
 #include "base/text.h"
 #include "fake_system.h"
-#include "narrow.h"
+#include "helpers.h"
 #include "system/win32_services.h"
 #include "ui/win32_prompts.h"
 
@@ -54,36 +54,42 @@ class LauncherTest : public ::testing::Test {
     ASSERT_EQ(system.message_boxes.size(), count);
     for (const MessageBoxCall& box : system.message_boxes) {
       EXPECT_EQ(box.text, kNotAvailable);
-      EXPECT_EQ(box.title, "Tamarak　タマラック");
+      EXPECT_EQ(box.title, kProgramTitle);
       EXPECT_EQ(box.style, UINT{MB_OK});
       EXPECT_EQ(box.owner, about.hwnd());
     }
   }
 };
 
-TEST_F(LauncherTest, ToolPathWinsAndTheFolderIsNeverUsed) {
-  set_text(kToolKey, L"PATH", L"C:\\Tools\\msinfo32.exe");
+// A path too long for the buffer counts as missing.
+TEST_F(LauncherTest, ToolPathWinsAndTheFolderIsNeverUsedUnlessThePathIsTooLong) {
   set_text(kFolderKey, L"MSINFO", L"D:\\Folder");
   system.ordinary_files = {L"D:\\Folder\\MSINFO32.EXE"};
-  press_sys_info();
+  for (const std::wstring& path :
+       {L"C:\\" + std::wstring(600, L'x') + L".exe", std::wstring(L"C:\\Tools\\msinfo32.exe")}) {
+    set_text(kToolKey, L"PATH", path);
+    press_sys_info();
+  }
   EXPECT_TRUE(system.message_boxes.empty());
-  EXPECT_EQ(system.program_starts, std::vector<std::string>{"C:\\Tools\\msinfo32.exe"});
+  EXPECT_EQ(system.program_starts, (std::vector<std::string>{"D:\\Folder\\MSINFO32.EXE", "C:\\Tools\\msinfo32.exe"}));
 }
 
 TEST_F(LauncherTest, FolderStartsItsOrdinaryMSINFO32OrShowsTheMessageOncePerPress) {
+  press_sys_info();  // neither value
+  expect_messages(1);
   set_text(kFolderKey, L"MSINFO", L"D:\\ツール", false);
   press_sys_info();  // no ordinary file there
-  expect_messages(1);
+  expect_messages(2);
   EXPECT_TRUE(system.program_starts.empty());
 
   system.ordinary_files = {L"D:\\ツール\\MSINFO32.EXE"};
   press_sys_info();
-  expect_messages(1);
+  expect_messages(2);
   EXPECT_EQ(system.program_starts, std::vector<std::string>{"D:\\ツール\\MSINFO32.EXE"});
 
   system.programs_start = false;
   press_sys_info();
-  expect_messages(2);
+  expect_messages(3);
 }
 
 TEST_F(LauncherTest, ToolPathThatCannotStartShowsTheMessageWithoutTryingTheFolder) {
@@ -105,21 +111,6 @@ TEST_F(LauncherTest, ToolPathThatCannotStartShowsTheMessageWithoutTryingTheFolde
   // A DWORD reads as "&h105", which names no file; other types leave the path empty.
   EXPECT_EQ(system.program_starts, (std::vector<std::string>{"C:\\gone\\msinfo32.exe", "", "&h105", ""}));
   expect_messages(5);
-}
-
-TEST_F(LauncherTest, ToolPathTooLongForTheBufferCountsAsMissing) {
-  set_text(kToolKey, L"PATH", L"C:\\" + std::wstring(600, L'x') + L".exe");
-  set_text(kFolderKey, L"MSINFO", L"D:\\Folder");
-  system.ordinary_files = {L"D:\\Folder\\MSINFO32.EXE"};
-  press_sys_info();
-  EXPECT_TRUE(system.message_boxes.empty());
-  EXPECT_EQ(system.program_starts, std::vector<std::string>{"D:\\Folder\\MSINFO32.EXE"});
-}
-
-TEST_F(LauncherTest, NeitherValueShowsTheMessageTitledWithTheProgramTitle) {
-  press_sys_info();
-  expect_messages(1);
-  EXPECT_TRUE(system.program_starts.empty());
 }
 
 void set_value(HKEY root, const std::wstring& key, const std::wstring& name, DWORD type, const void* data,

@@ -1,12 +1,12 @@
 // The tray picture at the shell's small icon size, redrawn when the dpi or the icon size changes.
 #include <gtest/gtest.h>
 
-#include "system/win32_services.h"
-#include "process_counts.h"
+#include "fixtures.h"
 #include "icon_picture.h"
-#include "main_window_fixture.h"
 #include "monitor/memory_panel.h"
 #include "monitor/meter_icons.h"
+#include "process_counts.h"
+#include "system/win32_services.h"
 #include "ui/window.h"
 
 namespace tamarak {
@@ -66,11 +66,11 @@ TEST_F(MainWindowTest, TrayPictureFollowsTheTaskbarNotTheWindowWithoutLeaking) {
 }
 
 TEST_F(MainWindowTest, SettingChangesRedrawTheTrayPictureOnlyWhenTheIconSizeChanged) {
-  ASSERT_TRUE(window.create());
+  ASSERT_TRUE(main.create());
   system.small_icon_at_96_dpi = 20;
   SendMessageW(hwnd(), WM_SETTINGCHANGE, 0, 0);
   EXPECT_TRUE(system.tray_calls.empty()) << "no icon before start-up adds it";
-  window.Form_Load();
+  main.Form_Load();
   const int dpi = screen_dpi();
   EXPECT_EQ(icon_picture(last_tray_call().record.hIcon), meter_picture(1, MulDiv(20, dpi, 96)));
 

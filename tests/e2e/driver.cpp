@@ -203,6 +203,28 @@ int tray_icon_count() {
   return count;
 }
 
+namespace {
+
+// The screen area as 24-bit rows, bottom-up as a BMP keeps them.
+std::vector<char> screen_bits(const RECT& r, BITMAPINFOHEADER& header) {
+  header = BITMAPINFOHEADER{sizeof(BITMAPINFOHEADER), r.right - r.left, r.bottom - r.top, 1, 24};
+  const DWORD stride = (header.biWidth * 3 + 3) & ~3;
+  std::vector<char> bits(static_cast<size_t>(stride) * header.biHeight);
+  const HDC screen = GetDC(nullptr);
+  const HDC memory = CreateCompatibleDC(screen);
+  const HBITMAP bitmap = CreateCompatibleBitmap(screen, header.biWidth, header.biHeight);
+  const HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, header.biWidth, header.biHeight, screen, r.left, r.top, SRCCOPY);
+  SelectObject(memory, old);
+  GetDIBits(memory, bitmap, 0, header.biHeight, bits.data(), reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return bits;
+}
+
+}  // namespace
+
 void save_screenshot(HWND window, const std::string& name) {
   RECT r{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   if (window) {
@@ -210,32 +232,23 @@ void save_screenshot(HWND window, const std::string& name) {
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
     GetWindowRect(window, &r);
   }
-  const int w = r.right - r.left, h = r.bottom - r.top;
-  const HDC screen = GetDC(nullptr);
-  const HDC memory = CreateCompatibleDC(screen);
-  BITMAPINFO bmi{};
-  bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  bmi.bmiHeader.biWidth = w;
-  bmi.bmiHeader.biHeight = h;
-  bmi.bmiHeader.biPlanes = 1;
-  bmi.bmiHeader.biBitCount = 24;
-  void* bits = nullptr;
-  const HBITMAP bitmap = CreateDIBSection(screen, &bmi, DIB_RGB_COLORS, &bits, nullptr, 0);
-  const HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-  GdiFlush();
-  const DWORD stride = ((w * 3 + 3) & ~3), size = stride * h;
-  BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER) + size), 0, 0,
-                        sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)};
+  // A menu or a box just opened is drawn a moment later on the X server: the picture is taken once
+  // two captures agree (the marquee never settles, so at most a second's worth are tried).
+  BITMAPINFOHEADER header;
+  std::vector<char> bits = screen_bits(r, header);
+  for (int tries = 0; tries < 20; ++tries) {
+    Sleep(50);
+    std::vector<char> again = screen_bits(r, header);
+    if (again == bits) break;
+    bits = std::move(again);
+  }
+  const DWORD headers = sizeof(BITMAPFILEHEADER) + sizeof header;
+  const BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(headers + bits.size()), 0, 0, headers};
   CreateDirectoryW(L"screenshots", nullptr);
   std::ofstream out("screenshots/" + name + ".bmp", std::ios::binary);
   out.write(reinterpret_cast<const char*>(&file), sizeof file);
-  out.write(reinterpret_cast<const char*>(&bmi.bmiHeader), sizeof bmi.bmiHeader);
-  out.write(static_cast<const char*>(bits), size);
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
+  out.write(reinterpret_cast<const char*>(&header), sizeof header);
+  out.write(bits.data(), static_cast<std::streamsize>(bits.size()));
 }
 
 }  // namespace e2e

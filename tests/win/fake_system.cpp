@@ -62,6 +62,7 @@ UINT item_with_caption(HMENU menu, const std::wstring& caption) {
 
 FillOutcome FakeSystem::fill_memory(std::uint64_t count, StopToken stop) {
   ++fills;
+  last_fill_count = count;
   while (fill_gate && WaitForSingleObject(fill_gate, 10) == WAIT_TIMEOUT)
     if (stop.stop_requested()) return FillOutcome::stopped;
   return fill_and_release(count, stop);

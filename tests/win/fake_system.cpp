@@ -40,6 +40,8 @@ int FakeSystem::message_box(HWND owner, std::wstring_view text, std::wstring_vie
   message_boxes.push_back({owner, narrow(text), narrow(title), style});
   cursor_at_message_box = GetCursor();
   if (while_message_box) while_message_box();
+  // As Windows does on closing a box, whatever held the owner disabled before.
+  if (owner) EnableWindow(owner, TRUE);
   return IDOK;
 }
 

@@ -143,6 +143,8 @@ TEST_F(CommandsTest, ARunStartedWhileTheLastOnesBoxIsUpKeepsTheProgramBusyUntilI
   ShowWindow(hwnd(), SW_SHOW);
   system.while_message_box = [&] {
     system.while_message_box = nullptr;
+    choose_from_tray("ゴミ箱を空にする");  // its confirmation box enables the window as it closes
+    EXPECT_FALSE(IsWindowEnabled(hwnd()));
     ResetEvent(gate.get());
     choose_from_tray(" 40 %");
   };

@@ -11,6 +11,7 @@
 
 #include "commands/launch_beside_program.h"
 #include "fixtures.h"
+#include "optimiser/fill_size.h"
 #include "optimiser/optimiser_band.h"
 #include "process_counts.h"
 #include "system/memory_fill.h"
@@ -26,11 +27,12 @@ TEST_F(CommandsTest, EachLevelRunsFromItsButtonAndItsPopupItemAlike) {
     int button;
     const char* popup_item;
     const char* message;
+    OptimiserLevel strength;
   };
-  const Level levels[] = {{cmdMemLow, " 20 %", "最適化完了 (・o・)"},
-                          {cmdMemMid, " 40 %", "最適化完了 (・_・ゞ－☆"},
-                          {cmdMemHig, " 60 %", "最適化完了 (・_・ゞ－☆"},
-                          {cmdMemHigHig, " 80 %", "最適化完了 ヽ(^｡^)ノ"}};
+  const Level levels[] = {{cmdMemLow, " 20 %", "最適化完了 (・o・)", OptimiserLevel::low},
+                          {cmdMemMid, " 40 %", "最適化完了 (・_・ゞ－☆", OptimiserLevel::mid},
+                          {cmdMemHig, " 60 %", "最適化完了 (・_・ゞ－☆", OptimiserLevel::high},
+                          {cmdMemHigHig, " 80 %", "最適化完了 ヽ(^｡^)ノ", OptimiserLevel::highest}};
   const HCURSOR wait = LoadCursorW(nullptr, IDC_WAIT), arrow = LoadCursorW(nullptr, IDC_ARROW);
   for (const Level& level : levels) {
     for (bool from_popup : {false, true}) {
@@ -44,6 +46,7 @@ TEST_F(CommandsTest, EachLevelRunsFromItsButtonAndItsPopupItemAlike) {
       finish_run();
       ASSERT_EQ(system.message_boxes.size(), 1u) << level.message;
       EXPECT_EQ(system.message_boxes[0].text, level.message);
+      EXPECT_EQ(system.last_fill_count, filler_count(system.memory.total_phys, level.strength));
       EXPECT_EQ(system.message_boxes[0].title, kProgramTitle);
       EXPECT_EQ(system.message_boxes[0].style, UINT{MB_OK | kInFront});
       EXPECT_EQ(system.cursor_at_message_box, wait);
@@ -140,6 +143,8 @@ TEST_F(CommandsTest, ARunStartedWhileTheLastOnesBoxIsUpKeepsTheProgramBusyUntilI
   ShowWindow(hwnd(), SW_SHOW);
   system.while_message_box = [&] {
     system.while_message_box = nullptr;
+    choose_from_tray("ゴミ箱を空にする");  // its confirmation box enables the window as it closes
+    EXPECT_FALSE(IsWindowEnabled(hwnd()));
     ResetEvent(gate.get());
     choose_from_tray(" 40 %");
   };

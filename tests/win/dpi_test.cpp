@@ -105,6 +105,11 @@ TEST_F(DpiTest, EveryWindowAsDesignedWhenMadeAndAtEveryScaleAsIfMadeThere) {
       change_dpi(window, designed.client, dpi);
       UpdateWindow(window);
       expect_laid_out_as_designed(window, rows, designed.client, dpi, designed.filled, designed.resized);
+      if (window != main.hwnd()) continue;
+      const HRGN region = CreateRectRgn(0, 0, 0, 0);  // its corners as round at every scale
+      EXPECT_NE(GetWindowRgn(window, region), ERROR);
+      EXPECT_FALSE(PtInRegion(region, scale_to_dpi(3, dpi), scale_to_dpi(3, dpi))) << dpi;
+      DeleteObject(region);
     }
     EXPECT_EQ(gdi_object_count(), objects);
 

@@ -40,6 +40,8 @@ int FakeSystem::message_box(HWND owner, std::wstring_view text, std::wstring_vie
   message_boxes.push_back({owner, narrow(text), narrow(title), style});
   cursor_at_message_box = GetCursor();
   if (while_message_box) while_message_box();
+  // As Windows does on closing a box, whatever held the owner disabled before.
+  if (owner) EnableWindow(owner, TRUE);
   return IDOK;
 }
 
@@ -62,6 +64,7 @@ UINT item_with_caption(HMENU menu, const std::wstring& caption) {
 
 FillOutcome FakeSystem::fill_memory(std::uint64_t count, StopToken stop) {
   ++fills;
+  last_fill_count = count;
   while (fill_gate && WaitForSingleObject(fill_gate, 10) == WAIT_TIMEOUT)
     if (stop.stop_requested()) return FillOutcome::stopped;
   return fill_and_release(count, stop);
@@ -86,6 +89,7 @@ bool in_apartment() {
 
 void FakeSystem::shell_empty_recycle_bin(HWND owner) {
   shell_calls.push_back({"recycle", owner, {}, {}, in_apartment()});
+  if (owner) EnableWindow(owner, TRUE);  // as its confirmation box does on closing
 }
 
 void FakeSystem::shell_clear_recent_documents() { shell_calls.push_back({"recent", nullptr, {}, {}, in_apartment()}); }

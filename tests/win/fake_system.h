@@ -69,6 +69,7 @@ class FakeSystem : public SystemServices, public Prompts {
   // signalled they wait first, so a test can act during a run.
   HANDLE fill_gate = nullptr;
   std::atomic<int> fills{0};
+  std::atomic<std::uint64_t> last_fill_count{0};  // the strings the last run was asked to write, less one
   FillOutcome fill_memory(std::uint64_t count, StopToken stop) override;
   unsigned long os_major_version() override { return major_version; }
   bool notify_icon(DWORD operation, const NOTIFYICONDATAW& record) override;

@@ -19,9 +19,6 @@ constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDR
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
 constexpr int kClientWidth = 388, kClientHeight = 359;
 
-constexpr COLORREF kStripBackground = RGB(0, 0, 0);
-constexpr COLORREF kStripText = RGB(0, 255, 0);
-
 constexpr char kHomePage[] = "https://www.example.com/tamarak/";
 constexpr char kMailAddress[] = "tamarak@example.com";
 constexpr char kCreditText[] = "みずなぎ ソフト工房\r\n　　(・_・ゞ－☆";
@@ -70,12 +67,13 @@ constexpr ControlRow kControls[] = {
      "Copyright (C) Tamarak Project",
      twips(1920, 4200, 3735, 195),
      {Face::gothic_9, kBlack, std::nullopt, SS_RIGHT}},
-    // The ticker: a clipping viewport with a sunken edge, and inside it the strip, hidden until drawn.
+    // The ticker: a clipping viewport with a sunken edge, and inside it the strip, hidden until drawn
+    // in the viewport's colours.
     {Kind::picture,
      frmAbout::Picture1,
      "",
      twips(840, 4800, 4215, 375),
-     {Face::none, kBlack, kStripBackground, WS_CLIPCHILDREN, WS_EX_CLIENTEDGE}},
+     {Face::none, RGB(0, 255, 0), RGB(0, 0, 0), WS_CLIPCHILDREN, WS_EX_CLIENTEDGE}},
     {Kind::picture,
      frmAbout::Picture2,
      "",
@@ -139,10 +137,12 @@ void frmAbout::Show(HWND owner) {
 
 void frmAbout::on_create() {
   controls_ = std::make_unique<Controls>(hwnd(), kControls, kLines, dpi());
-  controls_->set_backdrop([](HDC dc, int width, int height) {
-    const RECT all{0, 0, width, height};
-    FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
-  });
+  controls_->set_backdrop(
+      [](HDC dc, int width, int height) {
+        const RECT all{0, 0, width, height};
+        FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
+      },
+      kDialogScheme);
   load_icons();
 }
 
@@ -184,9 +184,9 @@ void frmAbout::prepare_strip() {
   {
     const Selected drawing_on(dc.get(), picture.get());
     const Selected in_font(dc.get(), font.get());
-    SetDCBrushColor(dc.get(), kStripBackground);
-    FillRect(dc.get(), &extent, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
-    SetTextColor(dc.get(), kStripText);
+    // In the viewport's colours, as the window hands them to it.
+    if (const auto brush = controls_->colour(dc.get(), viewport))
+      FillRect(dc.get(), &extent, reinterpret_cast<HBRUSH>(*brush));
     SetBkMode(dc.get(), TRANSPARENT);
     DrawTextW(dc.get(), text, length, &extent, DT_LEFT | DT_NOPREFIX);
   }

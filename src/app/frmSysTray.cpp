@@ -87,7 +87,7 @@ void frmSysTray::RefreshMemoryStatus(DWORD message) {
 
 void frmSysTray::build_panel() {
   controls_ = std::make_unique<Controls>(hwnd(), main_window_controls(), main_window_lines(), dpi());
-  controls_->set_backdrop(paint_gradient);
+  controls_->set_backdrop(paint_gradient, kWindowScheme);
   load_meter_icons();
   show_amounts(*controls_, startup_total_);
   show_band(*controls_, band_);

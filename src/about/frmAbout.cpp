@@ -143,6 +143,7 @@ void frmAbout::on_create() {
         FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
       },
       kDialogScheme);
+  controls_->follow_system_colours(system_.high_contrast());
   load_icons();
 }
 
@@ -150,6 +151,13 @@ void frmAbout::on_create() {
 void frmAbout::relayout_for_dpi() {
   load_icons();
   controls_->relayout(dpi());
+  prepare_strip();
+}
+
+// High contrast turned on or off, or the system's colours changed: the strip is drawn again too, and
+// starts again from the bottom.
+void frmAbout::follow_system_colours() {
+  controls_->follow_system_colours(system_.high_contrast());
   prepare_strip();
 }
 
@@ -287,6 +295,10 @@ LRESULT frmAbout::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_SETCURSOR:
       if (on_set_cursor(window_param(wparam))) return TRUE;
       break;
+    case WM_SETTINGCHANGE:
+      if (wparam == SPI_SETHIGHCONTRAST) follow_system_colours();
+      break;
+    case WM_SYSCOLORCHANGE: follow_system_colours(); break;
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: controls_->paint(); return 0;
     case WM_CTLCOLORSTATIC:

@@ -19,9 +19,6 @@ constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDR
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
 constexpr int kClientWidth = 388, kClientHeight = 359;
 
-constexpr COLORREF kStripBackground = RGB(0, 0, 0);
-constexpr COLORREF kStripText = RGB(0, 255, 0);
-
 constexpr char kHomePage[] = "https://www.example.com/tamarak/";
 constexpr char kMailAddress[] = "tamarak@example.com";
 constexpr char kCreditText[] = "みずなぎ ソフト工房\r\n　　(・_・ゞ－☆";
@@ -70,12 +67,13 @@ constexpr ControlRow kControls[] = {
      "Copyright (C) Tamarak Project",
      twips(1920, 4200, 3735, 195),
      {Face::gothic_9, kBlack, std::nullopt, SS_RIGHT}},
-    // The ticker: a clipping viewport with a sunken edge, and inside it the strip, hidden until drawn.
+    // The ticker: a clipping viewport with a sunken edge, and inside it the strip, hidden until drawn
+    // in the viewport's colours.
     {Kind::picture,
      frmAbout::Picture1,
      "",
      twips(840, 4800, 4215, 375),
-     {Face::none, kBlack, kStripBackground, WS_CLIPCHILDREN, WS_EX_CLIENTEDGE}},
+     {Face::none, RGB(0, 255, 0), RGB(0, 0, 0), WS_CLIPCHILDREN, WS_EX_CLIENTEDGE}},
     {Kind::picture,
      frmAbout::Picture2,
      "",
@@ -139,10 +137,13 @@ void frmAbout::Show(HWND owner) {
 
 void frmAbout::on_create() {
   controls_ = std::make_unique<Controls>(hwnd(), kControls, kLines, dpi());
-  controls_->set_backdrop([](HDC dc, int width, int height) {
-    const RECT all{0, 0, width, height};
-    FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
-  });
+  controls_->set_backdrop(
+      [](HDC dc, int width, int height) {
+        const RECT all{0, 0, width, height};
+        FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
+      },
+      kDialogScheme);
+  controls_->follow_system_colours(system_.high_contrast());
   load_icons();
 }
 
@@ -150,6 +151,13 @@ void frmAbout::on_create() {
 void frmAbout::relayout_for_dpi() {
   load_icons();
   controls_->relayout(dpi());
+  prepare_strip();
+}
+
+// High contrast turned on or off, or the system's colours changed: the strip is drawn again too, and
+// starts again from the bottom.
+void frmAbout::follow_system_colours() {
+  controls_->follow_system_colours(system_.high_contrast());
   prepare_strip();
 }
 
@@ -184,9 +192,9 @@ void frmAbout::prepare_strip() {
   {
     const Selected drawing_on(dc.get(), picture.get());
     const Selected in_font(dc.get(), font.get());
-    SetDCBrushColor(dc.get(), kStripBackground);
-    FillRect(dc.get(), &extent, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
-    SetTextColor(dc.get(), kStripText);
+    // In the viewport's colours, as the window hands them to it.
+    if (const auto brush = controls_->colour(dc.get(), viewport))
+      FillRect(dc.get(), &extent, reinterpret_cast<HBRUSH>(*brush));
     SetBkMode(dc.get(), TRANSPARENT);
     DrawTextW(dc.get(), text, length, &extent, DT_LEFT | DT_NOPREFIX);
   }
@@ -287,6 +295,10 @@ LRESULT frmAbout::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_SETCURSOR:
       if (on_set_cursor(window_param(wparam))) return TRUE;
       break;
+    case WM_SETTINGCHANGE:
+      if (wparam == SPI_SETHIGHCONTRAST) follow_system_colours();
+      break;
+    case WM_SYSCOLORCHANGE: follow_system_colours(); break;
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: controls_->paint(); return 0;
     case WM_CTLCOLORSTATIC:

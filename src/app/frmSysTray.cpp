@@ -87,7 +87,8 @@ void frmSysTray::RefreshMemoryStatus(DWORD message) {
 
 void frmSysTray::build_panel() {
   controls_ = std::make_unique<Controls>(hwnd(), main_window_controls(), main_window_lines(), dpi());
-  controls_->set_backdrop(paint_gradient);
+  controls_->set_backdrop(paint_gradient, kWindowScheme);
+  controls_->follow_system_colours(system_.high_contrast());
   load_meter_icons();
   show_amounts(*controls_, startup_total_);
   show_band(*controls_, band_);
@@ -142,6 +143,18 @@ void frmSysTray::fit_tray_icons() {
   // The old pictures go only once the tray holds the new one.
   const MeterIcons old = std::exchange(tray_icons_, MeterIcons(size));
   if (tray_ && tray_->wanted()) RefreshMemoryStatus(NIM_MODIFY);
+}
+
+// The panel's meter pictures keep their colours whatever the scheme: they carry the load, and their
+// black outline shows on any background.
+void frmSysTray::follow_system_colours() {
+  if (controls_) controls_->follow_system_colours(system_.high_contrast());
+}
+
+// The taskbar's icon size may have changed with any setting.
+void frmSysTray::on_setting_change(WPARAM setting) {
+  fit_tray_icons();
+  if (setting == SPI_SETHIGHCONTRAST) follow_system_colours();
 }
 
 // Moved to a monitor of another scale: the panel at the new dpi. The tray stays where the taskbar is.
@@ -362,8 +375,9 @@ LRESULT frmSysTray::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
     case kTrayCallbackMessage: on_tray_callback(static_cast<UINT>(wparam), static_cast<UINT>(lparam)); return 0;
     case WM_SIZE: Form_Resize(); return 0;
     case WM_SHOWWINDOW: on_show(wparam != FALSE); break;
-    case WM_SETTINGCHANGE:
+    case WM_SETTINGCHANGE: on_setting_change(wparam); break;
     case WM_DISPLAYCHANGE: fit_tray_icons(); break;
+    case WM_SYSCOLORCHANGE: follow_system_colours(); break;
     case WM_ERASEBKGND: return 1;
     case WM_PAINT:
       if (on_paint()) return 0;

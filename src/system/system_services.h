@@ -41,6 +41,9 @@ class SystemServices {
   // does not take the tray along.
   virtual int taskbar_dpi() = 0;
 
+  // The user's high contrast setting: while it is on, the windows draw in the system's colours.
+  virtual bool high_contrast() = 0;
+
   // The optimiser's run, on a thread of its own: see system/memory_fill.h.
   virtual FillOutcome fill_memory(std::uint64_t count, StopToken stop) = 0;
 

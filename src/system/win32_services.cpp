@@ -93,6 +93,13 @@ std::optional<RECT> Win32Services::tray_icon_rect(HWND window, UINT id) {
 
 int Win32Services::taskbar_dpi() { return window_dpi(FindWindowW(L"Shell_TrayWnd", nullptr)); }
 
+bool Win32Services::high_contrast() {
+  HIGHCONTRASTW setting{};
+  setting.cbSize = sizeof setting;
+  return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof setting, &setting, 0) &&
+         (setting.dwFlags & HCF_HIGHCONTRASTON);
+}
+
 // An empty root (not a null one) selects the Recycle Bins of all drives; flags 0 leaves the
 // confirmation, progress and sound to the shell.
 void Win32Services::shell_empty_recycle_bin(HWND owner) {

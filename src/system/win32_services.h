@@ -15,6 +15,7 @@ class Win32Services : public SystemServices {
   UINT taskbar_created_message() override;
   int small_icon_size(int dpi) override;
   int taskbar_dpi() override;
+  bool high_contrast() override;
   std::optional<RECT> tray_icon_rect(HWND window, UINT id) override;
   FillOutcome fill_memory(std::uint64_t count, StopToken stop) override;
   std::uint64_t milliseconds_since_start() override;

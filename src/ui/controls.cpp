@@ -53,7 +53,7 @@ Controls::Controls(HWND window, std::span<const ControlRow> rows, std::span<cons
       tips_->add(control, row.tip);
     }
   }
-  for (const LineRow& line : lines) lines_.push_back({line, actual_colour(line.colour), std::nullopt});
+  for (const LineRow& line : lines) lines_.push_back({line, line.colour, std::nullopt});
 }
 
 Controls::~Controls() { drop_canvas(); }
@@ -110,9 +110,23 @@ void Controls::set_text_colour(int id, COLORREF colour) {
   InvalidateRect(control->hwnd, nullptr, TRUE);
 }
 
+// Colours as they are drawn, system colours looked up.
+Look Controls::drawn(const Control& control) const {
+  Look look = high_contrast_ ? high_contrast_look(control.row->kind, control.look,
+                                                  control.look.text != control.row->look.text, scheme_)
+                             : control.look;
+  look.text = actual_colour(look.text);
+  if (look.background) look.background = actual_colour(*look.background);
+  return look;
+}
+
+COLORREF Controls::drawn(const Line& line) const {
+  return actual_colour(high_contrast_ ? high_contrast_line(line.row.colour, line.colour, scheme_) : line.colour);
+}
+
 COLORREF Controls::text_colour(int id) const {
   const Control* control = find(id);
-  return control ? control->look.text : CLR_INVALID;
+  return control ? drawn(*control).text : CLR_INVALID;
 }
 
 void Controls::set_icon(int id, HICON icon) {
@@ -121,7 +135,7 @@ void Controls::set_icon(int id, HICON icon) {
 
 COLORREF Controls::line_colour(int line) const {
   const Line* l = find_line(line);
-  return l ? l->colour : CLR_INVALID;
+  return l ? drawn(*l) : CLR_INVALID;
 }
 
 RECT Controls::line_bounds(const Line& line) const {
@@ -166,7 +180,19 @@ void Controls::relayout(int dpi) {
   RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
-void Controls::set_backdrop(std::function<void(HDC, int, int)> draw) { draw_backdrop_ = std::move(draw); }
+void Controls::set_backdrop(std::function<void(HDC, int, int)> draw, SystemScheme high_contrast) {
+  draw_backdrop_ = std::move(draw);
+  scheme_ = high_contrast;
+}
+
+void Controls::follow_system_colours(bool high_contrast) {
+  high_contrast_ = high_contrast;
+  brushes_.clear();
+  // The system tells only top-level windows; common controls keep the colours they had until told.
+  for (const Control& control : controls_) SendMessageW(control.hwnd, WM_SYSCOLORCHANGE, 0, 0);
+  drop_canvas();
+  RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
 
 HBRUSH Controls::solid_brush(COLORREF colour) {
   for (auto& [c, brush] : brushes_)
@@ -178,7 +204,7 @@ HBRUSH Controls::solid_brush(COLORREF colour) {
 std::optional<LRESULT> Controls::colour(HDC dc, HWND child) {
   auto it = std::find_if(controls_.begin(), controls_.end(), [child](const Control& c) { return c.hwnd == child; });
   if (it == controls_.end()) return std::nullopt;
-  const Look& look = it->look;
+  const Look look = drawn(*it);
   if (look.background) {
     SetTextColor(dc, look.text);
     SetBkColor(dc, *look.background);
@@ -197,7 +223,7 @@ std::optional<LRESULT> Controls::colour(HDC dc, HWND child) {
 
 void Controls::draw_item(const DRAWITEMSTRUCT& item) const {
   const Control* control = find(static_cast<int>(item.CtlID));
-  if (control && control->look.background) draw_colour_button(item, *control->look.background);
+  if (control && control->look.background) draw_colour_button(item, *drawn(*control).background);
 }
 
 void Controls::paint() {
@@ -209,11 +235,12 @@ void Controls::paint() {
 
 void Controls::draw_line(HDC dc, const Line& l) const {
   const LineRow& d = l.row;
-  SetDCPenColor(dc, l.colour);
+  const COLORREF colour = drawn(l);
+  SetDCPenColor(dc, colour);
   MoveToEx(dc, scale(d.x1), scale(d.y1), nullptr);
   const int x2 = l.right_px ? *l.right_px : scale(d.x2), y2 = scale(d.y2);
   LineTo(dc, x2, y2);
-  SetPixelV(dc, x2, y2, l.colour);  // the end point belongs to the line too
+  SetPixelV(dc, x2, y2, colour);  // the end point belongs to the line too
 }
 
 HDC Controls::canvas() {
@@ -228,7 +255,10 @@ HDC Controls::canvas() {
   }
   const HDC dc = canvas_dc_.get();
   canvas_selection_.emplace(dc, canvas_bitmap_.get());
-  if (draw_backdrop_) draw_backdrop_(dc, client.right, client.bottom);
+  if (draw_backdrop_ && high_contrast_)
+    FillRect(dc, &client, GetSysColorBrush(scheme_.backdrop));
+  else if (draw_backdrop_)
+    draw_backdrop_(dc, client.right, client.bottom);
   canvas_pen_.emplace(dc, GetStockObject(DC_PEN));
   for (const Line& l : lines_) draw_line(dc, l);
   return dc;

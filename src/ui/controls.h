@@ -42,12 +42,15 @@ class Controls {
   void set_line_right_end(int line, int right_in_pixels);
   void set_icon(int id, HICON icon);
 
+  // As drawn now: in high contrast, the system's colours.
   COLORREF text_colour(int id) const;
   COLORREF line_colour(int line) const;
 
-  // The backdrop, drawn into a canvas of the client size; without one, labels that name no colours
-  // of their own are left to the system.
-  void set_backdrop(std::function<void(HDC, int width, int height)> draw);
+  // The backdrop, drawn into a canvas of the client size, or in high contrast filled in the scheme's
+  // colour; without one, labels that name no colours of their own are left to the system.
+  void set_backdrop(std::function<void(HDC, int width, int height)> draw, SystemScheme high_contrast);
+  // High contrast turned on or off, or the system's colours changed: everything drawn again.
+  void follow_system_colours(bool high_contrast);
 
   // Every control and line again at `dpi`, in faces made for it: the window has moved to a monitor
   // of another scale.
@@ -77,6 +80,8 @@ class Controls {
     std::optional<int> right_px;  // set when the window stretches the line to its width
   };
 
+  Look drawn(const Control& control) const;
+  COLORREF drawn(const Line& line) const;
   Control* find(int id);
   const Control* find(int id) const;
   Line* find_line(int id);
@@ -96,6 +101,8 @@ class Controls {
   std::vector<std::pair<COLORREF, OwnedBrush>> brushes_;
   std::unique_ptr<Tooltips> tips_;
   std::function<void(HDC, int, int)> draw_backdrop_;
+  SystemScheme scheme_ = kDialogScheme;
+  bool high_contrast_ = false;
   // Destroyed in reverse: the bitmap is taken out of the DC before either goes.
   OwnedDC canvas_dc_;
   OwnedBitmap canvas_bitmap_;

@@ -59,4 +59,34 @@ struct LineRow {
   COLORREF colour;
 };
 
+// While high contrast is on, Windows asks every program to draw in the system's colours, with no
+// pictures or fixed colours behind text. A window's scheme names the system colours of its backdrop
+// and of the texts and lines straight on it.
+struct SystemScheme {
+  int backdrop, text;  // COLOR_* indices
+};
+inline constexpr SystemScheme kWindowScheme{COLOR_WINDOW, COLOR_WINDOWTEXT};
+inline constexpr SystemScheme kDialogScheme{COLOR_BTNFACE, COLOR_BTNTEXT};
+
+// A control's look in high contrast. `set_apart`: the window has coloured it apart from its design
+// (the lit band legend), which shows as a selection does. Boxes with colours of their own become
+// fields; a label that takes clicks is a link.
+constexpr Look high_contrast_look(Kind kind, Look look, bool set_apart, SystemScheme scheme) {
+  const auto in = [&look](int text, std::optional<int> background) {
+    look.text = system_colour(text);
+    look.background = background ? std::optional(system_colour(*background)) : std::nullopt;
+    return look;
+  };
+  if (kind == Kind::colour_button) return in(COLOR_BTNTEXT, COLOR_BTNFACE);
+  if (set_apart) return in(COLOR_HIGHLIGHTTEXT, COLOR_HIGHLIGHT);
+  if (look.background) return in(COLOR_WINDOWTEXT, COLOR_WINDOW);
+  return in(look.style & SS_NOTIFY ? COLOR_HOTLIGHT : scheme.text, std::nullopt);
+}
+
+// A line's colour in high contrast; one in a system colour by design keeps it.
+constexpr COLORREF high_contrast_line(COLORREF designed, COLORREF set, SystemScheme scheme) {
+  if (set != designed) return system_colour(COLOR_HIGHLIGHT);
+  return designed & 0x80000000u ? designed : system_colour(scheme.text);
+}
+
 }  // namespace tamarak

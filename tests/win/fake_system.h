@@ -131,6 +131,8 @@ class FakeSystem : public SystemServices, public Prompts {
   int small_icon_size(int dpi) override { return MulDiv(small_icon_at_96_dpi, dpi, 96); }
   int taskbar = screen_dpi();
   int taskbar_dpi() override { return taskbar; }
+  bool high_contrast_on = false;  // which Wine cannot turn on: the tests do it here
+  bool high_contrast() override { return high_contrast_on; }
   // Where the shell shows the icon (nothing: a shell before Windows 7), and the user's pointer.
   std::optional<RECT> icon_rect;
   std::optional<RECT> tray_icon_rect(HWND, UINT) override { return icon_rect; }

@@ -7,6 +7,8 @@
 #include "about/credit_scroller.h"
 #include "app/commands.h"
 #include "fixtures.h"
+#include "layout_checks.h"
+#include "monitor/memory_panel.h"
 #include "process_counts.h"
 
 namespace tamarak {
@@ -208,6 +210,34 @@ TEST_F(AboutFromTheMainWindow, ModalOverTheProgramUntilClosedByKeyboardOrCloseBo
   EXPECT_EQ(system.modal_windows.size(), 3u);
   EXPECT_TRUE(IsWindowEnabled(main.hwnd()));
   EXPECT_EQ(lifetime.open_windows(), 1);
+}
+
+// High contrast as Windows announces it, to both windows: no gradient, texts, boxes, buttons, links and
+// the ticker in the system's colours, the lit legend as a selection; off again, both as they were.
+TEST_F(AboutFromTheMainWindow, HighContrastDrawsBothWindowsInTheSystemsColoursUntilItIsOff) {
+  start();  // at 25 %: 25-49 % lit
+  tray_callback(WM_LBUTTONDBLCLK);
+  command(mnuHelpVer);  // left up by the fake's modal loop
+  const HWND about = system.modal_windows.at(0), shown = hwnd();
+  SetWindowPos(about, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);  // off the main window
+  const auto share = [&](HWND w, int id, int index) { return drawn_share(id ? GetDlgItem(w, id) : w, index); };
+  const double designed[] = {share(shown, 0, COLOR_WINDOW), share(about, 0, COLOR_WINDOW)};
+  GetSysColorBrush(COLOR_WINDOW);  // Wine makes the system's brushes when first asked for
+  const int gdi_objects = gdi_object_count();
+  system.high_contrast_on = true;
+  for (HWND w : {shown, about}) SendMessageW(w, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+  for (int i = 0; i < 40; ++i) SendMessageW(about, WM_TIMER, 1, 0);  // the strip half into the viewport
+  EXPECT_GT(share(shown, 0, COLOR_WINDOW), 0.7);                      // 0.6 with the boxes in their own colours
+  EXPECT_GT(share(shown, Label9, COLOR_WINDOWTEXT), 0.0);
+  EXPECT_GT(share(shown, Label11, COLOR_HIGHLIGHT), 0.5);
+  EXPECT_GT(share(shown, cmdMemLow, COLOR_BTNFACE), 0.5);
+  EXPECT_GT(share(about, frmAbout::Label1, COLOR_HOTLIGHT), 0.0);
+  EXPECT_GT(share(about, frmAbout::Picture1, COLOR_WINDOW), 0.75);  // under 0.6 with the strip still black
+  system.high_contrast_on = false;
+  for (HWND w : {shown, about}) SendMessageW(w, WM_SYSCOLORCHANGE, 0, 0);
+  EXPECT_EQ(share(shown, 0, COLOR_WINDOW), designed[0]);
+  EXPECT_EQ(share(about, 0, COLOR_WINDOW), designed[1]);
+  EXPECT_EQ(gdi_object_count(), gdi_objects);
 }
 
 // The tray popup stays reachable while the About window is up; what it opens meanwhile waits

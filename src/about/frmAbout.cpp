@@ -295,10 +295,6 @@ LRESULT frmAbout::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_SETCURSOR:
       if (on_set_cursor(window_param(wparam))) return TRUE;
       break;
-    case WM_SETTINGCHANGE:
-      if (wparam == SPI_SETHIGHCONTRAST) follow_system_colours();
-      break;
-    case WM_SYSCOLORCHANGE: follow_system_colours(); break;
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: controls_->paint(); return 0;
     case WM_CTLCOLORSTATIC:

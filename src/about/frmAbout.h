@@ -70,7 +70,7 @@ class frmAbout : public Window {
   void on_destroy();
   void on_timer(UINT_PTR timer);
   void relayout_for_dpi() override;
-  void follow_system_colours();
+  void follow_system_colours() override;
   void load_icons();
   void Form_Load();
   void Form_Resize();

@@ -151,12 +151,6 @@ void frmSysTray::follow_system_colours() {
   if (controls_) controls_->follow_system_colours(system_.high_contrast());
 }
 
-// The taskbar's icon size may have changed with any setting.
-void frmSysTray::on_setting_change(WPARAM setting) {
-  fit_tray_icons();
-  if (setting == SPI_SETHIGHCONTRAST) follow_system_colours();
-}
-
 // Moved to a monitor of another scale: the panel at the new dpi. The tray stays where the taskbar is.
 void frmSysTray::relayout_for_dpi() {
   if (controls_) {
@@ -375,9 +369,9 @@ LRESULT frmSysTray::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
     case kTrayCallbackMessage: on_tray_callback(static_cast<UINT>(wparam), static_cast<UINT>(lparam)); return 0;
     case WM_SIZE: Form_Resize(); return 0;
     case WM_SHOWWINDOW: on_show(wparam != FALSE); break;
-    case WM_SETTINGCHANGE: on_setting_change(wparam); break;
+    // The taskbar's icon size may have changed with any setting.
+    case WM_SETTINGCHANGE:
     case WM_DISPLAYCHANGE: fit_tray_icons(); break;
-    case WM_SYSCOLORCHANGE: follow_system_colours(); break;
     case WM_ERASEBKGND: return 1;
     case WM_PAINT:
       if (on_paint()) return 0;

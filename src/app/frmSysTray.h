@@ -74,9 +74,7 @@ class frmSysTray : public Window {
   void unload(CloseReason reason);
   void RefreshMemoryStatus(DWORD message);
   void fit_tray_icons();
-  void on_setting_change(WPARAM setting);
-  // High contrast turned on or off, or the system's colours changed.
-  void follow_system_colours();
+  void follow_system_colours() override;
   void relayout_for_dpi() override;
   void run_optimiser(OptimiserLevel level);
   void on_run_done(FillOutcome outcome);

@@ -255,10 +255,12 @@ HDC Controls::canvas() {
   }
   const HDC dc = canvas_dc_.get();
   canvas_selection_.emplace(dc, canvas_bitmap_.get());
-  if (draw_backdrop_ && high_contrast_)
-    FillRect(dc, &client, GetSysColorBrush(scheme_.backdrop));
-  else if (draw_backdrop_)
-    draw_backdrop_(dc, client.right, client.bottom);
+  if (draw_backdrop_) {
+    if (high_contrast_)
+      FillRect(dc, &client, GetSysColorBrush(scheme_.backdrop));
+    else
+      draw_backdrop_(dc, client.right, client.bottom);
+  }
   canvas_pen_.emplace(dc, GetStockObject(DC_PEN));
   for (const Line& l : lines_) draw_line(dc, l);
   return dc;

@@ -131,6 +131,8 @@ LRESULT CALLBACK Window::window_proc(HWND hwnd, UINT message, WPARAM wparam, LPA
     self->on_dpi_changed(HIWORD(wparam), struct_param<RECT>(lparam));
     return 0;
   }
+  if (message == WM_SYSCOLORCHANGE || (message == WM_SETTINGCHANGE && wparam == SPI_SETHIGHCONTRAST))
+    self->follow_system_colours();
   const LRESULT result = self->on_message(message, wparam, lparam);
   if (message == WM_NCDESTROY) {
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);

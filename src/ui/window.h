@@ -47,6 +47,8 @@ class Window {
   // The window has moved to a monitor of another scale, dpi() already the new one: everything of it
   // at that dpi. The frame follows on its own.
   virtual void relayout_for_dpi() {}
+  // High contrast turned on or off, or the system's colours changed: everything drawn again in them.
+  virtual void follow_system_colours() {}
   LRESULT default_message(UINT message, WPARAM wparam, LPARAM lparam) {
     return DefWindowProcW(hwnd_, message, wparam, lparam);
   }

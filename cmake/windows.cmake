@@ -33,7 +33,9 @@ add_library(tamarak_ui STATIC
   src/ui/colour_button.cpp
   src/ui/common_controls.cpp
   src/ui/controls.cpp
+  src/ui/designed_window.cpp
   src/ui/fonts.cpp
+  src/ui/link_label.cpp
   src/ui/menu_table.cpp
   src/ui/modal_session.cpp
   src/ui/off_taskbar_owner.cpp
@@ -44,7 +46,7 @@ add_library(tamarak_ui STATIC
   src/ui/window.cpp)
 target_compile_options(tamarak_ui PRIVATE ${single_thread_statics})
 tamarak_layer(tamarak_ui FOLDERS ui)
-target_link_libraries(tamarak_ui PUBLIC tamarak_base)
+target_link_libraries(tamarak_ui PUBLIC tamarak_base uuid)
 
 add_library(tamarak_features STATIC
   src/about/frmAbout.cpp
@@ -108,7 +110,7 @@ add_executable(win_tests
 # GoogleTest's main with a watchdog that fails a hung test in a minute, naming it.
 add_library(win_test_main STATIC tests/win/test_main.cpp)
 target_link_libraries(win_test_main PUBLIC GTest::gtest)
-target_link_libraries(win_tests PRIVATE tamarak_app win_test_main psapi ntdll)
+target_link_libraries(win_tests PRIVATE tamarak_app win_test_main psapi ntdll oleaut32)
 gtest_discover_tests(win_tests DISCOVERY_MODE PRE_TEST)
 # Under a data limit of 2 GB (Wine itself takes a few hundred MB of it), so the optimiser meets the end of
 # memory midway through a run.

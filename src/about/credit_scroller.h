@@ -13,6 +13,8 @@ class CreditScroller {
   CreditScroller(float viewport_width, float viewport_height, float strip_width, float strip_height);
 
   void tick();
+  // With the system's animations off: still, the strip's first lines at the viewport's top.
+  void stand_still() { top_ = 0; }
 
   float left() const { return left_; }
   float top() const { return top_; }

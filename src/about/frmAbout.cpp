@@ -22,6 +22,8 @@ constexpr int kClientWidth = 388, kClientHeight = 359;
 constexpr char kHomePage[] = "https://www.example.com/tamarak/";
 constexpr char kMailAddress[] = "tamarak@example.com";
 constexpr char kCreditText[] = "みずなぎ ソフト工房\r\n　　(・_・ゞ－☆";
+// The credit as a screen reader reads the picture that scrolls it.
+constexpr char kCreditName[] = "みずなぎ ソフト工房　(・_・ゞ－☆";
 
 // Design positions in twips, as pixels at 96 dpi; every one of them is a whole pixel.
 constexpr DesignRect twips(int left, int top, int width, int height) {
@@ -33,7 +35,7 @@ constexpr COLORREF kBlack = RGB(0, 0, 0);
 // its end out of sight.
 constexpr Look kPlain{Face::gothic_9};
 constexpr Look kOneLine{Face::gothic_9, kBlack, std::nullopt, SS_LEFTNOWORDWRAP};
-constexpr Look kLink{Face::gothic_9_underline, RGB(0, 0, 255), std::nullopt, SS_LEFTNOWORDWRAP | SS_NOTIFY};
+constexpr Look kLink{Face::gothic_9_underline, RGB(0, 0, 255), std::nullopt, SS_LEFTNOWORDWRAP};
 
 // The buttons first: their order is the tab order.
 constexpr ControlRow kControls[] = {
@@ -59,9 +61,9 @@ constexpr ControlRow kControls[] = {
      twips(1680, 3060, 2475, 255),
      {Face::gothic_825, kBlack, std::nullopt, SS_CENTER}},
     {Kind::label, frmAbout::Label2, "みずなぎのHP :", twips(360, 3540, 1215, 195), kOneLine},
-    {Kind::label, frmAbout::Label1, kHomePage, twips(1620, 3540, 3330, 180), kLink},
+    {Kind::link, frmAbout::Label1, kHomePage, twips(1620, 3540, 3330, 180), kLink},
     {Kind::label, frmAbout::Label5, "     E-Mail     :", twips(360, 3840, 1215, 195), kOneLine},
-    {Kind::label, frmAbout::LblMail, kMailAddress, twips(1620, 3840, 2775, 255), kLink},
+    {Kind::link, frmAbout::LblMail, kMailAddress, twips(1620, 3840, 2775, 255), kLink},
     {Kind::label,
      frmAbout::Label3,
      "Copyright (C) Tamarak Project",
@@ -73,7 +75,11 @@ constexpr ControlRow kControls[] = {
      frmAbout::Picture1,
      "",
      twips(840, 4800, 4215, 375),
-     {Face::none, RGB(0, 255, 0), RGB(0, 0, 0), WS_CLIPCHILDREN, WS_EX_CLIENTEDGE}},
+     {Face::none, RGB(0, 255, 0), RGB(0, 0, 0), WS_CLIPCHILDREN, WS_EX_CLIENTEDGE},
+     nullptr,
+     0,
+     false,
+     kCreditName},
     {Kind::picture,
      frmAbout::Picture2,
      "",
@@ -106,7 +112,7 @@ constexpr LineRow kLines[] = {
 std::span<const ControlRow> frmAbout::design() { return kControls; }
 
 frmAbout::frmAbout(SystemServices& system, Prompts& prompts, WindowHost& host)
-    : Window(host), system_(system), prompts_(prompts), identity_(read_own_identity()) {}
+    : DesignedWindow(host, prompts), system_(system), identity_(read_own_identity()) {}
 
 // The pictures at the window's dpi, handed to their controls; the old ones go only after that.
 void frmAbout::load_icons() {
@@ -114,8 +120,8 @@ void frmAbout::load_icons() {
   const int size = scale_to_dpi(32, dpi());
   OwnedIcon program(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, size, size, 0)));
   OwnedIcon face(static_cast<HICON>(LoadImageW(instance, L"FACE", IMAGE_ICON, size, size, 0)));
-  controls_->set_icon(Picture4, program.get());
-  controls_->set_icon(picIcon, face.get());
+  controls().set_icon(Picture4, program.get());
+  controls().set_icon(picIcon, face.get());
   program_icon_ = std::move(program);
   face_icon_ = std::move(face);
 }
@@ -136,39 +142,48 @@ void frmAbout::Show(HWND owner) {
 }
 
 void frmAbout::on_create() {
-  controls_ = std::make_unique<Controls>(hwnd(), kControls, kLines, dpi());
-  controls_->set_backdrop(
+  make_controls(kControls, kLines);
+  controls().set_backdrop(
       [](HDC dc, int width, int height) {
         const RECT all{0, 0, width, height};
         FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
       },
       kDialogScheme);
-  controls_->follow_system_colours(system_.high_contrast());
+  controls().follow_system_colours(system_.high_contrast());
   load_icons();
 }
 
 // Moved to a monitor of another scale: the credit strip is drawn again in its face at the new dpi.
 void frmAbout::relayout_for_dpi() {
   load_icons();
-  controls_->relayout(dpi());
+  controls().relayout(dpi());
   prepare_strip();
 }
 
 // High contrast turned on or off, or the system's colours changed: the strip is drawn again too, and
 // starts again from the bottom.
 void frmAbout::follow_system_colours() {
-  controls_->follow_system_colours(system_.high_contrast());
+  controls().follow_system_colours(system_.high_contrast());
   prepare_strip();
 }
 
 void frmAbout::Form_Load() {
   SetWindowTextW(hwnd(), identity_.title.c_str());
-  controls_->set_text(lblVersion, version_label(identity_.major, identity_.minor, identity_.revision));
-  controls_->set_text(lblTitle, identity_.title);
-  controls_->set_text(Text1, kCreditText);
+  controls().set_text(lblVersion, version_label(identity_.major, identity_.minor, identity_.revision));
+  controls().set_text(lblTitle, identity_.title);
+  controls().set_text(Text1, kCreditText);
   prepare_strip();
   ShowWindow(item(Picture2), SW_SHOW);
-  if (!SetTimer(hwnd(), kTimer1, kTimer1Interval, nullptr)) note_failure(L"credit timer not made");
+}
+
+void frmAbout::follow_animation_setting() {
+  if (system_.animations()) {
+    if (!SetTimer(hwnd(), kTimer1, kTimer1Interval, nullptr)) note_failure(L"credit timer not made");
+    return;
+  }
+  KillTimer(hwnd(), kTimer1);
+  scroller_->stand_still();
+  place_strip();
 }
 
 void frmAbout::prepare_strip() {
@@ -193,7 +208,7 @@ void frmAbout::prepare_strip() {
     const Selected drawing_on(dc.get(), picture.get());
     const Selected in_font(dc.get(), font.get());
     // In the viewport's colours, as the window hands them to it.
-    if (const auto brush = controls_->colour(dc.get(), viewport))
+    if (const auto brush = controls().colour(dc.get(), viewport))
       FillRect(dc.get(), &extent, reinterpret_cast<HBRUSH>(*brush));
     SetBkMode(dc.get(), TRANSPARENT);
     DrawTextW(dc.get(), text, length, &extent, DT_LEFT | DT_NOPREFIX);
@@ -209,6 +224,7 @@ void frmAbout::prepare_strip() {
   GetClientRect(viewport, &inside);
   scroller_.emplace(pixels_to_twips(inside.right, dpi()), pixels_to_twips(inside.bottom, dpi()),
                     pixels_to_twips(extent.right, dpi()), pixels_to_twips(extent.bottom, dpi()));
+  follow_animation_setting();
   place_strip();
 }
 
@@ -261,19 +277,20 @@ void frmAbout::on_destroy() {
   if (held && held != strip_bitmap_.get()) DeleteObject(held);
   strip_bitmap_.reset();
   scroller_.reset();
-  focus_.forget();
 }
 
 void frmAbout::on_command(int id, int notification) {
   if (notification != BN_CLICKED) return;  // STN_CLICKED has the same value
   switch (id) {
-    case cmdOK:
-    case IDCANCEL: cmdOK_Click(); break;
+    case cmdOK: cmdOK_Click(); break;
     case cmdSysInfo: cmdSysInfo_Click(); break;
     case Label1: Label1_Click(); break;
     case LblMail: LblMail_Click(); break;
   }
 }
+
+// Escape closes the window, as its OK button does.
+void frmAbout::on_cancel() { cmdOK_Click(); }
 
 bool frmAbout::on_set_cursor(HWND over) {
   if (over != item(Label1) && over != item(LblMail)) return false;
@@ -285,26 +302,15 @@ LRESULT frmAbout::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_CREATE: on_create(); return 0;
     case WM_SIZE: Form_Resize(); return 0;
-    case WM_TIMER: on_timer(wparam); return 0;
-    case WM_COMMAND: on_command(LOWORD(wparam), HIWORD(wparam)); return 0;
-    // The keyboard interface asks which button Enter presses.
-    case DM_GETDEFID: return MAKELRESULT(cmdOK, DC_HASDEFID);
-    case WM_ACTIVATE:
-      if (focus_.on_activate(hwnd(), wparam)) return 0;
-      break;
     case WM_SETCURSOR:
       if (on_set_cursor(window_param(wparam))) return TRUE;
       break;
-    case WM_ERASEBKGND: return 1;
-    case WM_PAINT: controls_->paint(); return 0;
-    case WM_CTLCOLORSTATIC:
-      if (const auto brush = controls_->colour(dc_param(wparam), window_param(lparam))) return *brush;
-      break;
     case WM_CLOSE: unload(); return 0;
-    case WM_DESTROY: on_destroy(); return 0;
-    case WM_NCDESTROY: controls_.reset(); break;
+    case WM_SETTINGCHANGE:
+      if (wparam == SPI_SETCLIENTAREAANIMATION) follow_animation_setting();
+      break;
   }
-  return default_message(message, wparam, lparam);
+  return DesignedWindow::on_message(message, wparam, lparam);
 }
 
 }  // namespace tamarak

@@ -13,15 +13,13 @@
 #include "about/registry_value.h"
 #include "base/handles.h"
 #include "system/system_services.h"
-#include "ui/controls.h"
+#include "ui/designed_window.h"
 #include "ui/modal_session.h"
 #include "ui/prompts.h"
-#include "ui/remembered_focus.h"
-#include "ui/window.h"
 
 namespace tamarak {
 
-class frmAbout : public Window {
+class frmAbout : public DesignedWindow {
  public:
   // Control ids, named as the window's designer named the controls.
   enum Control : int {
@@ -58,17 +56,18 @@ class frmAbout : public Window {
   // One registry value as text; `text` is left alone for types other than strings and DWORDs.
   KeyValue GetKeyValue(HKEY root, const std::wstring& key_path, const std::wstring& value_name, std::wstring& text);
 
-  const Controls& controls() const { return *controls_; }
   // The table the window's controls are made from.
   static std::span<const ControlRow> design();
 
  private:
   LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam) override;
   void on_create();
-  void on_command(int id, int notification);
+  void on_command(int id, int notification) override;
+  void on_cancel() override;
+  int default_button() const override { return cmdOK; }
   bool on_set_cursor(HWND over);
-  void on_destroy();
-  void on_timer(UINT_PTR timer);
+  void on_destroy() override;
+  void on_timer(UINT_PTR timer) override;
   void relayout_for_dpi() override;
   void follow_system_colours() override;
   void load_icons();
@@ -81,19 +80,18 @@ class frmAbout : public Window {
   void LblMail_Click();
   void unload();
   void prepare_strip();
+  // The ticker runs while the system shows animations, and stands still while it does not.
+  void follow_animation_setting();
   void place_strip();
-  HWND item(int id) const { return controls_->item(id); }
+  HWND item(int id) const { return controls().item(id); }
 
   SystemServices& system_;
-  Prompts& prompts_;
   OwnIdentity identity_;
   OwnedIcon program_icon_, face_icon_;  // at the window's dpi
   // Made for each showing and gone with the window.
-  std::unique_ptr<Controls> controls_;
   OwnedBitmap strip_bitmap_;
   std::optional<CreditScroller> scroller_;
   std::optional<ModalSession> modal_;
-  RememberedFocus focus_;
 };
 
 }  // namespace tamarak

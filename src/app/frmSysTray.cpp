@@ -41,9 +41,8 @@ void paint_gradient(HDC dc, int width, int height) {
 }  // namespace
 
 frmSysTray::frmSysTray(SystemServices& system, Prompts& prompts, ProgramLifetime& lifetime)
-    : Window(lifetime),
+    : DesignedWindow(lifetime, prompts),
       system_(system),
-      prompts_(prompts),
       lifetime_(lifetime),
       tray_icons_(system_.small_icon_size(system_.taskbar_dpi())),
       menu_bar_(build_menu_bar(menu_bar_rows())) {}
@@ -79,19 +78,19 @@ void frmSysTray::Form_Load() {
 
 void frmSysTray::RefreshMemoryStatus(DWORD message) {
   const MemorySample sample = system_.memory_status();
-  if (controls_ && IsWindowVisible(hwnd())) show_figures(*controls_, sample);
+  if (has_controls() && IsWindowVisible(hwnd())) show_figures(controls(), sample);
   band_ = load_band(sample.load);
   tray_->send(message, tray_icons_[band_], sample.load);
-  if (controls_) show_band(*controls_, band_);
+  if (has_controls()) show_band(controls(), band_);
 }
 
 void frmSysTray::build_panel() {
-  controls_ = std::make_unique<Controls>(hwnd(), main_window_controls(), main_window_lines(), dpi());
-  controls_->set_backdrop(paint_gradient, kWindowScheme);
-  controls_->follow_system_colours(system_.high_contrast());
+  make_controls(main_window_controls(), main_window_lines());
+  controls().set_backdrop(paint_gradient, kWindowScheme);
+  controls().follow_system_colours(system_.high_contrast());
   load_meter_icons();
-  show_amounts(*controls_, startup_total_);
-  show_band(*controls_, band_);
+  show_amounts(controls(), startup_total_);
+  show_band(controls(), band_);
   stretch_lines();
 }
 
@@ -99,7 +98,7 @@ void frmSysTray::build_panel() {
 // after that.
 void frmSysTray::load_meter_icons() {
   MeterIcons fresh(scale_to_dpi(kMeterSize, dpi()));
-  for (int band = 0; band < 5; ++band) controls_->set_icon(imgIcon0 + band, fresh[band]);
+  for (int band = 0; band < 5; ++band) controls().set_icon(imgIcon0 + band, fresh[band]);
   icons_ = std::move(fresh);
 }
 
@@ -119,13 +118,13 @@ void frmSysTray::attach_menu_bar() {
 
 void frmSysTray::prepare_to_show() {
   if (menu_bar_) attach_menu_bar();
-  if (!controls_) build_panel();
+  if (!has_controls()) build_panel();
 }
 
 void frmSysTray::on_show(bool showing) {
   if (showing) prepare_to_show();
   // A hidden window keeps no picture of itself.
-  if (!showing && controls_) controls_->drop_canvas();
+  if (!showing && has_controls()) controls().drop_canvas();
 }
 
 HMENU frmSysTray::tray_popup() {
@@ -148,14 +147,14 @@ void frmSysTray::fit_tray_icons() {
 // The panel's meter pictures keep their colours whatever the scheme: they carry the load, and their
 // black outline shows on any background.
 void frmSysTray::follow_system_colours() {
-  if (controls_) controls_->follow_system_colours(system_.high_contrast());
+  if (has_controls()) controls().follow_system_colours(system_.high_contrast());
 }
 
 // Moved to a monitor of another scale: the panel at the new dpi. The tray stays where the taskbar is.
 void frmSysTray::relayout_for_dpi() {
-  if (controls_) {
+  if (has_controls()) {
     load_meter_icons();
-    controls_->relayout(dpi());
+    controls().relayout(dpi());
   }
   fit_tray_icons();
 }
@@ -168,7 +167,9 @@ void frmSysTray::ShowMainWindow() {
     ShowWindow(hwnd(), SW_RESTORE);
   }
   SetForegroundWindow(hwnd());
-  SetFocus(hwnd());
+  // The keyboard starts from a control, as in a dialog, not from the frame.
+  if (const HWND first = GetNextDlgTabItem(hwnd(), nullptr, FALSE); first && !IsChild(hwnd(), GetFocus()))
+    SetFocus(first);
 }
 
 void frmSysTray::run(Command command) {
@@ -274,11 +275,11 @@ void frmSysTray::Form_Resize() {
 }
 
 void frmSysTray::stretch_lines() {
-  if (!controls_) return;
+  if (!has_controls()) return;
   RECT client;
   GetClientRect(hwnd(), &client);
-  controls_->set_line_right_end(lin1, client.right);
-  controls_->set_line_right_end(lin2, client.right);
+  controls().set_line_right_end(lin1, client.right);
+  controls().set_line_right_end(lin2, client.right);
 }
 
 void frmSysTray::on_tray_callback(UINT icon_id, UINT mouse_message) {
@@ -350,36 +351,24 @@ void frmSysTray::on_taskbar_created() {
   RefreshMemoryStatus(NIM_ADD);
 }
 
-// Until the panel is made, the window has nothing of its own to paint.
-bool frmSysTray::on_paint() {
-  if (!controls_) return false;
-  controls_->paint();
-  return true;
-}
-
 void frmSysTray::on_timer(UINT_PTR timer) {
   if (timer == kTimer1) Timer1_Timer();
 }
 
+void frmSysTray::on_command(int id, int /*notification*/) { run(static_cast<Command>(id)); }
+
+// Escape hides the window, as its close command does.
+void frmSysTray::on_cancel() { run(mnuFileClose); }
+
 LRESULT frmSysTray::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_CREATE: on_create(); return 0;
-    case WM_TIMER: on_timer(wparam); return 0;
-    case WM_COMMAND: run(static_cast<Command>(LOWORD(wparam))); return 0;
     case kTrayCallbackMessage: on_tray_callback(static_cast<UINT>(wparam), static_cast<UINT>(lparam)); return 0;
     case WM_SIZE: Form_Resize(); return 0;
     case WM_SHOWWINDOW: on_show(wparam != FALSE); break;
     // The taskbar's icon size may have changed with any setting.
     case WM_SETTINGCHANGE:
     case WM_DISPLAYCHANGE: fit_tray_icons(); break;
-    case WM_ERASEBKGND: return 1;
-    case WM_PAINT:
-      if (on_paint()) return 0;
-      break;
-    case WM_CTLCOLORSTATIC:
-      if (const auto brush = controls_->colour(dc_param(wparam), window_param(lparam))) return *brush;
-      break;
-    case WM_DRAWITEM: controls_->draw_item(struct_param<DRAWITEMSTRUCT>(lparam)); return TRUE;
     case WM_SYSCOMMAND:
       if (on_system_command(wparam)) return 0;
       break;
@@ -387,11 +376,10 @@ LRESULT frmSysTray::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
     case kRunDone: on_run_done(static_cast<FillOutcome>(wparam)); return 0;
     case WM_QUERYENDSESSION: return TRUE;
     case WM_ENDSESSION: on_end_session(wparam != FALSE); return 0;
-    case WM_DESTROY: on_destroy(); return 0;
   }
   // Never matched when the message could not be registered: WM_NULL must not pass for it.
   if (message == taskbar_created_ && taskbar_created_ != 0) on_taskbar_created();
-  return default_message(message, wparam, lparam);
+  return DesignedWindow::on_message(message, wparam, lparam);
 }
 
 }  // namespace tamarak

@@ -18,18 +18,17 @@
 #include "optimiser/optimiser_run.h"
 #include "system/system_services.h"
 #include "tools/tool_windows.h"
-#include "ui/controls.h"
+#include "ui/designed_window.h"
 #include "ui/modal_session.h"
 #include "ui/off_taskbar_owner.h"
 #include "ui/prompts.h"
-#include "ui/window.h"
 
 namespace tamarak {
 
 // Why a window is asked to close.
 enum class CloseReason { user = 0, program = 1, session_end = 2, task_manager = 3 };
 
-class frmSysTray : public Window {
+class frmSysTray : public DesignedWindow {
  public:
   frmSysTray(SystemServices& system, Prompts& prompts, ProgramLifetime& lifetime);
 
@@ -45,8 +44,6 @@ class frmSysTray : public Window {
   bool optimising() const { return run_ && run_->busy(); }
 
   const ToolWindows& tool_windows() const { return tools_; }
-  // Once the window has been shown.
-  const Controls& controls() const { return *controls_; }
   HMENU tray_popup();
 
  private:
@@ -61,12 +58,13 @@ class frmSysTray : public Window {
   void on_tray_callback(UINT icon_id, UINT mouse_message);
   void open_tray_popup();
   void on_end_session(bool ending);
-  void on_timer(UINT_PTR timer);
-  bool on_paint();
+  void on_command(int id, int notification) override;
+  void on_timer(UINT_PTR timer) override;
+  void on_cancel() override;
   bool on_system_command(WPARAM command);
   void on_close();
   void on_taskbar_created();
-  void on_destroy();
+  void on_destroy() override;
   void Form_Resize();
   // True cancels the close.
   bool Form_QueryUnload(CloseReason reason);
@@ -100,7 +98,6 @@ class frmSysTray : public Window {
   void mnuFileIp_Click();
 
   SystemServices& system_;
-  Prompts& prompts_;
   ProgramLifetime& lifetime_;
   MeterIcons tray_icons_;            // at the shell's small icon size, at the taskbar's dpi
   std::uint64_t startup_total_ = 0;  // for the amount labels, from the start-up sample
@@ -109,7 +106,6 @@ class frmSysTray : public Window {
   // of its life hidden in the tray. The popup menu likewise waits for the first right-click.
   OwnedMenu menu_bar_;               // until attached, when the window owns it
   std::optional<MeterIcons> icons_;  // the panel's
-  std::unique_ptr<Controls> controls_;
   OwnedMenu popup_;
   std::unique_ptr<TrayIcon> tray_;
   UINT taskbar_created_ = 0;

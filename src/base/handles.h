@@ -44,4 +44,34 @@ struct InvalidValueCloser {
 };
 using OwnedSnapshot = std::unique_ptr<void, InvalidValueCloser>;
 
+// Holds one reference to a COM object and releases it when emptied, replaced or destroyed.
+template <class Interface>
+class ComRef {
+ public:
+  ComRef() = default;
+  ComRef(const ComRef&) = delete;
+  ComRef& operator=(const ComRef&) = delete;
+  ~ComRef() { reset(); }
+
+  // Takes over a reference the caller already holds.
+  void adopt(Interface* object) {
+    reset();
+    object_ = object;
+  }
+  // Takes a reference of its own.
+  void share(Interface* object) {
+    if (object) object->AddRef();
+    adopt(object);
+  }
+  void reset() {
+    if (object_) object_->Release();
+    object_ = nullptr;
+  }
+  Interface* get() const { return object_; }
+  explicit operator bool() const { return object_ != nullptr; }
+
+ private:
+  Interface* object_ = nullptr;
+};
+
 }  // namespace tamarak

@@ -43,6 +43,8 @@ class SystemServices {
 
   // The user's high contrast setting: while it is on, the windows draw in the system's colours.
   virtual bool high_contrast() = 0;
+  // The user's "show animations in Windows" setting: while it is off, nothing moves on its own.
+  virtual bool animations() = 0;
 
   // The optimiser's run, on a thread of its own: see system/memory_fill.h.
   virtual FillOutcome fill_memory(std::uint64_t count, StopToken stop) = 0;

@@ -100,6 +100,12 @@ bool Win32Services::high_contrast() {
          (setting.dwFlags & HCF_HIGHCONTRASTON);
 }
 
+// Where the setting cannot be read, animations are on, as they are by default.
+bool Win32Services::animations() {
+  BOOL on = TRUE;
+  return !SystemParametersInfoW(SPI_GETCLIENTAREAANIMATION, 0, &on, 0) || on;
+}
+
 // An empty root (not a null one) selects the Recycle Bins of all drives; flags 0 leaves the
 // confirmation, progress and sound to the shell.
 void Win32Services::shell_empty_recycle_bin(HWND owner) {

@@ -16,6 +16,7 @@ class Win32Services : public SystemServices {
   int small_icon_size(int dpi) override;
   int taskbar_dpi() override;
   bool high_contrast() override;
+  bool animations() override;
   std::optional<RECT> tray_icon_rect(HWND window, UINT id) override;
   FillOutcome fill_memory(std::uint64_t count, StopToken stop) override;
   std::uint64_t milliseconds_since_start() override;

@@ -23,7 +23,11 @@ constexpr ControlRow kControls[] = {
      "",
      {0, 0, 433, 444},
      {Face::gothic_825, RGB(255, 255, 255), RGB(0, 0, 0), LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
-      WS_EX_CLIENTEDGE}},
+      WS_EX_CLIENTEDGE},
+     nullptr,
+     0,
+     false,
+     "起動プロセス一覧"},
     {Kind::label,
      Label1,
      "※搭載メモリが少ないのに起動プロセスが多いと、PCは不安定になります",
@@ -70,7 +74,6 @@ void frmAppRun::on_command(int id, int notification) {
 LRESULT frmAppRun::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_SIZE: Form_Resize(); return 0;
-    case WM_COMMAND: on_command(LOWORD(wparam), HIWORD(wparam)); return 0;
   }
   return ToolWindow::on_message(message, wparam, lparam);
 }

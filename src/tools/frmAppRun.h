@@ -20,7 +20,7 @@ class frmAppRun : public ToolWindow {
 
  private:
   LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam) override;
-  void on_command(int id, int notification);
+  void on_command(int id, int notification) override;
   void Form_Resize();
   // False when the list can take no more lines.
   bool append(HWND list, const std::wstring& line);

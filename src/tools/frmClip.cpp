@@ -27,7 +27,10 @@ constexpr ControlRow kControls[] = {
       ES_MULTILINE | ES_AUTOHSCROLL | ES_AUTOVSCROLL | ES_WANTRETURN | WS_HSCROLL | WS_VSCROLL | WS_TABSTOP,
       WS_EX_CLIENTEDGE},
      "■左クリックでDrag＆Drop⇒ファイルのフルパスを取得  "
-     "■右クリックでDrag＆Drop⇒ファイルのフルパス、ファイル名を選択して取得"},
+     "■右クリックでDrag＆Drop⇒ファイルのフルパス、ファイル名を選択して取得",
+     0,
+     false,
+     "多用途クリップボード"},
 };
 
 constexpr MenuRow kDropMenu[] = {
@@ -96,11 +99,31 @@ void frmClip::txtList_OLEDragDrop(IDataObject* data, DWORD& effect, POINT where)
     PasteFullPath();
   } else {
     ClientToScreen(hwnd(), &where);
-    const UINT choice = choose_from_popup(prompts_, hwnd(), popup_menu(), where);
-    if (choice == mnuPopup_FullPath) mnuPopup_FullPath_Click();
-    if (choice == mnuPopup_FileName) mnuPopup_FileName_Click();
+    offer_choice(where);
   }
   effect = DROPEFFECT_COPY;
+}
+
+void frmClip::offer_choice(POINT screen) {
+  const UINT choice = choose_from_popup(prompts_, hwnd(), popup_menu(), screen);
+  if (choice == mnuPopup_FullPath) mnuPopup_FullPath_Click();
+  if (choice == mnuPopup_FileName) mnuPopup_FileName_Click();
+}
+
+// Files copied in Explorer and pasted into the box (Ctrl+V, Shift+Insert, the box's menu) come in
+// as a drop does, with the choice a right-button drag offers, at the caret; anything else is text.
+bool frmClip::txtList_PasteFiles() {
+  IDataObject* data = nullptr;
+  if (FAILED(OleGetClipboard(&data))) return false;
+  ComRef<IDataObject> clipboard;
+  clipboard.adopt(data);
+  if (!offers_file_list(data)) return false;
+  drop_data_.share(data);
+  POINT caret{};
+  GetCaretPos(&caret);
+  ClientToScreen(text_box(), &caret);
+  offer_choice(caret);
+  return true;
 }
 
 void frmClip::mnuPopup_FullPath_Click() { PasteFullPath(); }
@@ -128,8 +151,14 @@ void frmClip::txtList_DblClick() { SendMessageW(text_box(), EM_SETSEL, 0, GetWin
 
 LRESULT CALLBACK frmClip::text_box_proc(HWND box, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
                                         DWORD_PTR self) {
+  // A multi-line box in a window that takes dialog keys closes its parent on Escape, losing the text.
+  if ((message == WM_KEYDOWN || message == WM_CHAR) && wparam == VK_ESCAPE) return 0;
+  if (message == WM_PASTE && reinterpret_cast<frmClip*>(self)->txtList_PasteFiles()) return 0;
   // The edit control selects a word on a double-click; the handler then widens that to everything.
   const LRESULT result = DefSubclassProc(box, message, wparam, lparam);
+  // The box's own menu offers to paste text only; its items are the messages they send.
+  if (message == WM_INITMENUPOPUP && IsClipboardFormatAvailable(CF_HDROP))
+    EnableMenuItem(reinterpret_cast<HMENU>(wparam), WM_PASTE, MF_BYCOMMAND | MF_ENABLED);
   if (message == WM_LBUTTONDBLCLK) reinterpret_cast<frmClip*>(self)->txtList_DblClick();
   if (message == WM_NCDESTROY) RemoveWindowSubclass(box, text_box_proc, kTextBoxSubclass);
   return result;
@@ -145,7 +174,6 @@ void frmClip::on_destroy() {
 LRESULT frmClip::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_SIZE: Form_Resize(); return 0;
-    case WM_DESTROY: on_destroy(); return 0;
   }
   return ToolWindow::on_message(message, wparam, lparam);
 }

@@ -1,5 +1,6 @@
-// The file path clipboard: an always-on-top text box that turns files dropped on it into lines of
-// full paths or, after a right-button drag, of full paths or bare names as the user chooses.
+// The file path clipboard: an always-on-top text box that turns files dropped or pasted on it into
+// lines of full paths or, after a right-button drag or a paste, of full paths or bare names as the
+// user chooses.
 #pragma once
 
 #include <windows.h>
@@ -24,6 +25,8 @@ class frmClip : public ToolWindow {
   void mnuPopup_FullPath_Click();
   void mnuPopup_FileName_Click();
   void txtList_DblClick();
+  // True when the clipboard held a file list, which is then taken as a drop.
+  bool txtList_PasteFiles();
 
   IDropTarget* drop_target() const { return drop_target_.get(); }
   HMENU popup_menu() const;
@@ -32,11 +35,16 @@ class frmClip : public ToolWindow {
 
  private:
   LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam) override;
-  void on_destroy();
+  void on_destroy() override;
+  // Escape would close the window and lose what was collected: the window closes only by its close
+  // box, Alt+F4 or the system menu.
+  void on_cancel() override {}
   void Form_Resize();
   void PasteFullPath();
   void PasteFileName();
   void paste(bool names_only);
+  // The full-path / file-name menu at `screen`, and the paste chosen from it.
+  void offer_choice(POINT screen);
   HWND text_box() const;
   static LRESULT CALLBACK text_box_proc(HWND box, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR, DWORD_PTR self);
 

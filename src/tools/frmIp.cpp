@@ -15,14 +15,14 @@ namespace {
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 
 constexpr Look kCaption{Face::gothic_9, RGB(0, 0, 0), std::nullopt, SS_RIGHT};
-constexpr Look kGothicBox{Face::gothic_9, RGB(0, 0, 0), RGB(192, 192, 192), ES_AUTOHSCROLL | WS_TABSTOP,
-                          WS_EX_CLIENTEDGE};
+// The boxes show facts: read-only, but reachable by Tab, so their text can be read and copied.
+constexpr DWORD kFactBox = ES_AUTOHSCROLL | ES_READONLY | WS_TABSTOP;
+constexpr Look kGothicBox{Face::gothic_9, RGB(0, 0, 0), RGB(192, 192, 192), kFactBox, WS_EX_CLIENTEDGE};
 // The OS boxes in the system's message font, which suits whatever language the system runs in.
-constexpr Look kMessageBox{Face::message, RGB(0, 0, 0), RGB(192, 192, 192), ES_AUTOHSCROLL | WS_TABSTOP,
-                           WS_EX_CLIENTEDGE};
+constexpr Look kMessageBox{Face::message, RGB(0, 0, 0), RGB(192, 192, 192), kFactBox, WS_EX_CLIENTEDGE};
 
 // The frames hold their controls in the design; here those sit on the window, in the design's tab
-// order.
+// order, each box just after its label: a screen reader names a box by the label before it.
 constexpr ControlRow kControls[] = {
     {Kind::group, frm1, "ユーザー情報", {12, 8, 233, 65}},
     {Kind::label, lblIp, "IPアドレス", {32, 28, 77, 17}, kCaption},
@@ -31,10 +31,10 @@ constexpr ControlRow kControls[] = {
     {Kind::edit, txtPc, "", {112, 48, 121, 18}, kGothicBox},
     {Kind::group, frm2, "OS情報", {12, 80, 233, 97}},
     {Kind::label, lblOsName, "OSの名前", {28, 104, 77, 17}, kCaption},
-    {Kind::label, lblOsVer, "バージョン", {24, 128, 81, 21}, kCaption},
-    {Kind::label, lblOsBuild, "ビルド番号", {20, 152, 85, 17}, kCaption},
     {Kind::edit, txtOsName, "", {112, 100, 121, 18}, kMessageBox},
+    {Kind::label, lblOsVer, "バージョン", {24, 128, 81, 21}, kCaption},
     {Kind::edit, txtOsVer, "", {112, 124, 121, 18}, kMessageBox},
+    {Kind::label, lblOsBuild, "ビルド番号", {20, 152, 85, 17}, kCaption},
     {Kind::edit, txtOsBuild, "", {112, 148, 121, 18}, kMessageBox},
 };
 

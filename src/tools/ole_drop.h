@@ -1,5 +1,5 @@
-// OLE drag and drop of file lists: a counted reference to a COM object, the file list of a data
-// object, and a drop target that hands a window's drag events to its handlers.
+// OLE drag and drop of file lists: the file list of a data object, and a drop target that hands a
+// window's drag events to its handlers.
 #pragma once
 
 #include <windows.h>
@@ -9,37 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "base/handles.h"
+
 namespace tamarak {
-
-// Holds one reference to a COM object and releases it when emptied, replaced or destroyed.
-template <class Interface>
-class ComRef {
- public:
-  ComRef() = default;
-  ComRef(const ComRef&) = delete;
-  ComRef& operator=(const ComRef&) = delete;
-  ~ComRef() { reset(); }
-
-  // Takes over a reference the caller already holds.
-  void adopt(Interface* object) {
-    reset();
-    object_ = object;
-  }
-  // Takes a reference of its own.
-  void share(Interface* object) {
-    if (object) object->AddRef();
-    adopt(object);
-  }
-  void reset() {
-    if (object_) object_->Release();
-    object_ = nullptr;
-  }
-  Interface* get() const { return object_; }
-  explicit operator bool() const { return object_ != nullptr; }
-
- private:
-  Interface* object_ = nullptr;
-};
 
 // True when the data offers the file-list format CF_HDROP.
 bool offers_file_list(IDataObject* data);

@@ -5,7 +5,7 @@
 namespace tamarak {
 
 ToolWindow::ToolWindow(SystemServices& system, Prompts& prompts, WindowHost& host)
-    : Window(host), system_(system), prompts_(prompts) {}
+    : DesignedWindow(host, prompts), system_(system) {}
 
 bool ToolWindow::create_tool_window(const wchar_t* class_name, std::string_view caption, DWORD style, DWORD ex_style,
                                     int client_width, int client_height, HWND owner,
@@ -14,30 +14,20 @@ bool ToolWindow::create_tool_window(const wchar_t* class_name, std::string_view 
   return create_window(class_name, widen(caption).c_str(), style, ex_style, {client_width, client_height}, owner);
 }
 
-void ToolWindow::relayout_for_dpi() { controls_->relayout(dpi()); }
+void ToolWindow::relayout_for_dpi() { controls().relayout(dpi()); }
 
-// In the dialog colour, whatever the class says.
-void ToolWindow::erase_background(HDC dc) {
-  RECT client;
-  GetClientRect(hwnd(), &client);
-  FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
-}
+// The boxes and the list in the system's colours while high contrast is on.
+void ToolWindow::follow_system_colours() { controls().follow_system_colours(system_.high_contrast()); }
+
+void ToolWindow::on_cancel() { SendMessageW(hwnd(), WM_CLOSE, 0, 0); }
 
 LRESULT ToolWindow::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
-  switch (message) {
-    case WM_CREATE: controls_ = std::make_unique<Controls>(hwnd(), table_, std::span<const LineRow>{}, dpi()); return 0;
-    case WM_ERASEBKGND: erase_background(dc_param(wparam)); return 1;
-    case WM_ACTIVATE:
-      if (focus_.on_activate(hwnd(), wparam)) return 0;
-      break;
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-      if (const auto brush = controls_->colour(dc_param(wparam), window_param(lparam))) return *brush;
-      break;
-    case WM_NCDESTROY: controls_.reset(); break;
+  if (message == WM_CREATE) {
+    make_controls(table_);
+    follow_system_colours();
+    return 0;
   }
-  return default_message(message, wparam, lparam);
+  return DesignedWindow::on_message(message, wparam, lparam);
 }
 
 }  // namespace tamarak

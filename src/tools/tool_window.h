@@ -10,14 +10,12 @@
 #include <string_view>
 
 #include "system/system_services.h"
-#include "ui/controls.h"
+#include "ui/designed_window.h"
 #include "ui/prompts.h"
-#include "ui/remembered_focus.h"
-#include "ui/window.h"
 
 namespace tamarak {
 
-class ToolWindow : public Window {
+class ToolWindow : public DesignedWindow {
  public:
   ToolWindow(SystemServices& system, Prompts& prompts, WindowHost& host);
 
@@ -25,8 +23,6 @@ class ToolWindow : public Window {
   // off the taskbar.
   virtual bool create(HWND owner) = 0;
 
-  // While the window exists.
-  Controls& controls() const { return *controls_; }
   // The table the window's controls are made from.
   std::span<const ControlRow> design() const { return table_; }
 
@@ -36,15 +32,14 @@ class ToolWindow : public Window {
   LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam) override;
   // The controls at the new dpi (the resize handler follows the frame).
   void relayout_for_dpi() override;
-  void erase_background(HDC dc);
+  void follow_system_colours() override;
+  // Escape closes the window, as its close box does.
+  void on_cancel() override;
 
   SystemServices& system_;
-  Prompts& prompts_;
 
  private:
   std::span<const ControlRow> table_;
-  std::unique_ptr<Controls> controls_;  // made with the window, gone with it
-  RememberedFocus focus_;
 };
 
 }  // namespace tamarak

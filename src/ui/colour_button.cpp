@@ -17,9 +17,21 @@ void draw_colour_button(const DRAWITEMSTRUCT& item, COLORREF face) {
   RECT text = r;
   if (pressed) OffsetRect(&text, 1, 1);
   SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-  DrawTextW(dc, caption, length, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-  if (item.itemState & ODS_FOCUS) {
+  // The cues the user has asked for: no underlined access keys or focus rectangle until the
+  // keyboard is used, as every button of the system draws them.
+  const UINT accel = item.itemState & ODS_NOACCEL ? DT_HIDEPREFIX : 0;
+  if (item.itemState & ODS_DISABLED) {
+    // Etched, as the system draws a disabled button's text.
+    OffsetRect(&text, 1, 1);
+    SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
+    DrawTextW(dc, caption, length, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE | accel);
+    OffsetRect(&text, -1, -1);
+    SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
+  } else {
+    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+  }
+  DrawTextW(dc, caption, length, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE | accel);
+  if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
     InflateRect(&r, -3, -3);
     DrawFocusRect(dc, &r);
   }

@@ -7,6 +7,7 @@
 #include "base/failure_note.h"
 #include "base/text.h"
 #include "ui/colour_button.h"
+#include "ui/link_label.h"
 
 namespace tamarak {
 
@@ -20,6 +21,7 @@ struct ClassAndStyle {
 ClassAndStyle class_and_style(Kind kind) {
   switch (kind) {
     case Kind::label: return {L"STATIC", SS_NOPREFIX};
+    case Kind::link: return {L"STATIC", SS_NOPREFIX | SS_NOTIFY | WS_TABSTOP};
     case Kind::image: return {L"STATIC", SS_ICON | SS_CENTERIMAGE | SS_REALSIZECONTROL};
     case Kind::picture: return {L"STATIC", 0};
     case Kind::button: return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP};
@@ -31,10 +33,13 @@ ClassAndStyle class_and_style(Kind kind) {
   return {L"STATIC", 0};
 }
 
+bool annotated(const ControlRow& row) { return row.name || row.tip || row.kind == Kind::link; }
+
 }  // namespace
 
-Controls::Controls(HWND window, std::span<const ControlRow> rows, std::span<const LineRow> lines, int dpi)
-    : window_(window), dpi_(dpi) {
+Controls::Controls(HWND window, std::span<const ControlRow> rows, std::span<const LineRow> lines, int dpi,
+                   Prompts& screen_reader)
+    : window_(window), screen_reader_(screen_reader), dpi_(dpi) {
   controls_.reserve(rows.size());
   for (const ControlRow& row : rows) {
     const auto [window_class, style] = class_and_style(row.kind);
@@ -45,9 +50,11 @@ Controls::Controls(HWND window, std::span<const ControlRow> rows, std::span<cons
                         r.right - r.left, r.bottom - r.top, row.inside ? item(row.inside) : window,
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), GetModuleHandleW(nullptr), nullptr);
     if (!control) note_failure(L"a control not made");
+    if (row.kind == Kind::link) make_link(control);
     if (row.look.face != Face::none)
       SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font(row.look.face)), FALSE);
     controls_.push_back({&row, control, row.look, widen(row.text), row.text});
+    annotate(controls_.back());
     if (row.tip) {
       if (!tips_) tips_ = std::make_unique<Tooltips>(window);
       tips_->add(control, row.tip);
@@ -58,6 +65,20 @@ Controls::Controls(HWND window, std::span<const ControlRow> rows, std::span<cons
 
 Controls::~Controls() { drop_canvas(); }
 
+void Controls::annotate(const Control& control) {
+  const ControlRow& row = *control.row;
+  if (!annotated(row)) return;
+  Annotation annotation{row.name ? widen(row.name) : std::wstring(), row.tip ? widen(row.tip) : std::wstring(),
+                        row.kind == Kind::link};
+  if (row.name && row.kind == Kind::label && !control.shown.empty()) annotation.name += L" " + control.shown;
+  screen_reader_.annotate(control.hwnd, annotation);
+}
+
+void Controls::clear_annotations() {
+  for (const Control& control : controls_)
+    if (annotated(*control.row)) screen_reader_.clear_annotation(control.hwnd);
+}
+
 int Controls::scale(int pixels_at_96) const { return scale_to_dpi(pixels_at_96, dpi_); }
 
 RECT Controls::scale(const DesignRect& r) const {
@@ -67,6 +88,13 @@ RECT Controls::scale(const DesignRect& r) const {
 HWND Controls::item(int id) const {
   const Control* control = find(id);
   return control ? control->hwnd : nullptr;
+}
+
+int Controls::button_id(HWND child) const {
+  for (const Control& control : controls_)
+    if (control.hwnd == child && (control.row->kind == Kind::button || control.row->kind == Kind::colour_button))
+      return control.row->id;
+  return 0;
 }
 
 Controls::Control* Controls::find(int id) {
@@ -101,6 +129,8 @@ void Controls::set_text(int id, std::wstring_view text) {
   if (!control || control->shown == text) return;
   control->shown = text;
   SetWindowTextW(control->hwnd, control->shown.c_str());
+  // A figure is read with what it is a figure of.
+  if (control->row->name) annotate(*control);
 }
 
 void Controls::set_text_colour(int id, COLORREF colour) {

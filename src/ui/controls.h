@@ -17,20 +17,25 @@
 #include "base/guards.h"
 #include "base/handles.h"
 #include "ui/design.h"
+#include "ui/prompts.h"
 #include "ui/tooltips.h"
 
 namespace tamarak {
 
 class Controls {
  public:
-  // Makes every control of `rows` on `window`, in the rows' order, and keeps `lines` to draw.
-  Controls(HWND window, std::span<const ControlRow> rows, std::span<const LineRow> lines, int dpi);
+  // Makes every control of `rows` on `window`, in the rows' order, and keeps `lines` to draw. What
+  // the rows tell a screen reader goes through `screen_reader`.
+  Controls(HWND window, std::span<const ControlRow> rows, std::span<const LineRow> lines, int dpi,
+           Prompts& screen_reader);
   ~Controls();
   Controls(const Controls&) = delete;
   Controls& operator=(const Controls&) = delete;
 
   // Kept from when it was made: asking the system (GetDlgItem) costs a round trip under Wine.
   HWND item(int id) const;
+  // The id of `child` when it is one of the buttons, or 0.
+  int button_id(HWND child) const;
   int dpi() const { return dpi_; }
   int scale(int pixels_at_96) const;
 
@@ -49,6 +54,7 @@ class Controls {
   // The backdrop, drawn into a canvas of the client size, or in high contrast filled in the scheme's
   // colour; without one, labels that name no colours of their own are left to the system.
   void set_backdrop(std::function<void(HDC, int width, int height)> draw, SystemScheme high_contrast);
+  bool has_backdrop() const { return static_cast<bool>(draw_backdrop_); }
   // High contrast turned on or off, or the system's colours changed: everything drawn again.
   void follow_system_colours(bool high_contrast);
 
@@ -65,6 +71,8 @@ class Controls {
   void paint();
   // The canvas is made when first painted, so a window that stays hidden never holds one.
   void drop_canvas();
+  // While the controls still exist: the window is being destroyed.
+  void clear_annotations();
 
  private:
   struct Control {
@@ -81,6 +89,7 @@ class Controls {
   };
 
   Look drawn(const Control& control) const;
+  void annotate(const Control& control);
   COLORREF drawn(const Line& line) const;
   Control* find(int id);
   const Control* find(int id) const;
@@ -94,6 +103,7 @@ class Controls {
   HDC canvas();
 
   HWND window_;
+  Prompts& screen_reader_;
   int dpi_;
   std::vector<Control> controls_;
   std::vector<Line> lines_;

@@ -17,6 +17,7 @@ struct DesignRect {
 
 enum class Kind {
   label,          // a STATIC text
+  link,           // a STATIC text that opens something: by a click, or by Enter or Space once reached by Tab
   image,          // a STATIC icon, at its own size, centred
   picture,        // a STATIC that holds other controls or a bitmap
   button,         // a push button
@@ -40,9 +41,12 @@ struct ControlRow {
   const char* text;  // UTF-8
   DesignRect at;
   Look look;
-  const char* tip = nullptr;  // a tool tip
+  const char* tip = nullptr;  // a tool tip, which a screen reader reads as the description
   int inside = 0;             // the control this one sits in, if not the window
   bool hidden = false;
+  // What a screen reader names the control by, where no text or label before it says it; a label's
+  // text follows it.
+  const char* name = nullptr;
 };
 
 // A colour that follows the system's colour scheme, as GetSysColor(index) gives it when drawn.
@@ -70,7 +74,7 @@ inline constexpr SystemScheme kDialogScheme{COLOR_BTNFACE, COLOR_BTNTEXT};
 
 // A control's look in high contrast. `set_apart`: the window has coloured it apart from its design
 // (the lit band legend), which shows as a selection does. Boxes with colours of their own become
-// fields; a label that takes clicks is a link.
+// fields; links show in the link colour.
 constexpr Look high_contrast_look(Kind kind, Look look, bool set_apart, SystemScheme scheme) {
   const auto in = [&look](int text, std::optional<int> background) {
     look.text = system_colour(text);
@@ -80,7 +84,7 @@ constexpr Look high_contrast_look(Kind kind, Look look, bool set_apart, SystemSc
   if (kind == Kind::colour_button) return in(COLOR_BTNTEXT, COLOR_BTNFACE);
   if (set_apart) return in(COLOR_HIGHLIGHTTEXT, COLOR_HIGHLIGHT);
   if (look.background) return in(COLOR_WINDOWTEXT, COLOR_WINDOW);
-  return in(look.style & SS_NOTIFY ? COLOR_HOTLIGHT : scheme.text, std::nullopt);
+  return in(kind == Kind::link ? COLOR_HOTLIGHT : scheme.text, std::nullopt);
 }
 
 // A line's colour in high contrast; one in a system colour by design keeps it.

@@ -1,14 +1,23 @@
-// What the program asks of the user in a loop of its own: a message box, a popup menu, a modal
-// window. The program uses Win32Prompts; tests hand the windows a recording fake, so that no test
-// blocks on one.
+// What the program asks of the user in a loop of its own (a message box, a popup menu, a modal
+// window), and what it tells a screen reader beyond what the system finds in its windows. The
+// program uses Win32Prompts; tests hand the windows a recording fake, so that no test blocks on one.
 #pragma once
 
 #include <windows.h>
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace tamarak {
+
+// What a screen reader says of a control: a name where it has no text or label of its own to be
+// named by, a description (what a tool tip says), and whether a label is a link.
+struct Annotation {
+  std::wstring name, description;
+  bool link = false;
+  bool operator==(const Annotation&) const = default;
+};
 
 class Prompts {
  public:
@@ -26,6 +35,10 @@ class Prompts {
   virtual void run_modal(HWND window) = 0;
   // Where the pointer is; nothing while another desktop takes the input (a locked workstation).
   virtual std::optional<POINT> pointer_position() = 0;
+  // Replaces what a screen reader is told of `control` beyond its own (empty parts say nothing);
+  // cleared before the control goes, as the system keeps it by window handle.
+  virtual void annotate(HWND control, const Annotation& annotation) = 0;
+  virtual void clear_annotation(HWND control) = 0;
 };
 
 }  // namespace tamarak

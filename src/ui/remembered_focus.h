@@ -9,7 +9,7 @@ namespace tamarak {
 class RememberedFocus {
  public:
   // For WM_ACTIVATE: remembers the focused control on deactivation; on activation (not while
-  // minimised) focuses it again, or the first control in tab order. True when it set the focus,
+  // minimised) focuses it again, or the first control in tab order, if any. True when it set the focus,
   // so the window must not pass the message on.
   bool on_activate(HWND window, WPARAM wparam) {
     if (LOWORD(wparam) == WA_INACTIVE) {
@@ -18,7 +18,10 @@ class RememberedFocus {
       return false;
     }
     if (HIWORD(wparam)) return false;
-    SetFocus(focus_ && IsChild(window, focus_) ? focus_ : GetNextDlgTabItem(window, nullptr, FALSE));
+    const HWND target = focus_ && IsChild(window, focus_) ? focus_ : GetNextDlgTabItem(window, nullptr, FALSE);
+    // A window with no control to take it keeps the focus itself, as the system gives it.
+    if (!target) return false;
+    SetFocus(target);
     return true;
   }
   void forget() { focus_ = nullptr; }

@@ -1,5 +1,8 @@
 #include "ui/win32_prompts.h"
 
+#include <oleacc.h>
+
+#include <iterator>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -73,6 +76,50 @@ std::optional<POINT> Win32Prompts::pointer_position() {
   POINT where;
   if (!GetCursorPos(&where)) return std::nullopt;
   return where;
+}
+
+Win32Prompts::Win32Prompts() = default;
+Win32Prompts::~Win32Prompts() = default;
+
+IAccPropServices* Win32Prompts::annotations() {
+  if (!tried_) {
+    tried_ = true;
+    com_.emplace();
+    void* services = nullptr;
+    if (const HRESULT result =
+            CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices, &services);
+        FAILED(result))
+      note_failure(L"screen reader annotations not available", static_cast<unsigned long>(result));
+    annotations_.adopt(static_cast<IAccPropServices*>(services));
+  }
+  return annotations_.get();
+}
+
+void Win32Prompts::annotate(HWND control, const Annotation& annotation) {
+  IAccPropServices* services = annotations();
+  if (!services) return;
+  clear_annotation(control);
+  HRESULT result = S_OK;
+  if (!annotation.name.empty())
+    result = services->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_NAME,
+                                      annotation.name.c_str());
+  if (SUCCEEDED(result) && !annotation.description.empty())
+    result = services->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_DESCRIPTION,
+                                      annotation.description.c_str());
+  if (SUCCEEDED(result) && annotation.link) {
+    VARIANT role{};
+    role.vt = VT_I4;
+    role.lVal = ROLE_SYSTEM_LINK;
+    result = services->SetHwndProp(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_ROLE, role);
+  }
+  if (FAILED(result)) note_failure(L"a control's annotation refused", static_cast<unsigned long>(result));
+}
+
+void Win32Prompts::clear_annotation(HWND control) {
+  static const MSAAPROPID kAnnotated[] = {PROPID_ACC_NAME, PROPID_ACC_DESCRIPTION, PROPID_ACC_ROLE};
+  if (annotations_)
+    annotations_.get()->ClearHwndProps(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, kAnnotated,
+                                       static_cast<int>(std::size(kAnnotated)));
 }
 
 }  // namespace tamarak

@@ -133,11 +133,17 @@ class FakeSystem : public SystemServices, public Prompts {
   int taskbar_dpi() override { return taskbar; }
   bool high_contrast_on = false;  // which Wine cannot turn on: the tests do it here
   bool high_contrast() override { return high_contrast_on; }
+  bool animations_on = true;
+  bool animations() override { return animations_on; }
   // Where the shell shows the icon (nothing: a shell before Windows 7), and the user's pointer.
   std::optional<RECT> icon_rect;
   std::optional<RECT> tray_icon_rect(HWND, UINT) override { return icon_rect; }
   std::optional<POINT> pointer = POINT{400, 300};
   std::optional<POINT> pointer_position() override { return pointer; }
+  // What a screen reader is told of each control beyond what the system finds.
+  std::map<HWND, Annotation> annotations;
+  void annotate(HWND control, const Annotation& annotation) override { annotations[control] = annotation; }
+  void clear_annotation(HWND control) override { annotations.erase(control); }
 };
 
 }  // namespace tamarak

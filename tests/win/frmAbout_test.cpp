@@ -104,6 +104,17 @@ TEST_F(AboutTest, TickerStartsCentredJustBelowTheViewportAndRisesTenTwipsATick) 
   EXPECT_LE(last.bottom, 0);
   // It wraps only after the top has gone strictly below -height.
   EXPECT_EQ(ticks, static_cast<int>((viewport_twips + strip_twips) / 10) + 2);
+
+  // With the system's animations turned off it stands still, its first lines in view, and runs
+  // again once they are back on. A screen reader reads the credit it shows.
+  system.animations_on = false;
+  SendMessageW(about.hwnd(), WM_SETTINGCHANGE, SPI_SETCLIENTAREAANIMATION, 0);
+  EXPECT_EQ(strip_rect().top, 0);
+  EXPECT_FALSE(KillTimer(about.hwnd(), 1));
+  system.animations_on = true;
+  SendMessageW(about.hwnd(), WM_SETTINGCHANGE, SPI_SETCLIENTAREAANIMATION, 0);
+  EXPECT_TRUE(KillTimer(about.hwnd(), 1));
+  EXPECT_EQ(narrow(system.annotations[item(frmAbout::Picture1)].name), "みずなぎ ソフト工房　(・_・ゞ－☆");
 }
 
 TEST_F(AboutTest, EveryShowingIsAFreshWindowWithTheTickerFromTheBottom) {
@@ -130,11 +141,23 @@ TEST_F(AboutTest, LinksOpenTheirAddressesAndLookLikeLinks) {
     SendMessageW(item(id), WM_LBUTTONUP, 0, 0);
   }
   ASSERT_EQ(system.shell_calls.size(), 2u);
+  // By keyboard: Tab reaches them after the buttons, Enter and Space open them, and a screen reader
+  // is told they are links, named by their texts.
+  const HWND ok = item(frmAbout::cmdOK);
+  EXPECT_EQ(GetNextDlgTabItem(about.hwnd(), item(frmAbout::cmdSysInfo), FALSE), item(frmAbout::Label1));
+  EXPECT_EQ(GetNextDlgTabItem(about.hwnd(), item(frmAbout::Label1), FALSE), item(frmAbout::LblMail));
+  EXPECT_EQ(GetNextDlgTabItem(about.hwnd(), item(frmAbout::LblMail), FALSE), ok);
+  press_key(item(frmAbout::Label1), VK_RETURN);
+  press_key(item(frmAbout::LblMail), VK_SPACE);
+  EXPECT_TRUE(IsWindow(about.hwnd()));  // Enter on a link is not the OK button's
+  ASSERT_EQ(system.shell_calls.size(), 4u);
   const std::string targets[2] = {text(frmAbout::Label1), "mailto:" + text(frmAbout::LblMail)};
-  for (int i = 0; i < 2; ++i) {
+  for (int i = 0; i < 4; ++i) {
     EXPECT_EQ(system.shell_calls[i].what, "open link");
-    EXPECT_EQ(system.shell_calls[i].file, targets[i]);
+    EXPECT_EQ(system.shell_calls[i].file, targets[i % 2]);
   }
+  for (int id : {frmAbout::Label1, frmAbout::LblMail}) EXPECT_TRUE(system.annotations[item(id)].link) << id;
+  EXPECT_FALSE(system.annotations.count(item(frmAbout::Label2)));
 
   // They look like links: blue, underlined, with the hand pointer over them.
   for (int id : {frmAbout::Label1, frmAbout::LblMail}) {
@@ -227,7 +250,7 @@ TEST_F(AboutFromTheMainWindow, HighContrastDrawsBothWindowsInTheSystemsColoursUn
   system.high_contrast_on = true;
   for (HWND w : {shown, about}) SendMessageW(w, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
   for (int i = 0; i < 40; ++i) SendMessageW(about, WM_TIMER, 1, 0);  // the strip half into the viewport
-  EXPECT_GT(share(shown, 0, COLOR_WINDOW), 0.7);                      // 0.6 with the boxes in their own colours
+  EXPECT_GT(share(shown, 0, COLOR_WINDOW), 0.7);                     // 0.6 with the boxes in their own colours
   EXPECT_GT(share(shown, Label9, COLOR_WINDOWTEXT), 0.0);
   EXPECT_GT(share(shown, Label11, COLOR_HIGHLIGHT), 0.5);
   EXPECT_GT(share(shown, cmdMemLow, COLOR_BTNFACE), 0.5);

@@ -15,6 +15,7 @@
 #include "icon_picture.h"
 #include "monitor/memory_figures.h"
 #include "monitor/memory_panel.h"
+#include "optimiser/fill_size.h"
 #include "optimiser/optimiser_band.h"
 #include "system/win32_services.h"
 #include "ui/win32_prompts.h"
@@ -134,6 +135,24 @@ TEST_F(MainWindowTest, DoubleClickShowsAndFillsThePanelOnlyWhenHidden) {
     tray_callback(WM_LBUTTONDBLCLK);
     EXPECT_TRUE(IsWindowVisible(hwnd()) && !IsIconic(hwnd()) && !IsZoomed(hwnd())) << launcher;
   }
+
+  // A screen reader reads each figure with its row and column, as they change, and each level
+  // button with what its tip says.
+  EXPECT_EQ(narrow(system.annotations[GetDlgItem(hwnd(), lblTotalPhys)].name), "物理メモリ 全容量 257 MB");
+  EXPECT_EQ(narrow(system.annotations[GetDlgItem(hwnd(), lblMemoryLoad)].name), "メモリ使用率 90 %");
+  EXPECT_EQ(narrow(system.annotations[GetDlgItem(hwnd(), cmdMemHig)].description), "物理メモリを60％最適化します");
+
+  // By keys alone: the shown window starts from a control; Enter presses the focused level button
+  // (drawn by the window, so never the default one); Escape hides the window as its close does.
+  EXPECT_EQ(GetFocus(), GetDlgItem(hwnd(), cmdMemLow));
+  system.memory.total_phys = 10'000'000;
+  press_key(GetDlgItem(hwnd(), cmdMemHig), VK_RETURN);
+  finish_run();
+  EXPECT_EQ(system.fills, 1);
+  EXPECT_EQ(system.last_fill_count, filler_count(10'000'000, OptimiserLevel::high));
+  press_key(GetDlgItem(hwnd(), cmdMemLow), VK_ESCAPE);
+  EXPECT_FALSE(IsWindowVisible(hwnd()));
+  EXPECT_TRUE(IsWindow(hwnd()));
 }
 
 TEST_F(MainWindowTest, CallbackIgnoresOtherIconsAndMouseMessages) {

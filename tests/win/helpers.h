@@ -3,6 +3,7 @@
 #pragma once
 
 #include <windows.h>
+#include <oleacc.h>
 
 #include <functional>
 #include <string>
@@ -10,6 +11,7 @@
 #include <utility>
 
 #include "app/program_identity.h"
+#include "base/system_function.h"
 #include "monitor/tray_icon.h"
 
 namespace tamarak {
@@ -59,9 +61,47 @@ inline bool pump_until(const std::function<bool()>& condition, DWORD ms = 30000)
   return condition();
 }
 
+// A key pressed and let go with `control` focused, taken as the program's message loop takes it:
+// through the dialog keys of its window first.
+inline void press_key(HWND control, UINT key) {
+  SetFocus(control);
+  const HWND window = GetAncestor(control, GA_ROOT);
+  // And what the key posted (its character, a close), as the loop takes them next.
+  const auto take = [window](MSG msg) {
+    if (IsWindow(window) && IsDialogMessageW(window, &msg)) return;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  };
+  for (MSG msg : {MSG{control, WM_KEYDOWN, key, 1}, MSG{control, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001)}}) {
+    take(msg);
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) take(msg);
+  }
+}
+
 // What the shell sends the window for a mouse message over the icon.
 inline void tray_callback(HWND window, UINT mouse, UINT icon = kTrayIconId) {
   SendMessageW(window, kTrayCallbackMessage, icon, mouse);
+}
+
+// The name a screen reader hears for a control, as the system's proxy (or an annotation) gives it.
+inline std::string accessible_name(HWND control) {
+  // Looked up, as the program links the accessibility identifiers from another library.
+  using FromWindow = HRESULT(WINAPI*)(HWND, DWORD, REFIID, void**);
+  LoadLibraryW(L"oleacc.dll");
+  static const auto from_window = system_function<FromWindow>(L"oleacc.dll", "AccessibleObjectFromWindow");
+  IAccessible* object = nullptr;
+  if (!from_window || FAILED(from_window(control, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                         reinterpret_cast<void**>(&object))))
+    return "(no accessible object)";
+  VARIANT self{};
+  self.vt = VT_I4;
+  self.lVal = CHILDID_SELF;
+  BSTR name = nullptr;
+  const HRESULT got = object->get_accName(self, &name);
+  object->Release();
+  std::string text = SUCCEEDED(got) && name ? narrow(name) : "(none)";
+  SysFreeString(name);
+  return text;
 }
 
 inline RECT rect_in_parent(HWND control) {

@@ -2,11 +2,13 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "app/commands.h"
+#include "base/sessions.h"
 #include "fake_file_data.h"
 #include "fixtures.h"
 #include "tools/tool_identity.h"
@@ -26,11 +28,12 @@ TEST_F(ToolWindowTest, EveryMenuItemOpensItsOneModelessInstanceAgainAfterAClose)
     std::function<ToolWindow*()> instance;
     const char* caption;
     bool on_taskbar;
+    bool escape_closes;  // not the clipboard, whose text it would lose
   };
   const Opener openers[] = {
-      {mnuFileApp, "起動プロセス一覧", [&] { return tools().app_run(); }, kAppRunCaption, false},
-      {mnuFileClip, "多用途クリップボード", [&] { return tools().clip(); }, kClipCaption, false},
-      {mnuFileIp, "IP/OS情報", [&] { return tools().ip(); }, kIpCaption, true},
+      {mnuFileApp, "起動プロセス一覧", [&] { return tools().app_run(); }, kAppRunCaption, false, true},
+      {mnuFileClip, "多用途クリップボード", [&] { return tools().clip(); }, kClipCaption, false, false},
+      {mnuFileIp, "IP/OS情報", [&] { return tools().ip(); }, kIpCaption, true, true},
   };
   int open = 1;
   for (const Opener& o : openers) {
@@ -61,7 +64,9 @@ TEST_F(ToolWindowTest, EveryMenuItemOpensItsOneModelessInstanceAgainAfterAClose)
     command(o.file_item);
     EXPECT_EQ(instance->hwnd(), first);
 
-    close(first);
+    press_key(GetNextDlgTabItem(first, nullptr, FALSE), VK_ESCAPE);
+    EXPECT_EQ(IsWindow(first) == FALSE, o.escape_closes);
+    if (IsWindow(first)) close(first);
     EXPECT_FALSE(IsWindow(first));
     EXPECT_EQ(lifetime.open_windows(), --open);
     choose_from_tray(o.popup_item);
@@ -325,6 +330,56 @@ TEST_F(ClipTest, PasteContinuesTypedTextAndAnEmptyListAppendsNothing) {
   EXPECT_FALSE(clip().holds_drop_data());
 }
 
+// What Explorer's Copy leaves on the clipboard for a program that takes files.
+void copy_to_clipboard(FakeFileData& files) {
+  FORMATETC format{CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+  STGMEDIUM medium{};
+  ASSERT_EQ(files.GetData(&format, &medium), S_OK);
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  EmptyClipboard();
+  SetClipboardData(CF_HDROP, medium.hGlobal);
+  CloseClipboard();
+}
+
+TEST_F(ClipTest, FilesPastedFromTheKeyboardComeAsADropAndEscapeKeepsTheText) {
+  SetWindowTextW(box, L"memo ");
+  FakeFileData files({L"C:\\Data\\a b.txt", L"C:\\\U0002000B.txt"});
+  copy_to_clipboard(files);
+  // Ctrl+V, Shift+Insert and the box's own menu all paste by WM_PASTE; the choice comes at the caret.
+  system.popup_choice = clip_controls::mnuPopup_FileName;
+  SendMessageW(box, WM_PASTE, 0, 0);
+  EXPECT_EQ(text_of(box), "memo a b.txt\r\n\U0002000B.txt\r\n");
+  system.popup_choice = clip_controls::mnuPopup_FullPath;
+  SendMessageW(box, WM_PASTE, 0, 0);
+  system.popup_choice = 0;
+  SendMessageW(box, WM_PASTE, 0, 0);
+  const std::string both = "memo a b.txt\r\n\U0002000B.txt\r\nC:\\Data\\a b.txt\r\nC:\\\U0002000B.txt\r\n";
+  EXPECT_EQ(text_of(box), both);
+  ASSERT_EQ(system.popups.size(), 3u);
+  EXPECT_EQ(system.popups[0], clip().popup_menu());
+
+  // Text pastes as text, at the caret, with no menu.
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  EmptyClipboard();
+  const wchar_t plain[] = L"plain";
+  const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, sizeof plain);
+  std::memcpy(GlobalLock(memory), plain, sizeof plain);
+  GlobalUnlock(memory);
+  SetClipboardData(CF_UNICODETEXT, memory);
+  CloseClipboard();
+  SendMessageW(box, EM_SETSEL, 0, 0);
+  SendMessageW(box, WM_PASTE, 0, 0);
+  EXPECT_EQ(text_of(box), "plain" + both);
+  EXPECT_EQ(system.popups.size(), 3u);
+
+  press_key(box, VK_ESCAPE);
+  EXPECT_TRUE(IsWindow(window));
+  EXPECT_EQ(text_of(box), "plain" + both);
+  // With no label before it, the box is named and described for a screen reader.
+  EXPECT_EQ(narrow(system.annotations[box].name), "多用途クリップボード");
+  EXPECT_FALSE(system.annotations[box].description.empty());
+}
+
 TEST_F(ClipTest, LongPathsAndLongListsArriveWhole) {
   std::vector<std::wstring> paths;
   std::string expected;
@@ -484,8 +539,17 @@ TEST_F(IpTest, DesignValues) {
   EXPECT_FALSE(GetWindowLongW(window, GWL_STYLE) & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
   EXPECT_TRUE(rounded(window));
   using namespace ip_controls;
-  for (int id : {txtIp, txtPc, txtOsName, txtOsVer, txtOsBuild})
-    EXPECT_FALSE(GetWindowLongW(GetDlgItem(window, id), GWL_STYLE) & ES_READONLY) << id;
+  // Facts, not input: typing changes nothing; and each box is named, as the system's proxy names
+  // it, by its own label, the static just before it.
+  const ComSession com;
+  const std::pair<int, int> labelled[] = {
+      {txtIp, lblIp}, {txtPc, lblPc}, {txtOsName, lblOsName}, {txtOsVer, lblOsVer}, {txtOsBuild, lblOsBuild}};
+  for (const auto& [box, label] : labelled) {
+    const std::string before = text_of(window, box);
+    SendMessageW(GetDlgItem(window, box), WM_CHAR, 'x', 0);
+    EXPECT_EQ(text_of(window, box), before) << box;
+    EXPECT_EQ(accessible_name(GetDlgItem(window, box)), text_of(window, label)) << box;
+  }
   EXPECT_EQ(GetFocus(), GetDlgItem(window, txtIp));
 }
 

@@ -1,0 +1,66 @@
+#include "ui/designed_window.h"
+
+namespace tamarak {
+
+void DesignedWindow::make_controls(std::span<const ControlRow> rows, std::span<const LineRow> lines) {
+  controls_ = std::make_unique<Controls>(hwnd(), rows, lines, dpi(), prompts_);
+}
+
+// Enter presses the focused button, as in a dialog, where the focused push button is the default;
+// owner-drawn ones never say they are, so the window says it for them.
+int DesignedWindow::button_for_enter() const {
+  if (controls_)
+    if (const int focused = controls_->button_id(GetFocus())) return focused;
+  return default_button();
+}
+
+LRESULT DesignedWindow::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_COMMAND:
+      if (LOWORD(wparam) == IDCANCEL)
+        on_cancel();
+      else
+        on_command(LOWORD(wparam), HIWORD(wparam));
+      return 0;
+    case WM_TIMER: on_timer(wparam); return 0;
+    case DM_GETDEFID:
+      if (const int id = button_for_enter()) return MAKELRESULT(id, DC_HASDEFID);
+      return 0;
+    case WM_ACTIVATE:
+      if (focus_.on_activate(hwnd(), wparam)) return 0;
+      break;
+    // Until the controls are made there is nothing to paint; a window without a backdrop of its own
+    // is in the dialog colour.
+    case WM_ERASEBKGND:
+      if (controls_ && !controls_->has_backdrop()) {
+        RECT client;
+        GetClientRect(hwnd(), &client);
+        FillRect(dc_param(wparam), &client, GetSysColorBrush(COLOR_BTNFACE));
+      }
+      return 1;
+    case WM_PAINT:
+      if (!controls_ || !controls_->has_backdrop()) break;
+      controls_->paint();
+      return 0;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+      if (!controls_) break;
+      if (const auto brush = controls_->colour(dc_param(wparam), window_param(lparam))) return *brush;
+      break;
+    case WM_DRAWITEM:
+      if (controls_) controls_->draw_item(struct_param<DRAWITEMSTRUCT>(lparam));
+      return TRUE;
+    case WM_DESTROY:
+      on_destroy();
+      if (controls_) controls_->clear_annotations();
+      return 0;
+    case WM_NCDESTROY:
+      controls_.reset();
+      focus_.forget();
+      break;
+  }
+  return default_message(message, wparam, lparam);
+}
+
+}  // namespace tamarak

@@ -330,21 +330,21 @@ TEST_F(ClipTest, PasteContinuesTypedTextAndAnEmptyListAppendsNothing) {
   EXPECT_FALSE(clip().holds_drop_data());
 }
 
-// What Explorer's Copy leaves on the clipboard for a program that takes files.
-void copy_to_clipboard(FakeFileData& files) {
-  FORMATETC format{CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
-  STGMEDIUM medium{};
-  ASSERT_EQ(files.GetData(&format, &medium), S_OK);
+void set_clipboard(UINT format, HGLOBAL data) {
   ASSERT_TRUE(OpenClipboard(nullptr));
   EmptyClipboard();
-  SetClipboardData(CF_HDROP, medium.hGlobal);
+  SetClipboardData(format, data);
   CloseClipboard();
 }
 
 TEST_F(ClipTest, FilesPastedFromTheKeyboardComeAsADropAndEscapeKeepsTheText) {
   SetWindowTextW(box, L"memo ");
   FakeFileData files({L"C:\\Data\\a b.txt", L"C:\\\U0002000B.txt"});
-  copy_to_clipboard(files);
+  // What Explorer's Copy leaves on the clipboard for a program that takes files.
+  FORMATETC format{CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+  STGMEDIUM medium{};
+  ASSERT_EQ(files.GetData(&format, &medium), S_OK);
+  set_clipboard(CF_HDROP, medium.hGlobal);
   // Ctrl+V, Shift+Insert and the box's own menu all paste by WM_PASTE; the choice comes at the caret.
   system.popup_choice = clip_controls::mnuPopup_FileName;
   SendMessageW(box, WM_PASTE, 0, 0);
@@ -359,14 +359,9 @@ TEST_F(ClipTest, FilesPastedFromTheKeyboardComeAsADropAndEscapeKeepsTheText) {
   EXPECT_EQ(system.popups[0], clip().popup_menu());
 
   // Text pastes as text, at the caret, with no menu.
-  ASSERT_TRUE(OpenClipboard(nullptr));
-  EmptyClipboard();
-  const wchar_t plain[] = L"plain";
-  const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, sizeof plain);
-  std::memcpy(GlobalLock(memory), plain, sizeof plain);
-  GlobalUnlock(memory);
-  SetClipboardData(CF_UNICODETEXT, memory);
-  CloseClipboard();
+  const HGLOBAL plain = GlobalAlloc(GMEM_FIXED, sizeof L"plain");
+  std::memcpy(plain, L"plain", sizeof L"plain");
+  set_clipboard(CF_UNICODETEXT, plain);
   SendMessageW(box, EM_SETSEL, 0, 0);
   SendMessageW(box, WM_PASTE, 0, 0);
   EXPECT_EQ(text_of(box), "plain" + both);

@@ -28,6 +28,20 @@ TEST(Resident, LivesInTheTrayShowsItsFiguresHidesOnCloseAndExits) {
   for (int id : {lblPhysPer, lblPagePer, lblVirtPer}) EXPECT_TRUE(matches(control_text(main, id), L"\\d{1,3} %"));
   save_screenshot(main, "main-window");
 
+  // By keys alone, through the program's own loop: it starts from the first level button, Tab
+  // moves on, Escape hides the window.
+  const auto focused = [main] {
+    GUITHREADINFO info{sizeof info};
+    GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &info);
+    return info.hwndFocus;
+  };
+  EXPECT_TRUE(wait_until([&] { return focused() == GetDlgItem(main, cmdMemLow); }));
+  PostMessageW(focused(), WM_KEYDOWN, VK_TAB, 0);
+  EXPECT_TRUE(wait_until([&] { return focused() == GetDlgItem(main, cmdMemMid); }));
+  PostMessageW(focused(), WM_KEYDOWN, VK_ESCAPE, 0);
+  EXPECT_TRUE(wait_until([&] { return !IsWindowVisible(main); }));
+  ASSERT_TRUE(show_main_window(main));
+
   PostMessageW(main, WM_SYSCOMMAND, SC_CLOSE, 0);
   EXPECT_TRUE(wait_until([&] { return !IsWindowVisible(main); }));
   SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, nullptr);

@@ -112,7 +112,11 @@ void Win32Prompts::annotate(HWND control, const Annotation& annotation) {
     role.lVal = ROLE_SYSTEM_LINK;
     result = services->SetHwndProp(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_ROLE, role);
   }
-  if (FAILED(result)) note_failure(L"a control's annotation refused", static_cast<unsigned long>(result));
+  // A system that refuses one refuses them all (Wine has none): noted once, not at every figure.
+  if (FAILED(result)) {
+    note_failure(L"screen reader annotations refused", static_cast<unsigned long>(result));
+    annotations_.reset();
+  }
 }
 
 void Win32Prompts::clear_annotation(HWND control) {

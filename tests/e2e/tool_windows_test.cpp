@@ -2,6 +2,7 @@
 #include <ws2tcpip.h>
 #include <windows.h>
 #include <tlhelp32.h>
+#include <shlobj.h>
 
 #include <gtest/gtest.h>
 
@@ -199,6 +200,61 @@ TEST_F(ClipDrops, LeftDragPastesFullPathsAndRightDragOffersNames) {
   settle(window);
   EXPECT_EQ(text_of(box), L"C:\\Data\\報告書 2002.txt\r\nC:\\b.txt\r\n報告書 2002.txt\r\nb.txt\r\n");
   save_screenshot(window, "frmClip");
+}
+
+// The control that has the keyboard focus in the program's window thread.
+HWND focus_of(HWND window) {
+  GUITHREADINFO info{sizeof info};
+  GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+  return info.hwndFocus;
+}
+
+TEST_F(ToolWindows, EachUsedByKeysAlone) {
+  // The process list: Enter captures from its focused button; Escape closes it.
+  const HWND app = open(mnuFileApp, L"TamarakAppRun", kAppRunCaption);
+  ASSERT_TRUE(wait_until([&] { return focus_of(app) == GetDlgItem(app, app_run_controls::Command1); }));
+  PostMessageW(focus_of(app), WM_KEYDOWN, VK_RETURN, 0);
+  EXPECT_TRUE(wait_until([&] { return !list_lines(GetDlgItem(app, app_run_controls::List1)).empty(); }));
+  PostMessageW(focus_of(app), WM_KEYDOWN, VK_ESCAPE, 0);
+  EXPECT_TRUE(wait_until([&] { return !IsWindow(app); }));
+
+  // IP/OS: the facts take no typing; Tab goes from box to box; Escape closes it.
+  const HWND ip = open(mnuFileIp, L"TamarakIp", kIpCaption);
+  ASSERT_TRUE(wait_until([&] { return focus_of(ip) == GetDlgItem(ip, ip_controls::txtIp); }));
+  const std::wstring address = control_text(ip, ip_controls::txtIp);
+  PostMessageW(focus_of(ip), WM_CHAR, L'x', 0);
+  PostMessageW(focus_of(ip), WM_KEYDOWN, VK_TAB, 0);
+  EXPECT_TRUE(wait_until([&] { return focus_of(ip) == GetDlgItem(ip, ip_controls::txtPc); }));
+  EXPECT_EQ(control_text(ip, ip_controls::txtIp), address);
+  PostMessageW(focus_of(ip), WM_KEYDOWN, VK_ESCAPE, 0);
+  EXPECT_TRUE(wait_until([&] { return !IsWindow(ip); }));
+
+  // The clipboard: files copied as Explorer copies them, pasted by Ctrl+V (the character it types)
+  // with each choice of the menu at the caret taken by its access key; Escape keeps everything.
+  const HWND clip = open(mnuFileClip, L"TamarakClip", kClipCaption);
+  const HWND box = GetDlgItem(clip, clip_controls::txtList);
+  const std::wstring list = std::wstring(L"C:\\報告書 2002.txt") + L'\0' + L"C:\\b.txt" + L'\0' + L'\0';
+  const HGLOBAL files = GlobalAlloc(GMEM_FIXED | GMEM_ZEROINIT, sizeof(DROPFILES) + list.size() * sizeof(wchar_t));
+  *static_cast<DROPFILES*>(files) = {sizeof(DROPFILES), {}, FALSE, TRUE};
+  std::copy(list.begin(), list.end(), reinterpret_cast<wchar_t*>(static_cast<DROPFILES*>(files) + 1));
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  EmptyClipboard();
+  SetClipboardData(CF_HDROP, files);
+  CloseClipboard();
+  for (wchar_t key : {L'f', L'n'}) {
+    PostMessageW(box, WM_CHAR, 0x16, 0);
+    const HWND menu = wait_for_menu();
+    ASSERT_TRUE(menu) << char(key);
+    PostMessageW(menu, WM_CHAR, key, 0);
+    ASSERT_TRUE(wait_until([&] { return open_menus(program.pid()).empty(); }));
+  }
+  settle(clip);
+  const std::wstring pasted = L"C:\\報告書 2002.txt\r\nC:\\b.txt\r\n報告書 2002.txt\r\nb.txt\r\n";
+  EXPECT_EQ(text_of(box), pasted);
+  PostMessageW(box, WM_KEYDOWN, VK_ESCAPE, 0);
+  settle(clip);
+  EXPECT_TRUE(IsWindowVisible(clip));
+  EXPECT_EQ(text_of(box), pasted);
 }
 
 }  // namespace

@@ -207,14 +207,13 @@ void frmAbout::prepare_strip() {
 
   RECT inside;
   GetClientRect(viewport, &inside);
-  scroller_.emplace(pixels_to_twips(inside.right, dpi()), pixels_to_twips(inside.bottom, dpi()),
-                    pixels_to_twips(extent.right, dpi()), pixels_to_twips(extent.bottom, dpi()));
-  place_strip();
+  place_strip(scroller_.emplace(pixels_to_twips(inside.right, dpi()), pixels_to_twips(inside.bottom, dpi()),
+                                pixels_to_twips(extent.right, dpi()), pixels_to_twips(extent.bottom, dpi())));
 }
 
-void frmAbout::place_strip() {
+void frmAbout::place_strip(const CreditScroller& scroller) {
   const HWND strip = item(Picture2);
-  const int left = twips_to_pixels(scroller_->left(), dpi()), top = twips_to_pixels(scroller_->top(), dpi());
+  const int left = twips_to_pixels(scroller.left(), dpi()), top = twips_to_pixels(scroller.top(), dpi());
   RECT now;
   GetWindowRect(strip, &now);
   MapWindowPoints(nullptr, item(Picture1), reinterpret_cast<POINT*>(&now), 2);
@@ -224,8 +223,10 @@ void frmAbout::place_strip() {
 }
 
 void frmAbout::Timer1_Timer() {
+  // The timer runs from Form_Load, after the strip is made, until on_destroy.
+  if (!scroller_) return;
   scroller_->tick();
-  place_strip();
+  place_strip(*scroller_);
 }
 
 void frmAbout::on_timer(UINT_PTR timer) {

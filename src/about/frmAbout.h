@@ -81,7 +81,7 @@ class frmAbout : public Window {
   void LblMail_Click();
   void unload();
   void prepare_strip();
-  void place_strip();
+  void place_strip(const CreditScroller& scroller);
   HWND item(int id) const { return controls_->item(id); }
 
   SystemServices& system_;

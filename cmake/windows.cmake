@@ -15,6 +15,11 @@ add_link_options(-static)
 # the PE header, and no clone's folder in the code should a path ever reach it (__FILE__).
 add_compile_options(-ffile-prefix-map=${CMAKE_SOURCE_DIR}/=)
 add_link_options(-Wl,--no-insert-timestamp)
+# GNU ld of binutils 2.44 makes the import section read-only, where the delay-load helper writes
+# (cmake/writable_idata.sh); lld keeps the delay-load slots writable by itself.
+if(CMAKE_CXX_COMPILER_ID STREQUAL GNU)
+  list(APPEND CMAKE_CXX_LINK_EXECUTABLE "sh ${CMAKE_SOURCE_DIR}/cmake/writable_idata.sh <TARGET>")
+endif()
 
 add_library(tamarak_base STATIC src/base/failure_note.cpp src/base/message_loop.cpp src/base/screen_dpi.cpp src/base/text.cpp)
 target_compile_options(tamarak_base PRIVATE ${single_thread_statics})

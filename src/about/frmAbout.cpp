@@ -176,14 +176,14 @@ void frmAbout::Form_Load() {
   ShowWindow(item(Picture2), SW_SHOW);
 }
 
-void frmAbout::follow_animation_setting() {
+void frmAbout::follow_animation_setting(CreditScroller& scroller) {
   if (system_.animations()) {
     if (!SetTimer(hwnd(), kTimer1, kTimer1Interval, nullptr)) note_failure(L"credit timer not made");
     return;
   }
   KillTimer(hwnd(), kTimer1);
-  scroller_->stand_still();
-  place_strip();
+  scroller.stand_still();
+  place_strip(scroller);
 }
 
 void frmAbout::prepare_strip() {
@@ -222,15 +222,16 @@ void frmAbout::prepare_strip() {
 
   RECT inside;
   GetClientRect(viewport, &inside);
-  scroller_.emplace(pixels_to_twips(inside.right, dpi()), pixels_to_twips(inside.bottom, dpi()),
-                    pixels_to_twips(extent.right, dpi()), pixels_to_twips(extent.bottom, dpi()));
-  follow_animation_setting();
-  place_strip();
+  CreditScroller& scroller =
+      scroller_.emplace(pixels_to_twips(inside.right, dpi()), pixels_to_twips(inside.bottom, dpi()),
+                        pixels_to_twips(extent.right, dpi()), pixels_to_twips(extent.bottom, dpi()));
+  follow_animation_setting(scroller);
+  place_strip(scroller);
 }
 
-void frmAbout::place_strip() {
+void frmAbout::place_strip(const CreditScroller& scroller) {
   const HWND strip = item(Picture2);
-  const int left = twips_to_pixels(scroller_->left(), dpi()), top = twips_to_pixels(scroller_->top(), dpi());
+  const int left = twips_to_pixels(scroller.left(), dpi()), top = twips_to_pixels(scroller.top(), dpi());
   RECT now;
   GetWindowRect(strip, &now);
   MapWindowPoints(nullptr, item(Picture1), reinterpret_cast<POINT*>(&now), 2);
@@ -240,8 +241,10 @@ void frmAbout::place_strip() {
 }
 
 void frmAbout::Timer1_Timer() {
+  // The timer runs from Form_Load, after the strip is made, until on_destroy.
+  if (!scroller_) return;
   scroller_->tick();
-  place_strip();
+  place_strip(*scroller_);
 }
 
 void frmAbout::on_timer(UINT_PTR timer) {
@@ -307,7 +310,7 @@ LRESULT frmAbout::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
       break;
     case WM_CLOSE: unload(); return 0;
     case WM_SETTINGCHANGE:
-      if (wparam == SPI_SETCLIENTAREAANIMATION) follow_animation_setting();
+      if (wparam == SPI_SETCLIENTAREAANIMATION && scroller_) follow_animation_setting(*scroller_);
       break;
   }
   return DesignedWindow::on_message(message, wparam, lparam);

@@ -81,8 +81,8 @@ class frmAbout : public DesignedWindow {
   void unload();
   void prepare_strip();
   // The ticker runs while the system shows animations, and stands still while it does not.
-  void follow_animation_setting();
-  void place_strip();
+  void follow_animation_setting(CreditScroller& scroller);
+  void place_strip(const CreditScroller& scroller);
   HWND item(int id) const { return controls().item(id); }
 
   SystemServices& system_;

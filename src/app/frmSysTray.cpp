@@ -214,6 +214,7 @@ void frmSysTray::mnuFileExit_Click() { unload(CloseReason::program); }
 // user sees keeps its order: the hourglass from the click until the memory is released, the
 // completion text only then, the pointer back after the box.
 void frmSysTray::run_optimiser(OptimiserLevel level) {
+  if (!run_) return;  // made in WM_CREATE, before any command can come
   const std::uint64_t total = system_.memory_status().total_phys;
   running_level_ = level;
   busy_ = std::make_unique<BusySession>(lifetime_);
@@ -221,11 +222,11 @@ void frmSysTray::run_optimiser(OptimiserLevel level) {
 }
 
 void frmSysTray::on_run_done(FillOutcome outcome) {
-  run_->end();
+  if (run_) run_->end();
   {
     // Over once its end has been told; another run may begin meanwhile, from the tray.
     const std::unique_ptr<BusySession> ending = std::move(busy_);
-    if (pending_exit_) return unload(*std::exchange(pending_exit_, std::nullopt));
+    if (const std::optional<CloseReason> exit = std::exchange(pending_exit_, std::nullopt)) return unload(*exit);
     if (outcome == FillOutcome::filled)
       say(completion_message(running_level_), MB_OK);
     else if (outcome == FillOutcome::out_of_memory)
@@ -314,7 +315,7 @@ void frmSysTray::open_tray_popup() {
 void frmSysTray::on_end_session(bool ending) {
   if (!ending) return;
   // A run cuts its writing short: the session is ending, but not before the memory is released.
-  if (optimising()) {
+  if (run_ && run_->busy()) {
     run_->end();
     busy_.reset();
   }

@@ -8,7 +8,8 @@ namespace tamarak {
 // Null where this Windows does not have it (or the DLL is not loaded).
 template <class Function>
 Function system_function(const wchar_t* library, const char* name) {
-  return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(library), name)));
+  // Through void (*)(), the function pointer type that both compilers take as fitting any other.
+  return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(library), name)));
 }
 
 }  // namespace tamarak

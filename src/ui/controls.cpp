@@ -253,7 +253,9 @@ std::optional<LRESULT> Controls::colour(HDC dc, HWND child) {
 
 void Controls::draw_item(const DRAWITEMSTRUCT& item) const {
   const Control* control = find(static_cast<int>(item.CtlID));
-  if (control && control->look.background) draw_colour_button(item, *drawn(*control).background);
+  if (!control) return;
+  // A control with a background keeps one as drawn, high contrast or not.
+  if (const std::optional<COLORREF> background = drawn(*control).background) draw_colour_button(item, *background);
 }
 
 void Controls::paint() {

@@ -195,11 +195,15 @@ std::vector<std::string> DebugOutput::lines_of(DWORD pid) {
 }
 
 int tray_icon_count() {
-  const HWND tray = FindWindowW(nullptr, L"Wine System Tray");
-  if (!tray || !IsWindowVisible(tray)) return 0;
+  // Wine 8 shows the icons in a window titled "Wine System Tray"; Wine 10 in an untitled Shell_TrayWnd,
+  // each icon a child window either way.
+  const HWND titled = FindWindowW(nullptr, L"Wine System Tray"), untitled = FindWindowW(L"Shell_TrayWnd", nullptr);
   int count = 0;
-  for (HWND child = GetWindow(tray, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-    if (IsWindowVisible(child)) ++count;
+  for (const HWND tray : {titled, untitled != titled ? untitled : nullptr}) {
+    if (!tray || !IsWindowVisible(tray)) continue;
+    for (HWND child = GetWindow(tray, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+      if (IsWindowVisible(child)) ++count;
+  }
   return count;
 }
 

@@ -92,6 +92,16 @@ target_compile_options(tamarak_rules PRIVATE ${single_thread_statics})
 # shims for its windows and registry on a terminal server.
 target_link_options(tamarak PRIVATE -municode -s -Wl,--gc-sections -Wl,--tsaware)
 
+# The program's own screen saver, a second small executable over the same bottom layer and meter
+# pictures, built and hardened as the program is.
+add_executable(tamarak_ss WIN32 src/saver/main.cpp src/saver/saver_window.cpp src/monitor/meter_icons.cpp
+                                src/resources/saver.rc)
+set_target_properties(tamarak_ss PROPERTIES OUTPUT_NAME "Tamarak's SS" SUFFIX ".scr")
+target_link_libraries(tamarak_ss PRIVATE tamarak_base tamarak_rules tamarak_saver_rules)
+target_compile_options(tamarak_ss PRIVATE ${single_thread_statics})
+target_compile_options(tamarak_saver_rules PRIVATE ${single_thread_statics})
+target_link_options(tamarak_ss PRIVATE -municode -s -Wl,--gc-sections -Wl,--tsaware)
+
 add_executable(win_tests
   tests/win/fake_system.cpp
   tests/win/frmAbout_test.cpp
@@ -130,8 +140,8 @@ target_link_libraries(e2e_tests PRIVATE GTest::gtest_main user32 gdi32 advapi32 
 # A DLL planted beside a copy of the program, which must never run.
 add_library(planted_dll SHARED tests/e2e/planted_dll.cpp tests/e2e/planted_dll.def)
 set_target_properties(planted_dll PROPERTIES OUTPUT_NAME version PREFIX "")
-add_dependencies(e2e_tests tamarak planted_dll)
-target_compile_definitions(e2e_tests PRIVATE TAMARAK_EXE="$<TARGET_FILE:tamarak>"
+add_dependencies(e2e_tests tamarak tamarak_ss planted_dll)
+target_compile_definitions(e2e_tests PRIVATE TAMARAK_EXE="$<TARGET_FILE:tamarak>" TAMARAK_SS="$<TARGET_FILE:tamarak_ss>"
                                              PLANTED_DLL=L"$<TARGET_FILE:planted_dll>")
 gtest_discover_tests(e2e_tests DISCOVERY_MODE PRE_TEST PROPERTIES RUN_SERIAL TRUE)
 

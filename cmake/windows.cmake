@@ -102,6 +102,16 @@ target_compile_options(tamarak_ss PRIVATE ${single_thread_statics})
 target_compile_options(tamarak_saver_rules PRIVATE ${single_thread_statics})
 target_link_options(tamarak_ss PRIVATE -municode -s -Wl,--gc-sections -Wl,--tsaware)
 
+# help.htm, the guide as one self-contained page, in a folder of its own: the program's folder in the
+# build has no help page, as a folder holding only tamarak.exe has none.
+file(GLOB guide_pictures CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/docs/*.png)
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/help/help.htm
+                   COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/help
+                   COMMAND /usr/bin/python3 ${CMAKE_SOURCE_DIR}/packaging/help_page.py
+                           ${CMAKE_SOURCE_DIR}/docs/guide-ja.md ${CMAKE_BINARY_DIR}/help/help.htm
+                   DEPENDS packaging/help_page.py docs/guide-ja.md ${guide_pictures})
+add_custom_target(help_page ALL DEPENDS ${CMAKE_BINARY_DIR}/help/help.htm)
+
 add_executable(win_tests
   tests/win/fake_system.cpp
   tests/win/frmAbout_test.cpp

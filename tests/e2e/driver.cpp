@@ -64,6 +64,8 @@ bool wait_until(const std::function<bool()>& condition, DWORD ms) {
   const ULONGLONG end = GetTickCount64() + ms;
   while (!condition()) {
     if (GetTickCount64() > end) return false;
+    // What other processes send the test's own windows is answered meanwhile.
+    for (MSG msg; PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&msg);
     Sleep(20);
   }
   return true;

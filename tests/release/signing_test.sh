@@ -1,6 +1,5 @@
 #!/usr/bin/env bash
-# Signs the release with a throwaway self-signed certificate; scripts/package verifies each signature
-# and compares each file, signature removed, with the unsigned build. Checked again here from outside.
+# Signs the release with a throwaway self-signed certificate, and checks it as scripts/package does, from outside.
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/../.." && pwd) work=$(mktemp -d) zip=dist/tamarak-3.0.0-x64.zip
 trap 'cd "$repo" && rm -rf "$work" && scripts/package >/dev/null' EXIT  # the unsigned zip back in dist/

@@ -99,6 +99,26 @@ target_compile_options(tamarak_rules PRIVATE ${single_thread_statics})
 # shims for its windows and registry on a terminal server.
 target_link_options(tamarak PRIVATE -municode -s -Wl,--gc-sections -Wl,--tsaware)
 
+# The program's own screen saver, a second small executable over the same bottom layer and meter
+# pictures, built and hardened as the program is.
+add_executable(tamarak_ss WIN32 src/saver/main.cpp src/saver/saver_window.cpp src/monitor/meter_icons.cpp
+                                src/resources/saver.rc)
+set_target_properties(tamarak_ss PROPERTIES OUTPUT_NAME "Tamarak's SS" SUFFIX ".scr")
+target_link_libraries(tamarak_ss PRIVATE tamarak_base tamarak_rules tamarak_saver_rules)
+target_compile_options(tamarak_ss PRIVATE ${single_thread_statics})
+target_compile_options(tamarak_saver_rules PRIVATE ${single_thread_statics})
+target_link_options(tamarak_ss PRIVATE -municode -s -Wl,--gc-sections -Wl,--tsaware)
+
+# help.htm, the guide as one self-contained page, in a folder of its own: the program's folder in the
+# build has no help page, as a folder holding only tamarak.exe has none.
+file(GLOB guide_pictures CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/docs/*.png)
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/help/help.htm
+                   COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/help
+                   COMMAND /usr/bin/python3 ${CMAKE_SOURCE_DIR}/packaging/help_page.py
+                           ${CMAKE_SOURCE_DIR}/docs/guide-ja.md ${CMAKE_BINARY_DIR}/help/help.htm
+                   DEPENDS packaging/help_page.py docs/guide-ja.md ${guide_pictures})
+add_custom_target(help_page ALL DEPENDS ${CMAKE_BINARY_DIR}/help/help.htm)
+
 add_executable(win_tests
   tests/win/fake_system.cpp
   tests/win/frmAbout_test.cpp
@@ -137,8 +157,8 @@ target_link_libraries(e2e_tests PRIVATE GTest::gtest_main user32 gdi32 advapi32 
 # A DLL planted beside a copy of the program, which must never run.
 add_library(planted_dll SHARED tests/e2e/planted_dll.cpp tests/e2e/planted_dll.def)
 set_target_properties(planted_dll PROPERTIES OUTPUT_NAME version PREFIX "")
-add_dependencies(e2e_tests tamarak planted_dll)
-target_compile_definitions(e2e_tests PRIVATE TAMARAK_EXE="$<TARGET_FILE:tamarak>"
+add_dependencies(e2e_tests tamarak tamarak_ss planted_dll)
+target_compile_definitions(e2e_tests PRIVATE TAMARAK_EXE="$<TARGET_FILE:tamarak>" TAMARAK_SS="$<TARGET_FILE:tamarak_ss>"
                                              PLANTED_DLL=L"$<TARGET_FILE:planted_dll>")
 gtest_discover_tests(e2e_tests DISCOVERY_MODE PRE_TEST PROPERTIES RUN_SERIAL TRUE)
 

@@ -8,10 +8,9 @@
 
 namespace e2e {
 
-std::wstring program_path() {
-  std::string unix_path = TAMARAK_EXE;
+std::wstring windows_path(const char* unix_path) {
   std::wstring path = L"Z:";
-  for (char c : unix_path) path += c == '/' ? L'\\' : static_cast<wchar_t>(c);
+  for (const wchar_t c : widen(unix_path)) path += c == L'/' ? L'\\' : c;
   return path;
 }
 
@@ -35,10 +34,11 @@ std::wstring environment_with(const std::vector<std::wstring>& extra) {
 
 }  // namespace
 
-Program::Program(const std::wstring& path, const std::vector<std::wstring>& environment) {
+Program::Program(const std::wstring& path, const std::vector<std::wstring>& environment,
+                 const std::wstring& arguments) {
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
-  std::wstring command = L"\"" + path + L"\"";
+  std::wstring command = L"\"" + path + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
   std::wstring block = environment.empty() ? L"" : environment_with(environment);
   CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT,
                  environment.empty() ? nullptr : block.data(), nullptr, &startup, &info_);
@@ -64,6 +64,8 @@ bool wait_until(const std::function<bool()>& condition, DWORD ms) {
   const ULONGLONG end = GetTickCount64() + ms;
   while (!condition()) {
     if (GetTickCount64() > end) return false;
+    // What other processes send the test's own windows is answered meanwhile.
+    for (MSG msg; PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&msg);
     Sleep(20);
   }
   return true;
@@ -207,9 +209,6 @@ int tray_icon_count() {
   return count;
 }
 
-namespace {
-
-// The screen area as 24-bit rows, bottom-up as a BMP keeps them.
 std::vector<char> screen_bits(const RECT& r, BITMAPINFOHEADER& header) {
   header = BITMAPINFOHEADER{sizeof(BITMAPINFOHEADER), r.right - r.left, r.bottom - r.top, 1, 24};
   const DWORD stride = (header.biWidth * 3 + 3) & ~3;
@@ -226,8 +225,6 @@ std::vector<char> screen_bits(const RECT& r, BITMAPINFOHEADER& header) {
   ReleaseDC(nullptr, screen);
   return bits;
 }
-
-}  // namespace
 
 void save_screenshot(HWND window, const std::string& name) {
   RECT r{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};

@@ -27,14 +27,17 @@ inline std::wstring widen(std::string_view utf8) {
 // The program's title, as its message boxes and About window show it.
 inline const std::wstring kTitle = widen(tamarak::kProgramTitle);
 
+// A file of the build, as a Windows path.
+std::wstring windows_path(const char* unix_path);
 // The program as built, as a Windows path.
-std::wstring program_path();
+inline std::wstring program_path() { return windows_path(TAMARAK_EXE); }
 
 // Starts the program (the one built, or a copy elsewhere, with extra environment variables as
-// "NAME=value"); ends it on destruction if it still runs.
+// "NAME=value", and arguments); ends it on destruction if it still runs.
 class Program {
  public:
-  explicit Program(const std::wstring& path = program_path(), const std::vector<std::wstring>& environment = {});
+  explicit Program(const std::wstring& path = program_path(), const std::vector<std::wstring>& environment = {},
+                   const std::wstring& arguments = L"");
   ~Program();
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
@@ -42,6 +45,11 @@ class Program {
   DWORD pid() const { return info_.dwProcessId; }
   bool running() const { return WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
   bool wait_for_exit(DWORD ms = 10000) const { return WaitForSingleObject(info_.hProcess, ms) == WAIT_OBJECT_0; }
+  DWORD exit_code() const {
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(info_.hProcess, &code);
+    return code;
+  }
 
  private:
   PROCESS_INFORMATION info_{};
@@ -92,6 +100,8 @@ class DebugOutput {
 
 // Number of icons in Wine's stand-alone tray window.
 int tray_icon_count();
+// The screen area as 24-bit rows, bottom-up as a BMP keeps them.
+std::vector<char> screen_bits(const RECT& r, BITMAPINFOHEADER& header);
 // Saves the screen area of the window (or the whole screen) as a BMP under screenshots/.
 void save_screenshot(HWND window, const std::string& name);
 

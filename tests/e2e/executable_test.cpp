@@ -53,8 +53,8 @@ PeFacts read_pe(const std::vector<char>& file) {
   return facts;
 }
 
-TEST(Executable, ImportsOnlyTheSystemsKnownDllsAndIsTerminalServerAware) {
-  const std::vector<char> file = file_bytes(program_path());
+void expect_hardened(const std::wstring& path) {
+  const std::vector<char> file = file_bytes(path);
   ASSERT_GT(file.size(), 4096u);
   const PeFacts pe = read_pe(file);
   // Any other DLL, and any DLL another one imports, would be looked for in the program's folder before
@@ -67,7 +67,7 @@ TEST(Executable, ImportsOnlyTheSystemsKnownDllsAndIsTerminalServerAware) {
 
   // What Wine lets pass without it, Windows does not: the tool tips' structure size and the visual
   // styles need common controls 6, the per-monitor dpi handling the program's word for it.
-  const HMODULE image = LoadLibraryExW(program_path().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  const HMODULE image = LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
   ASSERT_TRUE(image);
   const HRSRC found = FindResourceW(image, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));  // RT_MANIFEST
   ASSERT_TRUE(found);
@@ -79,6 +79,12 @@ TEST(Executable, ImportsOnlyTheSystemsKnownDllsAndIsTerminalServerAware) {
         "<dpiAwareness xmlns=\"http://schemas.microsoft.com/SMI/2016/WindowsSettings\">PerMonitorV2",
         "level=\"asInvoker\""})
     EXPECT_NE(manifest.find(wanted), std::string::npos) << wanted;
+}
+
+// The program and its screen saver alike.
+TEST(Executable, ImportsOnlyTheSystemsKnownDllsAndIsTerminalServerAware) {
+  expect_hardened(program_path());
+  expect_hardened(windows_path(TAMARAK_SS));
 }
 
 // Tells Wine to prefer a DLL found on the search path over its own, for one program, while it lasts.

@@ -2,6 +2,7 @@
 
 #include "commands/program_paths.h"
 #include "commands/uptime_text.h"
+#include "saver/saver_rules.h"
 
 namespace tamarak {
 namespace {
@@ -37,6 +38,20 @@ TEST(ProgramPaths, FilesBesideTheProgram) {
   EXPECT_EQ(beside_program(unc, kHelpPage), u"\\\\server\\share\\help.htm");
   const std::u16string long_folder = u"\\\\?\\C:\\" + std::u16string(300, u'x');
   EXPECT_EQ(program_folder(long_folder + u"\\tamarak.exe"), long_folder);
+}
+
+// How Windows, the Control Panel and the menu item オリジナル start the screen saver.
+TEST(SaverRequest, ReadsEverySpellingOfTheProtocolAndRefusesTheRest) {
+  for (const wchar_t* arguments : {L"/s", L" /S ", L"-s"})
+    EXPECT_EQ(saver_request(arguments), SaverRequest{SaverMode::full_screen}) << arguments;
+  for (const wchar_t* arguments : {L"/p 1234", L"/P:1234", L"-p\t1234"})
+    EXPECT_EQ(saver_request(arguments), (SaverRequest{SaverMode::preview, 1234})) << arguments;
+  for (const wchar_t* arguments : {L"/c", L"/C ", L""})
+    EXPECT_EQ(saver_request(arguments), SaverRequest{SaverMode::settings}) << arguments;
+  EXPECT_EQ(saver_request(L"/c:4242"), (SaverRequest{SaverMode::settings, 4242}));
+  for (const wchar_t* arguments : {L"/p", L"/p 0", L"/p:", L"/p 12x", L"/p 99999999999999999999999", L"/s 5", L"/sx",
+                                   L"/c:y", L"/a", L"s", L"/", L"//s"})
+    EXPECT_EQ(saver_request(arguments), SaverRequest{}) << arguments;
 }
 
 }  // namespace

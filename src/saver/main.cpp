@@ -1,0 +1,57 @@
+// Tamarak's SS: the program's own screen saver, started by the shell's open action for .scr files
+// with /S, by the Control Panel with /p or /c, and by Tamarak's menu item オリジナル.
+#include <windows.h>
+
+#include <cstdlib>
+
+#include "base/handles.h"
+#include "base/system_function.h"
+#include "saver/saver_rules.h"
+#include "saver/saver_window.h"
+
+// As in the program: no demangler for a terminate handler that has nowhere to print.
+namespace __gnu_cxx {
+void __verbose_terminate_handler() { std::abort(); }
+}  // namespace __gnu_cxx
+
+namespace {
+
+// Before anything loads a DLL: a screen saver is as often started from a Downloads folder.
+void load_dlls_from_system32_only() {
+  using SetDirectories = BOOL(WINAPI*)(DWORD);
+  const auto set_directories = tamarak::system_function<SetDirectories>(L"kernel32.dll", "SetDefaultDllDirectories");
+  if (set_directories) set_directories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+}
+
+HWND as_window(std::uintptr_t value) { return reinterpret_cast<HWND>(value); }
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR arguments, int) {
+  load_dlls_from_system32_only();
+
+  const tamarak::SaverRequest request = tamarak::saver_request(arguments ? arguments : L"");
+  switch (request.mode) {
+    case tamarak::SaverMode::full_screen: {
+      // One full screen at a time: the system, a hot corner and the program's menu may all start one.
+      const tamarak::OwnedHandle running(CreateMutexW(nullptr, FALSE, L"Local\\Tamarak's SS full screen"));
+      if (!running || GetLastError() == ERROR_ALREADY_EXISTS) return 0;
+      tamarak::run_saver(instance, nullptr);
+      return 0;
+    }
+    case tamarak::SaverMode::preview:
+      // A handle of a window already gone, or never one, ends it before anything is made.
+      if (IsWindow(as_window(request.window))) tamarak::run_saver(instance, as_window(request.window));
+      return 0;
+    case tamarak::SaverMode::settings: {
+      const HWND owner = IsWindow(as_window(request.window)) ? as_window(request.window) : nullptr;
+      MessageBoxW(owner,
+                  L"Tamarak's SS には設定する項目がありません。\n\n"
+                  L"メモリ使用率のメーターと数値を、黒い画面の上でゆっくり動かしながら 2 秒ごとに表示します。",
+                  L"Tamarak's SS", MB_OK | MB_ICONINFORMATION);
+      return 0;
+    }
+    case tamarak::SaverMode::end: return 0;
+  }
+  return 0;
+}

@@ -19,15 +19,18 @@ visible_windows() {
   xdotool search --onlyvisible "$by" "$1" | grep .
 }
 
-# Starts the program at $1 and waits for its icon: Wine shows its tray window with the first icon.
-# Leaves the tray window's id in $tray.
+# Wine's own tray window, shown with the first icon: titled "Wine System Tray" under Wine 8, untitled
+# under Wine 10, the only window explorer.exe shows until a tip comes up.
+tray_window() { visible_windows '^Wine System Tray$' || visible_windows --class '^explorer\.exe$'; }
+
+# Starts the program at $1 and waits for its icon. Leaves the tray window's id in $tray.
 start_in_tray() {
   $wine "$1" >/dev/null 2>&1 &
-  if ! poll 300 visible_windows '^Wine System Tray$'; then
+  if ! poll 300 tray_window; then
     echo "the program's icon did not appear in the tray" >&2
     return 1
   fi
-  tray=$(visible_windows '^Wine System Tray$' | head -1)
+  tray=$(tray_window | head -1)
 }
 
 # Clicks button $1 on the icon $2 times. The icon is the tray's only one, in the first 20-pixel slot of

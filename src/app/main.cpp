@@ -3,8 +3,8 @@
 #include <cstdlib>
 
 #include "app/frmSysTray.h"
+#include "base/dll_search.h"
 #include "base/message_loop.h"
-#include "base/system_function.h"
 #include "system/win32_services.h"
 #include "ui/win32_prompts.h"
 
@@ -14,20 +14,8 @@ namespace __gnu_cxx {
 void __verbose_terminate_handler() { std::abort(); }
 }  // namespace __gnu_cxx
 
-namespace {
-
-// Before anything loads a DLL: the program may be started from a Downloads folder full of
-// strangers' DLLs. Looked up at run time, as Windows 7 without its loader update lacks it.
-void load_dlls_from_system32_only() {
-  using SetDirectories = BOOL(WINAPI*)(DWORD);
-  const auto set_directories = tamarak::system_function<SetDirectories>(L"kernel32.dll", "SetDefaultDllDirectories");
-  if (set_directories) set_directories(LOAD_LIBRARY_SEARCH_SYSTEM32);
-}
-
-}  // namespace
-
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-  load_dlls_from_system32_only();
+  tamarak::load_dlls_from_system32_only();
 
   tamarak::Win32Services system;
   tamarak::ProgramLifetime lifetime;

@@ -4,8 +4,8 @@
 
 #include <cstdlib>
 
+#include "base/dll_search.h"
 #include "base/handles.h"
-#include "base/system_function.h"
 #include "saver/saver_rules.h"
 #include "saver/saver_window.h"
 
@@ -16,19 +16,12 @@ void __verbose_terminate_handler() { std::abort(); }
 
 namespace {
 
-// Before anything loads a DLL: a screen saver is as often started from a Downloads folder.
-void load_dlls_from_system32_only() {
-  using SetDirectories = BOOL(WINAPI*)(DWORD);
-  const auto set_directories = tamarak::system_function<SetDirectories>(L"kernel32.dll", "SetDefaultDllDirectories");
-  if (set_directories) set_directories(LOAD_LIBRARY_SEARCH_SYSTEM32);
-}
-
 HWND as_window(std::uintptr_t value) { return reinterpret_cast<HWND>(value); }
 
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR arguments, int) {
-  load_dlls_from_system32_only();
+  tamarak::load_dlls_from_system32_only();
 
   const tamarak::SaverRequest request = tamarak::saver_request(arguments ? arguments : L"");
   switch (request.mode) {

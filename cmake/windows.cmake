@@ -60,6 +60,7 @@ add_library(tamarak_features STATIC
   src/commands/launch_beside_program.cpp
   src/monitor/memory_panel.cpp
   src/monitor/meter_icons.cpp
+  src/monitor/refresh_schedule.cpp
   src/monitor/tray_icon.cpp
   src/optimiser/optimiser_band.cpp
   src/optimiser/optimiser_run.cpp
@@ -80,7 +81,7 @@ target_link_libraries(tamarak_app PUBLIC tamarak_features)
 
 # DLLs that only a window or a command needs are delay-loaded: they come in at their first call,
 # after the program has restricted where DLLs may come from, and cost nothing until then.
-foreach(dll comctl32 ole32 ws2_32)
+foreach(dll comctl32 ole32 ws2_32 wtsapi32)
   set(delay_lib ${CMAKE_BINARY_DIR}/lib${dll}_delay.a)
   add_custom_command(OUTPUT ${delay_lib}
                      COMMAND ${CMAKE_DLLTOOL} -d ${CMAKE_SOURCE_DIR}/cmake/delay_load/${dll}.def -y ${delay_lib}

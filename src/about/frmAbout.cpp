@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "about/sys_info_launcher.h"
 #include "about/version_label.h"
 #include "base/dpi_scale.h"
 #include "base/failure_note.h"
@@ -255,7 +256,7 @@ void frmAbout::Form_Resize() { apply_rounded_frame(hwnd(), dpi()); }
 
 void frmAbout::cmdOK_Click() { unload(); }
 
-void frmAbout::cmdSysInfo_Click() { StartSysInfo(); }
+void frmAbout::cmdSysInfo_Click() { StartSysInfo(system_, prompts_, hwnd(), identity_.title); }
 
 void frmAbout::Label1_Click() {
   wchar_t address[256];

@@ -10,7 +10,6 @@
 
 #include "about/credit_scroller.h"
 #include "about/own_identity.h"
-#include "about/registry_value.h"
 #include "base/handles.h"
 #include "system/system_services.h"
 #include "ui/designed_window.h"
@@ -50,11 +49,6 @@ class frmAbout : public DesignedWindow {
   // returns once the window has been closed. The owner keeps it off the taskbar; it is not the
   // main window, whose end would take the About window along.
   void Show(HWND owner);
-
-  // Starts the system information tool that the registry names, or tells the user it is not there.
-  void StartSysInfo();
-  // One registry value as text; `text` is left alone for types other than strings and DWORDs.
-  KeyValue GetKeyValue(HKEY root, const std::wstring& key_path, const std::wstring& value_name, std::wstring& text);
 
   // The table the window's controls are made from.
   static std::span<const ControlRow> design();

@@ -1,7 +1,5 @@
 #include "about/registry_value.h"
 
-#include <cstdio>
-
 namespace tamarak {
 
 KeyValue decode_value(const RegistryValue& raw, std::u16string& text) {
@@ -23,9 +21,10 @@ KeyValue decode_value(const RegistryValue& raw, std::u16string& text) {
     // The buffer was zero-filled, so a DWORD stored short reads its missing high bytes as zero.
     std::uint32_t value = 0;
     for (std::size_t i = 0; i < 4; ++i) value |= std::uint32_t{raw.buffer[i]} << (8 * i);
-    char hex[16];
-    const int length = std::snprintf(hex, sizeof hex, "&h%X", static_cast<unsigned>(value));
-    text.assign(hex, hex + length);
+    text = u"&h";
+    int shift = 28;
+    while (shift > 0 && (value >> shift) == 0) shift -= 4;
+    for (; shift >= 0; shift -= 4) text += u"0123456789ABCDEF"[(value >> shift) & 0xF];
   }
   return KeyValue::read;
 }

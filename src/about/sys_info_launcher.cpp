@@ -1,7 +1,5 @@
-// The About window's launcher of the system information tool, and the registry reader it uses.
-#include <string>
+#include "about/sys_info_launcher.h"
 
-#include "about/frmAbout.h"
 #include "base/text.h"
 
 namespace tamarak {
@@ -15,32 +13,32 @@ constexpr char kNotAvailable[] = "現時点ではｼｽﾃﾑ情報を使用で�
 
 }  // namespace
 
-KeyValue frmAbout::GetKeyValue(HKEY root, const std::wstring& key_path, const std::wstring& value_name,
-                               std::wstring& text) {
+KeyValue GetKeyValue(SystemServices& system, HKEY root, const std::wstring& key_path, const std::wstring& value_name,
+                     std::wstring& text) {
   std::u16string decoded(text.begin(), text.end());
-  const KeyValue result = decode_value(system_.read_registry_value(root, key_path, value_name), decoded);
+  const KeyValue result = decode_value(system.read_registry_value(root, key_path, value_name), decoded);
   text.assign(decoded.begin(), decoded.end());
   return result;
 }
 
-void frmAbout::StartSysInfo() {
+void StartSysInfo(SystemServices& system, Prompts& prompts, HWND owner, std::wstring_view title) {
   std::wstring path;
   bool started = false;
-  switch (GetKeyValue(HKEY_LOCAL_MACHINE, kToolKey, L"PATH", path)) {
+  switch (GetKeyValue(system, HKEY_LOCAL_MACHINE, kToolKey, L"PATH", path)) {
     case KeyValue::read:
       // The tool's own path is trusted as it stands: whether it starts decides.
-      started = system_.start_program(path);
+      started = system.start_program(path);
       break;
     case KeyValue::not_found:
-      if (GetKeyValue(HKEY_LOCAL_MACHINE, kFolderKey, L"MSINFO", path) == KeyValue::read) {
+      if (GetKeyValue(system, HKEY_LOCAL_MACHINE, kFolderKey, L"MSINFO", path) == KeyValue::read) {
         path += kToolFile;
-        started = system_.is_ordinary_file(path) && system_.start_program(path);
+        started = system.is_ordinary_file(path) && system.start_program(path);
       }
       break;
     case KeyValue::no_data:  // an empty value ends the search at once
       break;
   }
-  if (!started) prompts_.message_box(hwnd(), widen(kNotAvailable), identity_.title, MB_OK);
+  if (!started) prompts.message_box(owner, widen(kNotAvailable), title, MB_OK);
 }
 
 }  // namespace tamarak

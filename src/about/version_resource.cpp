@@ -1,7 +1,6 @@
 #include "about/version_resource.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <optional>
 
 namespace tamarak {
@@ -100,10 +99,12 @@ VersionResource read_version_resource(std::span<const std::uint8_t> bytes) {
   const auto variables = root->child(u"VarFileInfo");
   const auto translation = variables ? variables->child(u"Translation") : std::nullopt;
   if (!translation || translation->value.size() < 4) return found;
-  char key[9];
-  (void)std::snprintf(key, sizeof key, "%04x%04x", u16_at(translation->value, 0), u16_at(translation->value, 2));
+  // The string table named by the first language and code page, as eight lower-case hex digits.
+  const std::uint32_t language = std::uint32_t{u16_at(translation->value, 0)} << 16 | u16_at(translation->value, 2);
+  std::u16string key;
+  for (int shift = 28; shift >= 0; shift -= 4) key += u"0123456789abcdef"[(language >> shift) & 0xF];
   const auto strings = root->child(u"StringFileInfo");
-  const auto table = strings ? strings->child(std::u16string(key, key + 8)) : std::nullopt;
+  const auto table = strings ? strings->child(key) : std::nullopt;
   const auto name = table ? table->child(u"ProductName") : std::nullopt;
   if (name) found.product_name = text_of(name->value);
   return found;

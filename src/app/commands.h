@@ -5,6 +5,9 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <iterator>
+
 namespace tamarak {
 
 enum Command : UINT {
@@ -25,6 +28,17 @@ enum Command : UINT {
   mnuFileClip,  // mnuPopupClip
   mnuFileApp,   // mnuPopupApp
   mnuFileIp,    // mnuPopupIp
+  // Not an item: the icon's right-click (or its keys), which opens the popup menu.
+  mnuPopup = 2100,
 };
+
+// While an optimiser run writes its memory the program takes only these: its window shown (from the
+// icon's double-click or the popup) and hidden. The popup does not open meanwhile.
+inline constexpr Command kTakenWhileOptimising[] = {mnuPopupOpen, mnuFileClose};
+
+constexpr bool taken_while_optimising(Command command) {
+  return std::find(std::begin(kTakenWhileOptimising), std::end(kTakenWhileOptimising), command) !=
+         std::end(kTakenWhileOptimising);
+}
 
 }  // namespace tamarak

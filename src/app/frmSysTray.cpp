@@ -25,9 +25,7 @@ namespace tamarak {
 
 namespace {
 
-constexpr UINT_PTR kTimer1 = 1;
 constexpr UINT kRunDone = WM_APP + 1;
-constexpr UINT kTimer1Interval = 2000;
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 
 void paint_gradient(HDC dc, int width, int height) {
@@ -54,9 +52,9 @@ bool frmSysTray::create() {
 
 void frmSysTray::on_create() {
   tray_ = std::make_unique<TrayIcon>(system_, hwnd());
-  run_.emplace(system_, hwnd(), kRunDone);
+  run_.emplace(system_, lifetime_.busy_state(), hwnd(), kRunDone);
   taskbar_created_ = system_.taskbar_created_message();
-  if (!SetTimer(hwnd(), kTimer1, kTimer1Interval, nullptr)) note_failure(L"refresh timer not made");
+  schedule_.emplace(hwnd());
 }
 
 void frmSysTray::Form_Load() {
@@ -68,7 +66,7 @@ void frmSysTray::Form_Load() {
     DestroyWindow(hwnd());
     return;
   }
-  RefreshMemoryStatus(NIM_ADD);
+  RefreshMemoryStatus(sample);
   startup_total_ = sample.total_phys;
   if (system_.another_instance_running()) {
     say(kSecondCopyMessage, MB_ICONEXCLAMATION);
@@ -76,11 +74,11 @@ void frmSysTray::Form_Load() {
   }
 }
 
-void frmSysTray::RefreshMemoryStatus(DWORD message) {
-  const MemorySample sample = system_.memory_status();
+// Each part hands on only what changed: the shell its picture and tip, the panel its texts.
+void frmSysTray::RefreshMemoryStatus(const MemorySample& sample) {
   if (has_controls() && IsWindowVisible(hwnd())) show_figures(controls(), sample);
   band_ = load_band(sample.load);
-  tray_->send(message, tray_icons_[band_], sample.load);
+  tray_->show(tray_icons_[band_], sample.load);
   if (has_controls()) show_band(controls(), band_);
 }
 
@@ -132,16 +130,17 @@ HMENU frmSysTray::tray_popup() {
   return popup_.get();
 }
 
-void frmSysTray::Timer1_Timer() { RefreshMemoryStatus(NIM_MODIFY); }
+void frmSysTray::Timer1_Timer() { RefreshMemoryStatus(system_.memory_status()); }
 
 // The shell shows the tray picture at its small icon size: drawn at that size it stays crisp instead
 // of being scaled down from 32 pixels.
-void frmSysTray::fit_tray_icons() {
+bool frmSysTray::fit_tray_icons() {
   const int size = system_.small_icon_size(system_.taskbar_dpi());
-  if (size == tray_icons_.size()) return;
+  if (size == tray_icons_.size()) return false;
   // The old pictures go only once the tray holds the new one.
   const MeterIcons old = std::exchange(tray_icons_, MeterIcons(size));
-  if (tray_ && tray_->wanted()) RefreshMemoryStatus(NIM_MODIFY);
+  if (tray_ && tray_->wanted()) Timer1_Timer();
+  return true;
 }
 
 // The panel's meter pictures keep their colours whatever the scheme: they carry the load, and their
@@ -192,8 +191,9 @@ void frmSysTray::run(Command command) {
       {mnuFileClip, &frmSysTray::mnuFileClip_Click},
       {mnuFileApp, &frmSysTray::mnuFileApp_Click},
       {mnuFileIp, &frmSysTray::mnuFileIp_Click},
+      {mnuPopup, &frmSysTray::mnuPopup_Click},
   };
-  if (optimising() && command != mnuPopupOpen && command != mnuFileClose) return;
+  if (optimising() && !taken_while_optimising(command)) return;
   for (const auto& [known, handler] : kHandlers)
     if (known == command) (this->*handler)();
   // A box or a shell dialog closes by enabling its owner, even one a modal window or a run holds.
@@ -210,27 +210,17 @@ int frmSysTray::say(std::string_view text, UINT style) {
 void frmSysTray::mnuFileClose_Click() { ShowWindow(hwnd(), SW_HIDE); }
 void frmSysTray::mnuFileExit_Click() { unload(CloseReason::program); }
 
-// The windows keep answering and the tray keeps refreshing while the memory is written; what the
-// user sees keeps its order: the hourglass from the click until the memory is released, the
-// completion text only then, the pointer back after the box.
+// The windows keep answering and the tray keeps refreshing while the memory is written.
 void frmSysTray::run_optimiser(OptimiserLevel level) {
-  if (!run_) return;  // made in WM_CREATE, before any command can come
-  const std::uint64_t total = system_.memory_status().total_phys;
-  running_level_ = level;
-  busy_ = std::make_unique<BusySession>(lifetime_);
-  run_->start(filler_count(total, level));
+  if (run_) run_->start(level, system_.memory_status().total_phys);  // made in WM_CREATE, before any command
 }
 
 void frmSysTray::on_run_done(FillOutcome outcome) {
-  if (run_) run_->end();
+  if (!run_) return;
   {
-    // Over once its end has been told; another run may begin meanwhile, from the tray.
-    const std::unique_ptr<BusySession> ending = std::move(busy_);
-    if (const std::optional<CloseReason> exit = std::exchange(pending_exit_, std::nullopt)) return unload(*exit);
-    if (outcome == FillOutcome::filled)
-      say(completion_message(running_level_), MB_OK);
-    else if (outcome == FillOutcome::out_of_memory)
-      say(kOutOfMemoryMessage, MB_OK | MB_ICONEXCLAMATION);
+    const RunEnd end = run_->finish(outcome);
+    if (end.end_program) return unload(CloseReason::task_manager);
+    if (!end.message.empty()) say(end.message, MB_OK | end.icon);
   }
   lifetime_.hold_input();
 }
@@ -257,6 +247,7 @@ void frmSysTray::mnuHelpVer_Click() {
 void frmSysTray::mnuFileClip_Click() { tools_.open_clip(); }
 void frmSysTray::mnuFileApp_Click() { tools_.open_app_run(); }
 void frmSysTray::mnuFileIp_Click() { tools_.open_ip(); }
+void frmSysTray::mnuPopup_Click() { open_tray_popup(); }
 
 bool frmSysTray::Form_QueryUnload(CloseReason reason) {
   if (reason != CloseReason::user) return false;
@@ -268,7 +259,7 @@ void frmSysTray::unload(CloseReason reason) {
   if (!Form_QueryUnload(reason)) DestroyWindow(hwnd());
 }
 
-void frmSysTray::Form_Unload() { RefreshMemoryStatus(NIM_DELETE); }
+void frmSysTray::Form_Unload() { tray_->remove(); }
 
 void frmSysTray::Form_Resize() {
   stretch_lines();
@@ -286,13 +277,13 @@ void frmSysTray::stretch_lines() {
 void frmSysTray::on_tray_callback(UINT icon_id, UINT mouse_message) {
   if (icon_id != kTrayIconId) return;
   if (mouse_message == WM_LBUTTONDBLCLK) {
-    ShowMainWindow();
+    run(mnuPopupOpen);
   } else if (mouse_message == WM_MOUSEMOVE) {
     // The pointer rests on the icon before any double-click: the window is made ready to show then,
     // so the double-click only has it shown.
     prepare_to_show();
-  } else if (mouse_message == WM_RBUTTONDOWN && !optimising()) {
-    open_tray_popup();
+  } else if (mouse_message == WM_RBUTTONDOWN) {
+    run(mnuPopup);
   }
 }
 
@@ -315,18 +306,15 @@ void frmSysTray::open_tray_popup() {
 void frmSysTray::on_end_session(bool ending) {
   if (!ending) return;
   // A run cuts its writing short: the session is ending, but not before the memory is released.
-  if (run_ && run_->busy()) {
-    run_->end();
-    busy_.reset();
-  }
+  if (run_) run_->cut_short();
   unload(CloseReason::session_end);
   // The session ends whatever tool windows are open; they must not keep the program waiting.
   PostQuitMessage(0);
 }
 
 void frmSysTray::on_destroy() {
-  KillTimer(hwnd(), kTimer1);
-  if (run_) run_->end();
+  schedule_.reset();
+  if (run_) run_->cut_short();
   if (!refused_) Form_Unload();
 }
 
@@ -340,7 +328,7 @@ bool frmSysTray::on_system_command(WPARAM command) {
 // From outside (Task Manager's End task): carried out at once, or once a run has released its memory.
 void frmSysTray::on_close() {
   if (optimising())
-    pending_exit_ = CloseReason::task_manager;
+    run_->end_program_after();
   else
     unload(CloseReason::task_manager);
 }
@@ -348,12 +336,22 @@ void frmSysTray::on_close() {
 // A restarted Explorer, or the taskbar at another scale, announces itself: the icon goes back in.
 void frmSysTray::on_taskbar_created() {
   if (!tray_ || !tray_->wanted()) return;
-  fit_tray_icons();
-  RefreshMemoryStatus(NIM_ADD);
+  tray_->shell_restarted();
+  if (!fit_tray_icons()) Timer1_Timer();
 }
 
 void frmSysTray::on_timer(UINT_PTR timer) {
-  if (timer == kTimer1) Timer1_Timer();
+  if (timer == RefreshSchedule::kTimer) Timer1_Timer();
+}
+
+// Back from a display off, a lock or a disconnection: the figures at once, not up to two seconds late.
+LRESULT frmSysTray::on_power_broadcast(WPARAM event, LPARAM lparam) {
+  if (schedule_ && schedule_->on_power_broadcast(event, lparam)) Timer1_Timer();
+  return TRUE;
+}
+
+void frmSysTray::on_session_change(WPARAM event) {
+  if (schedule_ && schedule_->on_session_change(event)) Timer1_Timer();
 }
 
 void frmSysTray::on_command(int id, int /*notification*/) { run(static_cast<Command>(id)); }
@@ -375,6 +373,8 @@ LRESULT frmSysTray::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
       break;
     case WM_CLOSE: on_close(); return 0;
     case kRunDone: on_run_done(static_cast<FillOutcome>(wparam)); return 0;
+    case WM_POWERBROADCAST: return on_power_broadcast(wparam, lparam);
+    case WM_WTSSESSION_CHANGE: on_session_change(wparam); return 0;
     case WM_QUERYENDSESSION: return TRUE;
     case WM_ENDSESSION: on_end_session(wparam != FALSE); return 0;
   }

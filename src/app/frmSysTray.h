@@ -12,7 +12,9 @@
 #include "app/commands.h"
 #include "app/program_lifetime.h"
 #include "base/handles.h"
+#include "monitor/memory_figures.h"
 #include "monitor/meter_icons.h"
+#include "monitor/refresh_schedule.h"
 #include "monitor/tray_icon.h"
 #include "optimiser/fill_size.h"
 #include "optimiser/optimiser_run.h"
@@ -32,7 +34,7 @@ class frmSysTray : public DesignedWindow {
  public:
   frmSysTray(SystemServices& system, Prompts& prompts, ProgramLifetime& lifetime);
 
-  // Creates the window hidden, with its controls and Timer1 running.
+  // Creates the window hidden, with Timer1 running.
   bool create();
   // The start-up sequence: version check, tray icon, amount labels, single-instance rule.
   void Form_Load();
@@ -70,12 +72,15 @@ class frmSysTray : public DesignedWindow {
   bool Form_QueryUnload(CloseReason reason);
   void Form_Unload();
   void unload(CloseReason reason);
-  void RefreshMemoryStatus(DWORD message);
-  void fit_tray_icons();
+  void RefreshMemoryStatus(const MemorySample& sample);
+  // True when the size changed, and the icon, if shown, with it.
+  bool fit_tray_icons();
   void follow_system_colours() override;
   void relayout_for_dpi() override;
   void run_optimiser(OptimiserLevel level);
   void on_run_done(FillOutcome outcome);
+  LRESULT on_power_broadcast(WPARAM event, LPARAM lparam);
+  void on_session_change(WPARAM event);
   HWND prompt_owner() const;
   // A message box of the program's title.
   int say(std::string_view text, UINT style);
@@ -96,6 +101,7 @@ class frmSysTray : public DesignedWindow {
   void mnuFileClip_Click();
   void mnuFileApp_Click();
   void mnuFileIp_Click();
+  void mnuPopup_Click();
 
   SystemServices& system_;
   ProgramLifetime& lifetime_;
@@ -108,12 +114,10 @@ class frmSysTray : public DesignedWindow {
   std::optional<MeterIcons> icons_;  // the panel's
   OwnedMenu popup_;
   std::unique_ptr<TrayIcon> tray_;
+  std::optional<RefreshSchedule> schedule_;
   UINT taskbar_created_ = 0;
   bool refused_ = false;  // the start-up check failed: end without unloading
   std::optional<OptimiserRun> run_;
-  OptimiserLevel running_level_ = OptimiserLevel::low;
-  std::unique_ptr<BusySession> busy_;        // from a run's click until its end is told
-  std::optional<CloseReason> pending_exit_;  // asked for during a run: carried out after it
   // Destroyed after the windows it owns.
   OffTaskbarOwner off_taskbar_;
   ToolWindows tools_{system_, prompts_, lifetime_, off_taskbar_};

@@ -8,7 +8,6 @@ namespace tamarak {
 inline constexpr char kProgramTitle[] = "Tamarak　タマラック";
 inline constexpr char kMainCaption[] = " Tamarak　タマラック";
 inline constexpr char kTooOldMessage[] = "This program requires Windows 95 or later, or Windows NT 4.0 or later.";
-inline constexpr char kOutOfMemoryMessage[] = "メモリが不足したため、最適化を中止しました。";
 // A box of the main window's often comes up seconds after the click that asked for it (a run's end),
 // over whatever the user has gone on to, its owner hidden: it comes to the front, above the others.
 inline constexpr UINT kInFront = MB_SETFOREGROUND | MB_TOPMOST;

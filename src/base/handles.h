@@ -29,6 +29,7 @@ using OwnedHandle = Owned<HANDLE, CloseHandle>;
 using OwnedDC = Owned<HDC, DeleteDC>;
 using OwnedRegion = Owned<HRGN, DeleteObject>;
 using OwnedWindow = Owned<HWND, DestroyWindow>;
+using OwnedPowerNotification = Owned<HPOWERNOTIFY, UnregisterPowerSettingNotification>;
 
 // A kernel handle whose empty value is INVALID_HANDLE_VALUE, as snapshots and files give it, not null.
 struct InvalidValueCloser {

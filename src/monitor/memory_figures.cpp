@@ -1,7 +1,8 @@
 #include "monitor/memory_figures.h"
 
 #include <cmath>
-#include <cstdio>
+
+#include "base/decimal_digits.h"
 
 namespace tamarak {
 
@@ -38,9 +39,7 @@ std::string used_share_text(std::uint64_t available, std::uint64_t total) {
   // A sample whose available figure exceeds the total (the system samples them apart) shows a
   // negative share, not a huge unsigned number. The double is written as it is: far enough over,
   // it fits no integer type (at most 22 digits here).
-  char figure[32];
-  (void)std::snprintf(figure, sizeof figure, "%.0f", std::floor(share));
-  return std::string(figure) + " %";
+  return integral_text(std::floor(share)) + " %";
 }
 
 std::string load_text(std::uint32_t load) { return std::to_string(load) + " %"; }

@@ -9,38 +9,46 @@
 
 namespace tamarak {
 
-NOTIFYICONDATAW tray_record(HWND window, HICON picture, std::uint32_t load) {
-  NOTIFYICONDATAW record{};
-  record.cbSize = sizeof record;
-  record.hWnd = window;
-  record.uID = kTrayIconId;
-  record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-  record.uCallbackMessage = kTrayCallbackMessage;
-  record.hIcon = picture;
-  const std::wstring tip = widen(tray_tip(load));
-  std::copy_n(tip.begin(), std::min<size_t>(tip.size(), std::size(record.szTip) - 1), record.szTip);
-  return record;
-}
-
-void TrayIcon::send(DWORD operation, HICON picture, std::uint32_t load) {
-  const NOTIFYICONDATAW record = tray_record(window_, picture, load);
-  if (operation == NIM_DELETE) {
-    wanted_ = false;
-    system_.notify_icon(NIM_DELETE, record);
-    return;
-  }
-  wanted_ = true;
-  if (!system_.notify_icon(operation, record) &&
-      !system_.notify_icon(operation == NIM_ADD ? NIM_MODIFY : NIM_ADD, record))
-    note_failure(L"the shell refused the tray icon");
-}
-
-void TrayIcon::give_focus_back() {
+NOTIFYICONDATAW TrayIcon::record() const {
   NOTIFYICONDATAW record{};
   record.cbSize = sizeof record;
   record.hWnd = window_;
   record.uID = kTrayIconId;
-  if (!system_.notify_icon(NIM_SETFOCUS, record)) note_failure(L"the shell did not take the focus back");
+  return record;
+}
+
+void TrayIcon::show(HICON picture, std::uint32_t load) {
+  const std::uint64_t now = system_.milliseconds_since_start();
+  wanted_ = true;
+  if (sent_ && sent_->picture == picture && sent_->load == load && now - sent_->at < kResendMs) return;
+  NOTIFYICONDATAW icon = record();
+  icon.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+  icon.uCallbackMessage = kTrayCallbackMessage;
+  icon.hIcon = picture;
+  const std::wstring tip = widen(tray_tip(load));
+  std::copy_n(tip.begin(), std::min<size_t>(tip.size(), std::size(icon.szTip) - 1), icon.szTip);
+  const DWORD operation = held_ ? NIM_MODIFY : NIM_ADD;
+  if (system_.notify_icon(operation, icon) || system_.notify_icon(held_ ? NIM_ADD : NIM_MODIFY, icon)) {
+    held_ = true;
+    sent_ = Shown{picture, load, now};
+  } else {
+    // Tried again at the next show, whatever it shows.
+    sent_.reset();
+    note_failure(L"the shell refused the tray icon");
+  }
+}
+
+void TrayIcon::remove() {
+  if (!wanted_) return;
+  wanted_ = false;
+  sent_.reset();
+  held_ = false;
+  // Sent even when the shell seemed not to hold it: one that timed out may have taken it all the same.
+  system_.notify_icon(NIM_DELETE, record());
+}
+
+void TrayIcon::give_focus_back() {
+  if (!system_.notify_icon(NIM_SETFOCUS, record())) note_failure(L"the shell did not take the focus back");
 }
 
 }  // namespace tamarak

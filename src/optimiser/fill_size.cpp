@@ -29,7 +29,7 @@ std::uint64_t filler_count(std::uint64_t total_phys, OptimiserLevel level) {
   return count <= 0 ? 0 : static_cast<std::uint64_t>(count);
 }
 
-std::string completion_message(OptimiserLevel level) {
+std::string_view completion_message(OptimiserLevel level) {
   switch (level) {
     case OptimiserLevel::low: return "最適化完了 (・o・)";
     case OptimiserLevel::mid:

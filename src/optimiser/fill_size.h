@@ -2,7 +2,7 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
+#include <string_view>
 
 #include "system/values.h"
 
@@ -14,6 +14,7 @@ enum class OptimiserLevel { low, mid, high, highest };  // 20, 40, 60 and 80 %
 // 1.04297 divisor the others use, so it writes about 4 % more than its label says.
 std::uint64_t filler_count(std::uint64_t total_phys, OptimiserLevel level);
 
-std::string completion_message(OptimiserLevel level);
+std::string_view completion_message(OptimiserLevel level);
+inline constexpr char kOutOfMemoryMessage[] = "メモリが不足したため、最適化を中止しました。";
 
 }  // namespace tamarak

@@ -1,8 +1,8 @@
 #include "tools/os_texts.h"
 
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
+
+#include "base/decimal_digits.h"
 
 namespace tamarak {
 
@@ -23,15 +23,9 @@ std::string os_build_text(std::uint32_t build) { return std::to_string(static_ca
 
 std::string single_text(float value) {
   if (!std::isfinite(value)) return "0";
-  // Seven significant digits as "d.dddddde±x", then the digits placed around the decimal point.
-  char scientific[32];
-  (void)std::snprintf(scientific, sizeof scientific, "%.6e", static_cast<double>(value));
-  std::string text = scientific;
-  const bool negative = text[0] == '-';
-  if (negative) text.erase(0, 1);
-  const auto e = text.find('e');
-  const int exponent = std::atoi(text.c_str() + e + 1);
-  std::string digits = text.substr(0, 1) + text.substr(2, e - 2);
+  // Seven significant digits, then placed around the decimal point.
+  auto [digits, exponent] = significant_digits(value, 7);
+  const bool negative = std::signbit(value);
   while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
   if (digits == "0") return "0";
 

@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
+#include "base/decimal_digits.h"
 #include "tools/os_texts.h"
 #include "tools/path_name.h"
 #include "tools/process_capture.h"
@@ -103,6 +107,26 @@ TEST(SingleText, SevenSignificantDigitsInPlainDecimal) {
   EXPECT_EQ(single_text(1234567.0f), "1234567");
   EXPECT_EQ(single_text(123456789.0f), "123456800");
   EXPECT_EQ(single_text(42949672.95f), "42949670");
+
+  // The digits are the C library's, ties to even included: every float of a spread of bit patterns,
+  // and the wholes of doubles up to the largest.
+  for (std::uint32_t bits = 1; bits < 0x7F800000; bits += 0x3FFFB) {
+    float value;
+    std::memcpy(&value, &bits, sizeof value);
+    char printed[32];
+    std::snprintf(printed, sizeof printed, "%.6e", static_cast<double>(value));
+    const DecimalDigits digits = significant_digits(value, 7);
+    ASSERT_EQ(digits.digits, std::string(printed, 1) + std::string(printed + 2, 6)) << printed;
+    ASSERT_EQ(digits.point, std::atoi(std::strchr(printed, 'e') + 1)) << printed;
+  }
+  for (double whole : {-0.0, 1e21, -1.8446744073709552e21, 0x1p100, 1.7976931348623157e308, 9007199254740993.0}) {
+    char printed[400];
+    std::snprintf(printed, sizeof printed, "%.0f", whole);
+    EXPECT_EQ(integral_text(whole), printed);
+  }
+  EXPECT_EQ(significant_digits(0.5, 1).digits, "5");
+  EXPECT_EQ(significant_digits(2.5, 1).digits, "2");  // half to even
+  EXPECT_EQ(significant_digits(9.96, 2).digits + std::to_string(significant_digits(9.96, 2).point), "101");
 }
 
 }  // namespace

@@ -105,6 +105,7 @@ TEST_F(CommandsTest, DuringARunTheTrayRefreshesNoOtherWorkStartsAndAnExitWaitsFo
 
   // The timer goes on ticking into the tray.
   const size_t calls = system.tray_calls.size();
+  system.memory.load = 77;
   EXPECT_TRUE(pump_until([&] { return system.tray_calls.size() > calls; }));
   EXPECT_EQ(last_tray_call().operation, DWORD{NIM_MODIFY});
 

@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 #include <windowsx.h>
+#include <wtsapi32.h>
 
 #include <functional>
 #include <set>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/commands.h"
 #include "app/frmSysTray_design.h"
@@ -71,6 +73,49 @@ TEST_F(MainWindowTest, HiddenTickUpdatesTrayAndIndicatorButNotCaptions) {
   EXPECT_EQ(last_tray_call().operation, DWORD{NIM_MODIFY});
   EXPECT_EQ(narrow(last_tray_call().record.szTip), "メモリ使用率 : 80%");
   EXPECT_EQ(icon_picture(last_tray_call().record.hIcon), meter_picture(3, system.small_icon_size(screen_dpi())));
+
+  // Nothing changed, nothing handed to the shell; but at least every 30 s the whole icon, so one the
+  // shell lost without a word comes back.
+  const size_t calls = system.tray_calls.size();
+  tick();
+  system.uptime_ms += 29'999;
+  tick();
+  EXPECT_EQ(system.tray_calls.size(), calls);
+  system.shell.icons.clear();
+  system.uptime_ms += 1;
+  tick();
+  EXPECT_TRUE(system.shell.shown(hwnd(), kTrayIconId));
+
+  // No ticks while nobody can see them; at once the current load when someone can again. A display
+  // back on in a locked session is still nobody.
+  const auto display = [&](DWORD state) {
+    alignas(POWERBROADCAST_SETTING) BYTE buffer[sizeof(POWERBROADCAST_SETTING) + sizeof state]{};
+    auto& setting = *reinterpret_cast<POWERBROADCAST_SETTING*>(buffer);
+    setting.PowerSetting = {0x6fe69556, 0x704a, 0x47a0, {0x8f, 0x24, 0xc2, 0x8d, 0x93, 0x6f, 0xda, 0x47}};
+    setting.DataLength = sizeof state;
+    memcpy(setting.Data, &state, sizeof state);
+    EXPECT_TRUE(SendMessageW(hwnd(), WM_POWERBROADCAST, PBT_POWERSETTINGCHANGE, reinterpret_cast<LPARAM>(&setting)));
+  };
+  const auto session = [&](WPARAM event) { SendMessageW(hwnd(), WM_WTSSESSION_CHANGE, event, 0); };
+  const std::vector<std::pair<std::function<void()>, std::function<void()>>> aways = {
+      {[&] { display(0); }, [&] { display(1); }},
+      {[&] { session(WTS_SESSION_LOCK); }, [&] { session(WTS_SESSION_UNLOCK); }},
+      {[&] { session(WTS_CONSOLE_DISCONNECT); }, [&] { session(WTS_CONSOLE_CONNECT); }},
+      {[&] { session(WTS_REMOTE_DISCONNECT); }, [&] { session(WTS_REMOTE_CONNECT); }},
+      {[&] { display(0), session(WTS_SESSION_LOCK), display(2); }, [&] { session(WTS_SESSION_UNLOCK); }},
+  };
+  for (size_t i = 0; i < aways.size(); ++i) {
+    aways[i].first();
+    EXPECT_FALSE(KillTimer(hwnd(), 1)) << i;  // no timer to kill
+    system.memory.load = 30 + static_cast<unsigned>(i);
+    aways[i].second();
+    EXPECT_EQ(narrow(system.shell.shown(hwnd(), kTrayIconId)->szTip), "メモリ使用率 : " + std::to_string(30 + i) + "%");
+    EXPECT_TRUE(KillTimer(hwnd(), 1)) << i;
+  }
+  display(1);
+  EXPECT_FALSE(KillTimer(hwnd(), 1));  // the killed timer stays so: nothing came back
+  system.memory.load = 80;
+  tick();
   // The panel, made when the window is shown, lights the band of the last hidden tick.
   ShowWindow(hwnd(), SW_SHOW);
   EXPECT_EQ(label(lblMemoryLoad), "");
@@ -118,7 +163,6 @@ TEST_F(MainWindowTest, DoubleClickShowsAndFillsThePanelOnlyWhenHidden) {
   EXPECT_EQ(label(lblTotalVirtual), "134 TB");
   EXPECT_EQ(label(lblVirtPer), "0 %");
   const size_t calls = system.tray_calls.size();
-  EXPECT_EQ(last_tray_call().operation, DWORD{NIM_MODIFY});
 
   system.memory.load = 90;
   tray_callback(WM_LBUTTONDBLCLK);  // already shown: only brought to the front
@@ -251,6 +295,7 @@ TEST_F(MainWindowTest, UserCloseHidesButEveryOtherCloseUnloads) {
   EXPECT_FALSE(IsWindowVisible(hwnd()));
   EXPECT_NE(last_tray_call().operation, DWORD{NIM_DELETE});
 
+  system.memory.load = 60;
   tick();
   EXPECT_EQ(last_tray_call().operation, DWORD{NIM_MODIFY});  // the icon keeps updating
 
@@ -285,7 +330,8 @@ TEST_F(MainWindowTest, SessionEndAndBothExitCommandsUnload) {
     EXPECT_FALSE(IsWindow(handle)) << way;
     ASSERT_EQ(fake.tray_calls.size(), 2u) << way;
     EXPECT_EQ(fake.tray_calls[1].operation, DWORD{NIM_DELETE}) << way;
-    EXPECT_EQ(fake.tray_calls[1].record.uFlags, kTrayFlags) << way;
+    EXPECT_EQ(fake.tray_calls[1].record.hWnd, handle) << way;
+    EXPECT_EQ(fake.tray_calls[1].record.uID, kTrayIconId) << way;
   }
 }
 
@@ -377,15 +423,16 @@ TEST(RealTray, RefusesDuplicatesAndTheIconComesBack) {
   ASSERT_TRUE(held());
   EXPECT_FALSE(Shell_NotifyIconW(NIM_ADD, &probe));
 
-  ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &probe));  // the tray loses it
-  EXPECT_FALSE(held());
-  main.Timer1_Timer();
-  EXPECT_TRUE(held());
-
   // The shell broadcasts TaskbarCreated under that name; the program must hear it by that name.
   EXPECT_EQ(real.taskbar_created_message(), RegisterWindowMessageW(L"TaskbarCreated"));
-  SendMessageW(main.hwnd(), real.taskbar_created_message(), 0, 0);
-  EXPECT_TRUE(held());
+  for (bool lost : {true, false}) {
+    if (lost) {
+      ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &probe));  // a restarted tray lost it
+    }
+    EXPECT_EQ(held(), !lost);
+    SendMessageW(main.hwnd(), real.taskbar_created_message(), 0, 0);
+    EXPECT_TRUE(held()) << lost;
+  }
   DestroyWindow(main.hwnd());
   EXPECT_FALSE(Shell_NotifyIconW(NIM_DELETE, &probe));
 }

@@ -10,11 +10,11 @@
 #include <vector>
 
 #include "about/frmAbout.h"
+#include "about/sys_info_launcher.h"
 #include "base/text.h"
 #include "fake_system.h"
 #include "helpers.h"
 #include "system/win32_services.h"
-#include "ui/win32_prompts.h"
 
 namespace tamarak {
 namespace {
@@ -208,9 +208,6 @@ TEST(RealSystem, OrdinaryFilesAreWhatAListingShows) {
 
 TEST(GetKeyValue, ReadsRealValuesAsText) {
   Win32Services real;
-  ProgramLifetime lifetime;
-  Win32Prompts prompts;
-  Form<frmAbout> about(real, prompts, lifetime);
   const std::wstring key = L"Software\\Tamarak tests\\GetKeyValue";
   RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Tamarak tests");
   const DWORD number = 0x105;
@@ -243,11 +240,11 @@ TEST(GetKeyValue, ReadsRealValuesAsText) {
   };
   for (const Case& c : cases) {
     std::wstring text = L"as passed";
-    EXPECT_EQ(about.GetKeyValue(HKEY_CURRENT_USER, key, c.name, text), c.result) << narrow(c.name);
+    EXPECT_EQ(GetKeyValue(real, HKEY_CURRENT_USER, key, c.name, text), c.result) << narrow(c.name);
     EXPECT_EQ(text, c.text) << narrow(c.name);
   }
   std::wstring text = L"as passed";
-  EXPECT_EQ(about.GetKeyValue(HKEY_CURRENT_USER, key + L"\\missing", L"with", text), KeyValue::not_found);
+  EXPECT_EQ(GetKeyValue(real, HKEY_CURRENT_USER, key + L"\\missing", L"with", text), KeyValue::not_found);
   EXPECT_EQ(text, L"");
   RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Tamarak tests");
 }

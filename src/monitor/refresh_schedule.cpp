@@ -1,0 +1,69 @@
+#include "monitor/refresh_schedule.h"
+
+#include <wtsapi32.h>
+
+#include "base/display_state.h"
+#include "base/failure_note.h"
+#include "base/system_function.h"
+
+namespace tamarak {
+
+namespace {
+
+using CoalescableTimer = UINT_PTR(WINAPI*)(HWND, UINT_PTR, UINT, TIMERPROC, ULONG);
+
+}  // namespace
+
+RefreshSchedule::RefreshSchedule(HWND window) : window_(window) {
+  start();
+  display_watch_.reset(RegisterPowerSettingNotification(window_, &kDisplayState, DEVICE_NOTIFY_WINDOW_HANDLE));
+  session_watched_ = WTSRegisterSessionNotification(window_, NOTIFY_FOR_THIS_SESSION) != FALSE;
+}
+
+RefreshSchedule::~RefreshSchedule() {
+  KillTimer(window_, kTimer);
+  if (session_watched_) WTSUnRegisterSessionNotification(window_);
+}
+
+// Windows 8 and later may let the tick slip by the system's default tolerance, to wake the
+// processor together with other timers.
+void RefreshSchedule::start() {
+  const auto coalescable = system_function<CoalescableTimer>(L"user32.dll", "SetCoalescableTimer");
+  ticking_ = coalescable ? coalescable(window_, kTimer, kIntervalMs, nullptr, TIMERV_DEFAULT_COALESCING) != 0
+                         : SetTimer(window_, kTimer, kIntervalMs, nullptr) != 0;
+  if (!ticking_) note_failure(L"refresh timer not made");
+}
+
+bool RefreshSchedule::follow() {
+  const bool wanted = display_on_ && !locked_ && connected_;
+  if (wanted == ticking_) return false;
+  if (!wanted) {
+    KillTimer(window_, kTimer);
+    ticking_ = false;
+    return false;
+  }
+  start();
+  return true;
+}
+
+bool RefreshSchedule::on_power_broadcast(WPARAM event, LPARAM lparam) {
+  const std::optional<bool> on = display_on(event, lparam);
+  if (!on) return false;
+  display_on_ = *on;
+  return follow();
+}
+
+bool RefreshSchedule::on_session_change(WPARAM event) {
+  switch (event) {
+    case WTS_SESSION_LOCK: locked_ = true; break;
+    case WTS_SESSION_UNLOCK: locked_ = false; break;
+    case WTS_CONSOLE_DISCONNECT:
+    case WTS_REMOTE_DISCONNECT: connected_ = false; break;
+    case WTS_CONSOLE_CONNECT:
+    case WTS_REMOTE_CONNECT: connected_ = true; break;
+    default: return false;
+  }
+  return follow();
+}
+
+}  // namespace tamarak

@@ -217,7 +217,7 @@ void frmAbout::prepare_strip() {
   // The control may answer with a copy it made of the picture it held: that one is ours to free.
   const auto held = reinterpret_cast<HBITMAP>(
       SendMessageW(strip, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture.get())));
-  if (held && held != strip_bitmap_.get()) DeleteObject(held);
+  const OwnedBitmap copy(held != strip_bitmap_.get() ? held : nullptr);
   strip_bitmap_ = std::move(picture);
   SetWindowPos(strip, nullptr, 0, 0, extent.right, extent.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
@@ -278,7 +278,7 @@ void frmAbout::on_destroy() {
   modal_.reset();
   // A static control may have kept a copy of the strip's picture: take back whatever it holds.
   const auto held = reinterpret_cast<HBITMAP>(SendMessageW(item(Picture2), STM_SETIMAGE, IMAGE_BITMAP, 0));
-  if (held && held != strip_bitmap_.get()) DeleteObject(held);
+  const OwnedBitmap copy(held != strip_bitmap_.get() ? held : nullptr);
   strip_bitmap_.reset();
   scroller_.reset();
 }

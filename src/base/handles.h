@@ -1,7 +1,10 @@
-// Owning wrappers for Win32 handles: each closes its handle exactly once.
+// Owning wrappers for what the system hands out (handles, keys, hooks, COM references, address lists,
+// storage media): each gives it back exactly once.
 #pragma once
 
+#include <ole2.h>
 #include <windows.h>
+#include <ws2tcpip.h>
 
 #include <cstddef>
 #include <memory>
@@ -30,6 +33,32 @@ using OwnedDC = Owned<HDC, DeleteDC>;
 using OwnedRegion = Owned<HRGN, DeleteObject>;
 using OwnedWindow = Owned<HWND, DestroyWindow>;
 using OwnedPowerNotification = Owned<HPOWERNOTIFY, UnregisterPowerSettingNotification>;
+using OwnedKey = Owned<HKEY, RegCloseKey>;
+using OwnedHook = Owned<HHOOK, UnhookWindowsHookEx>;
+using OwnedAddressList = std::unique_ptr<ADDRINFOW, HandleCloser<FreeAddrInfoW>>;
+
+// Both handles CreateProcess gives.
+struct OwnedProcess {
+  explicit OwnedProcess(const PROCESS_INFORMATION& started) : process(started.hProcess), thread(started.hThread) {}
+  OwnedHandle process, thread;
+};
+
+// The data a data object handed over (GetData), released once read.
+class OwnedMedium {
+ public:
+  OwnedMedium() = default;
+  OwnedMedium(const OwnedMedium&) = delete;
+  OwnedMedium& operator=(const OwnedMedium&) = delete;
+  ~OwnedMedium() {
+    if (medium_.tymed != TYMED_NULL) ReleaseStgMedium(&medium_);
+  }
+  // To be filled by GetData.
+  STGMEDIUM* out() { return &medium_; }
+  const STGMEDIUM& get() const { return medium_; }
+
+ private:
+  STGMEDIUM medium_{};
+};
 
 // A kernel handle whose empty value is INVALID_HANDLE_VALUE, as snapshots and files give it, not null.
 struct InvalidValueCloser {

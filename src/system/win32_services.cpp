@@ -155,11 +155,11 @@ std::wstring Win32Services::host_address() {
   if (host.empty()) return {};
   ADDRINFOW hints{};
   hints.ai_family = AF_INET;
-  ADDRINFOW* found = nullptr;
-  if (GetAddrInfoW(host.c_str(), nullptr, &hints, &found) != 0 || !found) return {};
+  ADDRINFOW* list = nullptr;
+  if (GetAddrInfoW(host.c_str(), nullptr, &hints, &list) != 0 || !list) return {};
+  const OwnedAddressList found(list);
   wchar_t text[INET_ADDRSTRLEN] = L"";
   InetNtopW(AF_INET, &reinterpret_cast<const sockaddr_in*>(found->ai_addr)->sin_addr, text, INET_ADDRSTRLEN);
-  FreeAddrInfoW(found);
   return text;
 }
 
@@ -183,7 +183,7 @@ RegistryValue Win32Services::read_registry_value(HKEY root, const std::wstring& 
   RegistryValue value;
   HKEY opened = nullptr;
   if (RegOpenKeyExW(root, key_path.c_str(), 0, KEY_QUERY_VALUE, &opened) != ERROR_SUCCESS) return value;
-  const Owned<HKEY, RegCloseKey> key(opened);
+  const OwnedKey key(opened);
   DWORD type = 0, size = static_cast<DWORD>(value.buffer.size());
   value.queried =
       RegQueryValueExW(key.get(), value_name.c_str(), nullptr, &type, value.buffer.data(), &size) == ERROR_SUCCESS;
@@ -210,8 +210,7 @@ bool Win32Services::start_program(const std::wstring& path) {
   if (!CreateProcessW(path.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                       &process))
     return false;
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
+  const OwnedProcess started(process);  // not waited for
   return true;
 }
 

@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include "base/handles.h"
+
 namespace tamarak {
 
 namespace {
@@ -18,9 +20,9 @@ bool offers_file_list(IDataObject* data) {
 std::vector<std::wstring> dropped_paths(IDataObject* data) {
   std::vector<std::wstring> paths;
   FORMATETC format = file_list_format();
-  STGMEDIUM medium{};
-  if (!data || FAILED(data->GetData(&format, &medium))) return paths;
-  if (medium.tymed == TYMED_HGLOBAL && medium.hGlobal) {
+  OwnedMedium held;
+  if (!data || FAILED(data->GetData(&format, held.out()))) return paths;
+  if (const STGMEDIUM& medium = held.get(); medium.tymed == TYMED_HGLOBAL && medium.hGlobal) {
     const auto files = static_cast<HDROP>(medium.hGlobal);
     const UINT count = DragQueryFileW(files, 0xFFFFFFFF, nullptr, 0);
     for (UINT i = 0; i < count; ++i) {
@@ -31,7 +33,6 @@ std::vector<std::wstring> dropped_paths(IDataObject* data) {
       paths.push_back(std::move(path));
     }
   }
-  ReleaseStgMedium(&medium);
   return paths;
 }
 

@@ -40,7 +40,6 @@ LRESULT CALLBACK watch_keys(int code, WPARAM message, LPARAM data) {
   return CallNextHookEx(nullptr, code, message, data);
 }
 
-using OwnedHook = Owned<HHOOK, UnhookWindowsHookEx>;
 
 // While a menu is up without the foreground: a press outside the menu, or Escape, ends it.
 class [[nodiscard]] OutsideInputEndsMenu {

@@ -186,6 +186,8 @@ add_executable(bench_footprint EXCLUDE_FROM_ALL bench/footprint.cpp)
 target_link_options(bench_footprint PRIVATE -municode)
 target_include_directories(bench_footprint PRIVATE src)
 target_link_libraries(bench_footprint PRIVATE psapi)
+add_executable(bench_ticks EXCLUDE_FROM_ALL bench/ticks.cpp)
+target_link_options(bench_ticks PRIVATE -municode)
 # All of them at once: scripts/check builds them, so a change that breaks one is seen at once.
 add_custom_target(bench_programs DEPENDS bench_fill_rate bench_bare_tray bench_refresh_cost bench_showing bench_soak
-                                         bench_startup bench_footprint)
+                                         bench_startup bench_footprint bench_ticks)

@@ -190,8 +190,9 @@ void frmAbout::follow_animation_setting(CreditScroller& scroller) {
 void frmAbout::prepare_strip() {
   const HWND viewport = item(Picture1);
   const HWND strip = item(Picture2);
-  wchar_t text[256];
-  const int length = GetWindowTextW(item(Text1), text, 256);
+  const std::wstring credit = widen(kCreditText);
+  const wchar_t* text = credit.c_str();
+  const int length = static_cast<int>(credit.size());
 
   const OwnedFont font = make_font(Face::gothic_12_bold, dpi());
   RECT extent{0, 0, 0, 0};
@@ -258,11 +259,7 @@ void frmAbout::cmdOK_Click() { unload(); }
 
 void frmAbout::cmdSysInfo_Click() { StartSysInfo(system_, prompts_, hwnd(), identity_.title); }
 
-void frmAbout::Label1_Click() {
-  wchar_t address[256];
-  GetWindowTextW(item(Label1), address, 256);
-  system_.open_link(address);
-}
+void frmAbout::Label1_Click() { system_.open_link(widen(kHomePage)); }
 
 void frmAbout::LblMail_Click() { system_.open_link(L"mailto:" + widen(kMailAddress)); }
 

@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include "base/failure_note.h"
+
 namespace tamarak {
 
 namespace {
@@ -19,7 +21,7 @@ std::vector<std::wstring> dropped_paths(IDataObject* data) {
   std::vector<std::wstring> paths;
   FORMATETC format = file_list_format();
   STGMEDIUM medium{};
-  if (!data || FAILED(data->GetData(&format, &medium))) return paths;
+  if (!data || FAILED(NOTE_IF_FAILED(data->GetData(&format, &medium)))) return paths;
   if (medium.tymed == TYMED_HGLOBAL && medium.hGlobal) {
     const auto files = static_cast<HDROP>(medium.hGlobal);
     const UINT count = DragQueryFileW(files, 0xFFFFFFFF, nullptr, 0);

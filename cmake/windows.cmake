@@ -135,7 +135,7 @@ add_executable(win_tests
   src/resources/tamarak.rc)
 # GoogleTest's main with a watchdog that fails a hung test in a minute, naming it.
 add_library(win_test_main STATIC tests/win/test_main.cpp)
-target_link_libraries(win_test_main PUBLIC GTest::gtest)
+target_link_libraries(win_test_main PUBLIC GTest::gtest tamarak_app)
 target_link_libraries(win_tests PRIVATE tamarak_app win_test_main psapi ntdll oleaut32)
 gtest_discover_tests(win_tests DISCOVERY_MODE PRE_TEST)
 # Under a data limit of 2 GB (Wine itself takes a few hundred MB of it), so the optimiser meets the end of

@@ -119,8 +119,9 @@ frmAbout::frmAbout(SystemServices& system, Prompts& prompts, WindowHost& host)
 void frmAbout::load_icons() {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   const int size = scale_to_dpi(32, dpi());
-  OwnedIcon program(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, size, size, 0)));
-  OwnedIcon face(static_cast<HICON>(LoadImageW(instance, L"FACE", IMAGE_ICON, size, size, 0)));
+  OwnedIcon program(
+      static_cast<HICON>(NOTE_IF_NULL(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, size, size, 0))));
+  OwnedIcon face(static_cast<HICON>(NOTE_IF_NULL(LoadImageW(instance, L"FACE", IMAGE_ICON, size, size, 0))));
   controls().set_icon(Picture4, program.get());
   controls().set_icon(picIcon, face.get());
   program_icon_ = std::move(program);
@@ -169,7 +170,7 @@ void frmAbout::follow_system_colours() {
 }
 
 void frmAbout::Form_Load() {
-  SetWindowTextW(hwnd(), identity_.title.c_str());
+  NOTE_IF_FALSE(SetWindowTextW(hwnd(), identity_.title.c_str()));
   controls().set_text(lblVersion, version_label(identity_.major, identity_.minor, identity_.revision));
   controls().set_text(lblTitle, identity_.title);
   controls().set_text(Text1, kCreditText);
@@ -179,7 +180,7 @@ void frmAbout::Form_Load() {
 
 void frmAbout::follow_animation_setting(CreditScroller& scroller) {
   if (system_.animations()) {
-    if (!SetTimer(hwnd(), kTimer1, kTimer1Interval, nullptr)) note_failure(L"credit timer not made");
+    NOTE_IF_FALSE(SetTimer(hwnd(), kTimer1, kTimer1Interval, nullptr));
     return;
   }
   KillTimer(hwnd(), kTimer1);
@@ -200,11 +201,11 @@ void frmAbout::prepare_strip() {
   OwnedBitmap picture;
   {
     const WindowDC screen(strip);
-    dc.reset(CreateCompatibleDC(screen.get()));
+    dc.reset(NOTE_IF_NULL(CreateCompatibleDC(screen.get())));
     const Selected measuring(dc.get(), font.get());
     DrawTextW(dc.get(), text, length, &extent, DT_CALCRECT | DT_NOPREFIX);
-    picture.reset(
-        CreateCompatibleBitmap(screen.get(), std::max<LONG>(extent.right, 1), std::max<LONG>(extent.bottom, 1)));
+    picture.reset(NOTE_IF_NULL(
+        CreateCompatibleBitmap(screen.get(), std::max<LONG>(extent.right, 1), std::max<LONG>(extent.bottom, 1))));
   }
   {
     const Selected drawing_on(dc.get(), picture.get());
@@ -220,7 +221,8 @@ void frmAbout::prepare_strip() {
       SendMessageW(strip, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture.get())));
   const OwnedBitmap copy(held != strip_bitmap_.get() ? held : nullptr);
   strip_bitmap_ = std::move(picture);
-  SetWindowPos(strip, nullptr, 0, 0, extent.right, extent.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  NOTE_IF_FALSE(
+      SetWindowPos(strip, nullptr, 0, 0, extent.right, extent.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE));
 
   RECT inside;
   GetClientRect(viewport, &inside);
@@ -239,7 +241,7 @@ void frmAbout::place_strip(const CreditScroller& scroller) {
   MapWindowPoints(nullptr, item(Picture1), reinterpret_cast<POINT*>(&now), 2);
   // Two steps in three move it a whole pixel at 96 dpi; the others leave the screen alone.
   if (now.left != left || now.top != top)
-    SetWindowPos(strip, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    NOTE_IF_FALSE(SetWindowPos(strip, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE));
 }
 
 void frmAbout::Timer1_Timer() {

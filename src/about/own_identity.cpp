@@ -3,12 +3,13 @@
 #include <windows.h>
 
 #include "about/version_resource.h"
+#include "base/failure_note.h"
 
 namespace tamarak {
 
 OwnIdentity read_own_identity() {
-  const HRSRC found = FindResourceW(nullptr, MAKEINTRESOURCEW(VS_VERSION_INFO), RT_VERSION);
-  const HGLOBAL loaded = found ? LoadResource(nullptr, found) : nullptr;
+  const HRSRC found = NOTE_IF_NULL(FindResourceW(nullptr, MAKEINTRESOURCEW(VS_VERSION_INFO), RT_VERSION));
+  const HGLOBAL loaded = found ? NOTE_IF_NULL(LoadResource(nullptr, found)) : nullptr;
   const void* data = loaded ? LockResource(loaded) : nullptr;
   if (!data) return {};
   const VersionResource resource = read_version_resource(

@@ -103,15 +103,16 @@ void frmSysTray::load_meter_icons() {
 // Measuring a menu bar of Japanese captions has the system load the fonts that draw them: the
 // bar is attached when the window is first shown, into the room its frame has kept for it.
 void frmSysTray::attach_menu_bar() {
-  SetMenu(hwnd(), menu_bar_.release());
+  // Refused, the bar stays ours to destroy.
+  if (NOTE_IF_FALSE(SetMenu(hwnd(), menu_bar_.get()))) (void)menu_bar_.release();
   RECT client, outer;
   GetClientRect(hwnd(), &client);
   GetWindowRect(hwnd(), &outer);
   const int missing_width = scale_to_dpi(kMainClientWidth, dpi()) - client.right;
   const int missing_height = scale_to_dpi(kMainClientHeight, dpi()) - client.bottom;
   if (missing_width != 0 || missing_height != 0)
-    SetWindowPos(hwnd(), nullptr, 0, 0, outer.right - outer.left + missing_width,
-                 outer.bottom - outer.top + missing_height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    NOTE_IF_FALSE(SetWindowPos(hwnd(), nullptr, 0, 0, outer.right - outer.left + missing_width,
+                               outer.bottom - outer.top + missing_height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE));
 }
 
 void frmSysTray::prepare_to_show() {

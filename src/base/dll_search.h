@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "base/failure_note.h"
 #include "base/system_function.h"
 
 namespace tamarak {
@@ -12,7 +13,7 @@ namespace tamarak {
 inline void load_dlls_from_system32_only() {
   using SetDirectories = BOOL(WINAPI*)(DWORD);
   const auto set_directories = system_function<SetDirectories>(L"kernel32.dll", "SetDefaultDllDirectories");
-  if (set_directories) set_directories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+  if (set_directories) NOTE_IF_FALSE(set_directories(LOAD_LIBRARY_SEARCH_SYSTEM32));
 }
 
 }  // namespace tamarak

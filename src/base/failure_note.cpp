@@ -3,17 +3,60 @@
 #include <iterator>
 #include <string>
 
+#include "base/text.h"
+
 namespace tamarak {
 
-void note_failure(std::wstring_view what, unsigned long code) {
-  // The digits by hand: the library's number formatting would bring its whole printf along.
+namespace {
+
+FailureSink sink = write_to_debugger;
+
+// The digits by hand: the library's number formatting would bring its whole printf along.
+void append_number(std::wstring& line, unsigned long value, unsigned long base) {
   wchar_t digits[16];
   wchar_t* first = std::end(digits);
-  do *--first = static_cast<wchar_t>(L'0' + code % 10);
-  while ((code /= 10) != 0);
+  do *--first = L"0123456789ABCDEF"[value % base];
+  while ((value /= base) != 0);
+  line.append(first, std::end(digits));
+}
+
+}  // namespace
+
+FailureSink set_failure_sink(FailureSink replacement) {
+  const FailureSink before = sink;
+  sink = replacement ? replacement : write_to_debugger;
+  return before;
+}
+
+void write_to_debugger(const FailureNote& note) {
   std::wstring line = L"tamarak: ";
-  line.append(what).append(L" (error ").append(first, std::end(digits)).append(L")\n");
+  if (note.function) {
+    line.append(widen(note.function)).append(L":");
+    append_number(line, static_cast<unsigned long>(note.line), 10);
+    line.append(L": ");
+  }
+  line.append(note.call).append(L" (error ");
+  // A failed HRESULT has its top bit set, which no Win32 error code or status has.
+  const bool hresult = note.code & 0x80000000u;
+  if (hresult) line.append(L"0x");
+  append_number(line, note.code, hresult ? 16 : 10);
+  line.append(L")\n");
   OutputDebugStringW(line.c_str());
 }
 
+void note_failure(std::wstring_view what, unsigned long code) { sink({what, nullptr, 0, code}); }
+
+namespace failure_detail {
+
+void note_code(const char* call, const char* function, int line, unsigned long code) {
+  sink({widen(call), function, line, code});
+}
+
+void note_last_error(const char* call, const char* function, int line) {
+  const DWORD code = GetLastError();
+  note_code(call, function, line, code);
+  SetLastError(code);
+}
+
+}  // namespace failure_detail
 }  // namespace tamarak

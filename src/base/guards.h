@@ -4,12 +4,14 @@
 
 #include <windows.h>
 
+#include "base/failure_note.h"
+
 namespace tamarak {
 
 // The device context of a window (or of the screen, for null), released at the end of the scope.
 class [[nodiscard]] WindowDC {
  public:
-  explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
+  explicit WindowDC(HWND window) : window_(window), dc_(NOTE_IF_NULL(GetDC(window))) {}
   ~WindowDC() {
     if (dc_) ReleaseDC(window_, dc_);
   }

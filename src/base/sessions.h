@@ -5,12 +5,14 @@
 #include <windows.h>
 #include <winsock2.h>
 
+#include "base/failure_note.h"
+
 namespace tamarak {
 
 // OLE for this thread, for as long as a window on it may take a drop.
 class [[nodiscard]] OleSession {
  public:
-  OleSession() : ok_(SUCCEEDED(OleInitialize(nullptr))) {}
+  OleSession() : ok_(SUCCEEDED(NOTE_IF_FAILED(OleInitialize(nullptr)))) {}
   ~OleSession() {
     if (ok_) OleUninitialize();
   }
@@ -25,7 +27,8 @@ class [[nodiscard]] OleSession {
 // COM for this thread, apartment-threaded and without OLE1's DDE, as the shell wants it.
 class [[nodiscard]] ComSession {
  public:
-  ComSession() : ok_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {}
+  ComSession()
+      : ok_(SUCCEEDED(NOTE_IF_FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)))) {}
   ~ComSession() {
     if (ok_) CoUninitialize();
   }
@@ -39,7 +42,7 @@ class [[nodiscard]] ComSession {
 // Winsock wants a session around every use.
 class [[nodiscard]] WinsockSession {
  public:
-  WinsockSession() : ok_(WSAStartup(MAKEWORD(2, 2), &data_) == 0) {}
+  WinsockSession() : ok_(NOTE_IF_ERROR(WSAStartup(MAKEWORD(2, 2), &data_)) == 0) {}
   ~WinsockSession() {
     if (ok_) WSACleanup();
   }

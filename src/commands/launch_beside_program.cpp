@@ -1,5 +1,6 @@
 #include "commands/launch_beside_program.h"
 
+#include "base/failure_note.h"
 #include "commands/program_paths.h"
 
 namespace tamarak {
@@ -13,7 +14,7 @@ std::wstring to_wide(const std::u16string& s) { return {s.begin(), s.end()}; }
 std::wstring own_program_path() {
   std::wstring path(MAX_PATH, L'\0');
   for (;;) {
-    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    const DWORD length = NOTE_IF_FALSE(GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())));
     if (length < path.size()) {
       path.resize(length);
       return path;

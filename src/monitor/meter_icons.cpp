@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "base/failure_note.h"
 #include "monitor/meter_picture.h"
 
 namespace tamarak {
@@ -26,10 +27,10 @@ OwnedIcon make_icon(const MeterPicture& picture) {
       else
         colour[row * size + col] = 0xFF000000u | (std::uint32_t{p.r} << 16) | (std::uint32_t{p.g} << 8) | p.b;
     }
-  OwnedBitmap colour_bits(CreateBitmap(size, size, 1, 32, colour.data()));
-  OwnedBitmap mask_bits(CreateBitmap(size, size, 1, 1, mask.data()));
+  OwnedBitmap colour_bits(NOTE_IF_NULL(CreateBitmap(size, size, 1, 32, colour.data())));
+  OwnedBitmap mask_bits(NOTE_IF_NULL(CreateBitmap(size, size, 1, 1, mask.data())));
   ICONINFO info{TRUE, 0, 0, mask_bits.get(), colour_bits.get()};
-  return OwnedIcon(CreateIconIndirect(&info));
+  return OwnedIcon(NOTE_IF_NULL(CreateIconIndirect(&info)));
 }
 
 }  // namespace

@@ -29,9 +29,8 @@ RefreshSchedule::~RefreshSchedule() {
 // processor together with other timers.
 void RefreshSchedule::start() {
   const auto coalescable = system_function<CoalescableTimer>(L"user32.dll", "SetCoalescableTimer");
-  ticking_ = coalescable ? coalescable(window_, kTimer, kIntervalMs, nullptr, TIMERV_DEFAULT_COALESCING) != 0
-                         : SetTimer(window_, kTimer, kIntervalMs, nullptr) != 0;
-  if (!ticking_) note_failure(L"refresh timer not made");
+  ticking_ = coalescable ? NOTE_IF_FALSE(coalescable(window_, kTimer, kIntervalMs, nullptr, TIMERV_DEFAULT_COALESCING))
+                         : NOTE_IF_FALSE(SetTimer(window_, kTimer, kIntervalMs, nullptr));
 }
 
 bool RefreshSchedule::follow() {

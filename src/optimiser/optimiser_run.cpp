@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "base/failure_note.h"
+
 namespace tamarak {
 
 void OptimiserRun::start(OptimiserLevel level, std::uint64_t total_phys) {
@@ -10,9 +12,9 @@ void OptimiserRun::start(OptimiserLevel level, std::uint64_t total_phys) {
   const std::uint64_t count = filler_count(total_phys, level);
   const bool started = worker_.start([this, count](StopToken stop) {
     const FillOutcome outcome = system_.fill_memory(count, stop);
-    PostMessageW(window_, done_message_, static_cast<WPARAM>(outcome), 0);
+    NOTE_IF_FALSE(PostMessageW(window_, done_message_, static_cast<WPARAM>(outcome), 0));
   });
-  if (!started) PostMessageW(window_, done_message_, static_cast<WPARAM>(FillOutcome::out_of_memory), 0);
+  if (!started) NOTE_IF_FALSE(PostMessageW(window_, done_message_, static_cast<WPARAM>(FillOutcome::out_of_memory), 0));
 }
 
 void OptimiserRun::cut_short() {

@@ -19,17 +19,15 @@ namespace {
 
 std::wstring local_host_name() {
   char name[256] = "";
-  if (gethostname(name, sizeof name) != 0) return {};
+  if (!NOTE_IF_FALSE(gethostname(name, sizeof name) == 0)) return {};
   const int n = MultiByteToWideChar(CP_ACP, 0, name, -1, nullptr, 0);
   std::wstring wide(n > 0 ? n - 1 : 0, L'\0');
   if (n > 1) MultiByteToWideChar(CP_ACP, 0, name, -1, wide.data(), n);
   return wide;
 }
 
-// The shell tells a failure by a result of 32 or less, which is also the error.
 void open_with_shell(HWND owner, const std::wstring& target, const wchar_t* folder, int show) {
-  const auto result = reinterpret_cast<INT_PTR>(ShellExecuteW(owner, L"open", target.c_str(), nullptr, folder, show));
-  if (result <= 32) note_failure(L"the shell did not open " + target, static_cast<unsigned long>(result));
+  NOTE_IF_SHELL_FAILED(ShellExecuteW(owner, L"open", target.c_str(), nullptr, folder, show));
 }
 
 }  // namespace
@@ -39,7 +37,7 @@ unsigned long Win32Services::os_major_version() {
   info.dwOSVersionInfoSize = sizeof info;
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-  GetVersionExW(&info);
+  NOTE_IF_FALSE(GetVersionExW(&info));
 #pragma GCC diagnostic pop
   return info.dwMajorVersion;
 }
@@ -58,7 +56,7 @@ bool Win32Services::another_instance_running() {
 MemorySample Win32Services::memory_status() {
   MEMORYSTATUSEX status{};
   status.dwLength = sizeof status;
-  GlobalMemoryStatusEx(&status);
+  NOTE_IF_FALSE(GlobalMemoryStatusEx(&status));
   return {status.dwMemoryLoad,     status.ullTotalPhys,    status.ullAvailPhys,   status.ullTotalPageFile,
           status.ullAvailPageFile, status.ullTotalVirtual, status.ullAvailVirtual};
 }
@@ -68,7 +66,7 @@ bool Win32Services::notify_icon(DWORD operation, const NOTIFYICONDATAW& record) 
   return Shell_NotifyIconW(operation, &copy) != FALSE;
 }
 
-UINT Win32Services::taskbar_created_message() { return RegisterWindowMessageW(L"TaskbarCreated"); }
+UINT Win32Services::taskbar_created_message() { return NOTE_IF_FALSE(RegisterWindowMessageW(L"TaskbarCreated")); }
 
 int Win32Services::small_icon_size(int dpi) {
   // Windows 10 1607 and later answer for any dpi; before them the system dpi is the only one.
@@ -81,13 +79,16 @@ FillOutcome Win32Services::fill_memory(std::uint64_t count, StopToken stop) { re
 
 std::optional<RECT> Win32Services::tray_icon_rect(HWND window, UINT id) {
   using GetRect = HRESULT(WINAPI*)(const NOTIFYICONIDENTIFIER*, RECT*);
-  static const auto get_rect = system_function<GetRect>(L"shell32.dll", "Shell_NotifyIconGetRect");
+  static auto get_rect = system_function<GetRect>(L"shell32.dll", "Shell_NotifyIconGetRect");
   NOTIFYICONIDENTIFIER icon{};
   icon.cbSize = sizeof icon;
   icon.hWnd = window;
   icon.uID = id;
   RECT where;
-  if (!get_rect || FAILED(get_rect(&icon, &where))) return std::nullopt;
+  const HRESULT result = get_rect ? NOTE_IF_FAILED(get_rect(&icon, &where)) : E_NOTIMPL;
+  // A shell that has it only as a stub (Wine's) is asked no more, as one without it.
+  if (result == E_NOTIMPL) get_rect = nullptr;
+  if (FAILED(result)) return std::nullopt;
   return where;
 }
 
@@ -96,22 +97,19 @@ int Win32Services::taskbar_dpi() { return window_dpi(FindWindowW(L"Shell_TrayWnd
 bool Win32Services::high_contrast() {
   HIGHCONTRASTW setting{};
   setting.cbSize = sizeof setting;
-  return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof setting, &setting, 0) &&
+  return NOTE_IF_FALSE(SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof setting, &setting, 0)) &&
          (setting.dwFlags & HCF_HIGHCONTRASTON);
 }
 
 // Where the setting cannot be read, animations are on, as they are by default.
 bool Win32Services::animations() {
   BOOL on = TRUE;
-  return !SystemParametersInfoW(SPI_GETCLIENTAREAANIMATION, 0, &on, 0) || on;
+  return !NOTE_IF_FALSE(SystemParametersInfoW(SPI_GETCLIENTAREAANIMATION, 0, &on, 0)) || on;
 }
 
 // An empty root (not a null one) selects the Recycle Bins of all drives; flags 0 leaves the
 // confirmation, progress and sound to the shell.
-void Win32Services::shell_empty_recycle_bin(HWND owner) {
-  if (const HRESULT result = SHEmptyRecycleBinW(owner, L"", 0); FAILED(result))
-    note_failure(L"Recycle Bin not emptied", static_cast<unsigned long>(result));
-}
+void Win32Services::shell_empty_recycle_bin(HWND owner) { NOTE_IF_FAILED(SHEmptyRecycleBinW(owner, L"", 0)); }
 
 void Win32Services::shell_clear_recent_documents() { SHAddToRecentDocs(SHARD_PATHW, nullptr); }
 
@@ -132,7 +130,7 @@ UtcTime Win32Services::utc_now() {
 }
 
 std::optional<std::vector<std::wstring>> Win32Services::running_processes() {
-  const OwnedSnapshot snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+  const OwnedSnapshot snapshot(NOTE_IF_INVALID(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0)));
   if (!snapshot) return std::nullopt;
   const HANDLE raw = snapshot.get().handle;
   std::vector<std::wstring> names;
@@ -156,10 +154,11 @@ std::wstring Win32Services::host_address() {
   ADDRINFOW hints{};
   hints.ai_family = AF_INET;
   ADDRINFOW* list = nullptr;
-  if (GetAddrInfoW(host.c_str(), nullptr, &hints, &list) != 0 || !list) return {};
+  if (NOTE_IF_ERROR(GetAddrInfoW(host.c_str(), nullptr, &hints, &list)) != 0 || !list) return {};
   const OwnedAddressList found(list);
   wchar_t text[INET_ADDRSTRLEN] = L"";
-  InetNtopW(AF_INET, &reinterpret_cast<const sockaddr_in*>(found->ai_addr)->sin_addr, text, INET_ADDRSTRLEN);
+  NOTE_IF_NULL(
+      InetNtopW(AF_INET, &reinterpret_cast<const sockaddr_in*>(found->ai_addr)->sin_addr, text, INET_ADDRSTRLEN));
   return text;
 }
 
@@ -172,7 +171,7 @@ OsVersion Win32Services::os_version() {
   if (!rtl_get_version || rtl_get_version(&info) != 0) {
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-    GetVersionExW(reinterpret_cast<OSVERSIONINFOW*>(&info));
+    NOTE_IF_FALSE(GetVersionExW(reinterpret_cast<OSVERSIONINFOW*>(&info)));
 #pragma GCC diagnostic pop
   }
   return {info.dwPlatformId, info.dwMajorVersion, info.dwMinorVersion, info.dwBuildNumber};

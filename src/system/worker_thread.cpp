@@ -1,12 +1,14 @@
 #include "system/worker_thread.h"
 
+#include "base/failure_note.h"
+
 namespace tamarak {
 
 bool WorkerThread::start(Job job) {
   stop_and_join();
   running_ = std::make_unique<Running>();
   running_->job = std::move(job);
-  thread_.reset(CreateThread(nullptr, 0, &WorkerThread::run, running_.get(), 0, nullptr));
+  thread_.reset(NOTE_IF_NULL(CreateThread(nullptr, 0, &WorkerThread::run, running_.get(), 0, nullptr)));
   if (!thread_) running_.reset();
   return thread_ != nullptr;
 }

@@ -58,26 +58,25 @@ bool frmClip::create(HWND owner) {
   const HWND box = text_box();
   // The edit control's own limit would cut long lists off without a word.
   SendMessageW(box, EM_SETLIMITTEXT, 0, 0);
-  SetWindowSubclass(box, text_box_proc, kTextBoxSubclass, reinterpret_cast<DWORD_PTR>(this));
+  NOTE_IF_FALSE(SetWindowSubclass(box, text_box_proc, kTextBoxSubclass, reinterpret_cast<DWORD_PTR>(this)));
   drop_target_.adopt(new DropTarget(
       [this](IDataObject* data, DWORD& effect, DWORD button) { txtList_OLEDragOver(data, effect, button); },
       [this](IDataObject* data, DWORD& effect, POINT screen) {
         ScreenToClient(hwnd(), &screen);
         txtList_OLEDragDrop(data, effect, screen);
       }));
-  if (const HRESULT result = RegisterDragDrop(box, drop_target_.get()); FAILED(result))
-    note_failure(L"drop target not registered", static_cast<unsigned long>(result));
+  NOTE_IF_FAILED(RegisterDragDrop(box, drop_target_.get()));
   Form_Resize();
   Form_Load();
   return true;
 }
 
-void frmClip::Form_Load() { SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE); }
+void frmClip::Form_Load() { NOTE_IF_FALSE(SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE)); }
 
 void frmClip::Form_Resize() {
   RECT client;
   GetClientRect(hwnd(), &client);
-  MoveWindow(text_box(), 0, 0, client.right, client.bottom, TRUE);
+  NOTE_IF_FALSE(MoveWindow(text_box(), 0, 0, client.right, client.bottom, TRUE));
 }
 
 void frmClip::txtList_OLEDragOver(IDataObject* data, DWORD& effect, DWORD button) {
@@ -114,7 +113,7 @@ void frmClip::offer_choice(POINT screen) {
 // as a drop does, with the choice a right-button drag offers, at the caret; anything else is text.
 bool frmClip::txtList_PasteFiles() {
   IDataObject* data = nullptr;
-  if (FAILED(OleGetClipboard(&data))) return false;
+  if (FAILED(NOTE_IF_FAILED(OleGetClipboard(&data)))) return false;
   ComRef<IDataObject> clipboard;
   clipboard.adopt(data);
   if (!offers_file_list(data)) return false;

@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include "base/failure_note.h"
 #include "base/handles.h"
 
 namespace tamarak {
@@ -21,7 +22,7 @@ std::vector<std::wstring> dropped_paths(IDataObject* data) {
   std::vector<std::wstring> paths;
   FORMATETC format = file_list_format();
   OwnedMedium held;
-  if (!data || FAILED(data->GetData(&format, held.out()))) return paths;
+  if (!data || FAILED(NOTE_IF_FAILED(data->GetData(&format, held.out())))) return paths;
   if (const STGMEDIUM& medium = held.get(); medium.tymed == TYMED_HGLOBAL && medium.hGlobal) {
     const auto files = static_cast<HDROP>(medium.hGlobal);
     const UINT count = DragQueryFileW(files, 0xFFFFFFFF, nullptr, 0);

@@ -3,14 +3,16 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "base/failure_note.h"
+
 namespace tamarak {
 
 void init_common_controls() {
-  static const bool done = [] {
-    const INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES};
-    return InitCommonControlsEx(&classes) != FALSE;
-  }();
-  static_cast<void>(done);
+  static bool done = false;
+  if (done) return;
+  done = true;
+  const INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES};
+  NOTE_IF_FALSE(InitCommonControlsEx(&classes));
 }
 
 }  // namespace tamarak

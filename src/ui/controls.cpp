@@ -44,12 +44,11 @@ Controls::Controls(HWND window, std::span<const ControlRow> rows, std::span<cons
   for (const ControlRow& row : rows) {
     const auto [window_class, style] = class_and_style(row.kind);
     const RECT r = scale(row.at);
-    const HWND control =
+    const HWND control = NOTE_IF_NULL(
         CreateWindowExW(row.look.ex_style, window_class, widen(row.text).c_str(),
                         WS_CHILD | (row.hidden ? 0 : WS_VISIBLE) | style | row.look.style, r.left, r.top,
                         r.right - r.left, r.bottom - r.top, row.inside ? item(row.inside) : window,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), GetModuleHandleW(nullptr), nullptr);
-    if (!control) note_failure(L"a control not made");
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), GetModuleHandleW(nullptr), nullptr));
     if (row.kind == Kind::link) make_link(control);
     if (row.look.face != Face::none)
       SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font(row.look.face)), FALSE);
@@ -200,8 +199,8 @@ void Controls::relayout(int dpi) {
   std::map<Face, OwnedFont> old_fonts = std::exchange(fonts_, {});
   for (const Control& control : controls_) {
     const RECT r = scale(control.row->at);
-    SetWindowPos(control.hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    NOTE_IF_FALSE(SetWindowPos(control.hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                               SWP_NOZORDER | SWP_NOACTIVATE));
     if (control.row->look.face != Face::none)
       SendMessageW(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font(control.row->look.face)), TRUE);
   }
@@ -227,7 +226,7 @@ void Controls::follow_system_colours(bool high_contrast) {
 HBRUSH Controls::solid_brush(COLORREF colour) {
   for (auto& [c, brush] : brushes_)
     if (c == colour) return brush.get();
-  brushes_.emplace_back(colour, OwnedBrush(CreateSolidBrush(colour)));
+  brushes_.emplace_back(colour, OwnedBrush(NOTE_IF_NULL(CreateSolidBrush(colour))));
   return brushes_.back().second.get();
 }
 
@@ -281,9 +280,9 @@ HDC Controls::canvas() {
   GetClientRect(window_, &client);
   {
     const WindowDC screen(window_);
-    canvas_dc_.reset(CreateCompatibleDC(screen.get()));
-    canvas_bitmap_.reset(
-        CreateCompatibleBitmap(screen.get(), std::max<LONG>(client.right, 1), std::max<LONG>(client.bottom, 1)));
+    canvas_dc_.reset(NOTE_IF_NULL(CreateCompatibleDC(screen.get())));
+    canvas_bitmap_.reset(NOTE_IF_NULL(
+        CreateCompatibleBitmap(screen.get(), std::max<LONG>(client.right, 1), std::max<LONG>(client.bottom, 1))));
   }
   const HDC dc = canvas_dc_.get();
   canvas_selection_.emplace(dc, canvas_bitmap_.get());

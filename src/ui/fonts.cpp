@@ -1,5 +1,6 @@
 #include "ui/fonts.h"
 
+#include "base/failure_note.h"
 #include "base/guards.h"
 
 namespace tamarak {
@@ -7,20 +8,20 @@ namespace tamarak {
 namespace {
 
 OwnedFont gothic(int centipoints, int weight, bool italic, bool underline, int dpi) {
-  return OwnedFont(CreateFontW(-MulDiv(centipoints, dpi, 7200), 0, 0, 0, weight, italic, underline, FALSE,
-                               SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                               FIXED_PITCH | FF_MODERN, L"ＭＳ ゴシック"));
+  return OwnedFont(NOTE_IF_NULL(CreateFontW(-MulDiv(centipoints, dpi, 7200), 0, 0, 0, weight, italic, underline, FALSE,
+                                            SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                            FIXED_PITCH | FF_MODERN, L"ＭＳ ゴシック")));
 }
 
 OwnedFont message_font(int dpi) {
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof metrics;
-  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+  NOTE_IF_FALSE(SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0));
   // The metrics come at the system's dpi.
   const WindowDC screen(nullptr);
   const int system_dpi = GetDeviceCaps(screen.get(), LOGPIXELSY);
   metrics.lfMessageFont.lfHeight = MulDiv(metrics.lfMessageFont.lfHeight, dpi, system_dpi > 0 ? system_dpi : 96);
-  return OwnedFont(CreateFontIndirectW(&metrics.lfMessageFont));
+  return OwnedFont(NOTE_IF_NULL(CreateFontIndirectW(&metrics.lfMessageFont)));
 }
 
 }  // namespace

@@ -59,8 +59,6 @@ LRESULT CALLBACK link_proc(HWND label, UINT message, WPARAM wparam, LPARAM lpara
 
 }  // namespace
 
-void make_link(HWND label) {
-  if (!SetWindowSubclass(label, link_proc, kLinkSubclass, 0)) note_failure(L"a link made without its keys");
-}
+void make_link(HWND label) { NOTE_IF_FALSE(SetWindowSubclass(label, link_proc, kLinkSubclass, 0)); }
 
 }  // namespace tamarak

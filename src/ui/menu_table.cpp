@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "base/failure_note.h"
 #include "base/text.h"
 
 namespace tamarak {
@@ -14,14 +15,14 @@ size_t append_rows(HMENU menu, std::span<const MenuRow> rows, int depth) {
   while (i < rows.size() && rows[i].depth == depth) {
     const MenuRow& row = rows[i++];
     if (std::string_view(row.caption) == "-") {
-      AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+      NOTE_IF_FALSE(AppendMenuW(menu, MF_SEPARATOR, 0, nullptr));
     } else if (i < rows.size() && rows[i].depth > depth) {
-      const HMENU sub = CreatePopupMenu();
+      const HMENU sub = NOTE_IF_NULL(CreatePopupMenu());
       i += append_rows(sub, rows.subspan(i), depth + 1);
-      AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(sub), widen(row.caption).c_str());
+      NOTE_IF_FALSE(AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(sub), widen(row.caption).c_str()));
     } else {
-      AppendMenuW(menu, MF_STRING, row.command, widen(row.caption).c_str());
-      if (row.is_default) SetMenuDefaultItem(menu, row.command, FALSE);
+      NOTE_IF_FALSE(AppendMenuW(menu, MF_STRING, row.command, widen(row.caption).c_str()));
+      if (row.is_default) NOTE_IF_FALSE(SetMenuDefaultItem(menu, row.command, FALSE));
     }
   }
   return i;
@@ -30,13 +31,13 @@ size_t append_rows(HMENU menu, std::span<const MenuRow> rows, int depth) {
 }  // namespace
 
 OwnedMenu build_menu_bar(std::span<const MenuRow> rows) {
-  OwnedMenu bar(CreateMenu());
+  OwnedMenu bar(NOTE_IF_NULL(CreateMenu()));
   append_rows(bar.get(), rows, 0);
   return bar;
 }
 
 OwnedMenu build_popup_menu(std::span<const MenuRow> rows) {
-  OwnedMenu popup(CreatePopupMenu());
+  OwnedMenu popup(NOTE_IF_NULL(CreatePopupMenu()));
   append_rows(popup.get(), rows, 0);
   return popup;
 }

@@ -14,10 +14,10 @@ HWND OffTaskbarOwner::get() {
     wc.lpfnWndProc = DefWindowProcW;
     wc.hInstance = instance;
     wc.lpszClassName = kClass;
-    if (!RegisterClassExW(&wc)) note_failure(L"owner class not registered");
+    NOTE_IF_FALSE(RegisterClassExW(&wc));
   }
-  window_.reset(CreateWindowExW(0, kClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr));
-  if (!window_) note_failure(L"owner window not made");
+  window_.reset(
+      NOTE_IF_NULL(CreateWindowExW(0, kClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr)));
   return window_.get();
 }
 

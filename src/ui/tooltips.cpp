@@ -14,11 +14,9 @@ namespace {
 
 HWND make_tip_window(HWND owner) {
   init_common_controls();
-  const HWND tips =
-      CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, GetModuleHandleW(nullptr), nullptr);
-  if (!tips) note_failure(L"tool tips not made");
-  return tips;
+  return NOTE_IF_NULL(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
+                                      GetModuleHandleW(nullptr), nullptr));
 }
 
 }  // namespace
@@ -37,7 +35,7 @@ void Tooltips::add(HWND control, std::string_view utf8_text) {
   info.hwnd = owner_;
   info.uId = reinterpret_cast<UINT_PTR>(control);
   info.lpszText = text.data();
-  SendMessageW(tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+  NOTE_IF_FALSE(SendMessageW(tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info)));
 }
 
 }  // namespace tamarak

@@ -14,7 +14,7 @@
 namespace tamarak {
 
 int Win32Prompts::message_box(HWND owner, std::wstring_view text, std::wstring_view title, UINT style) {
-  return MessageBoxW(owner, std::wstring(text).c_str(), std::wstring(title).c_str(), style);
+  return NOTE_IF_FALSE(MessageBoxW(owner, std::wstring(text).c_str(), std::wstring(title).c_str(), style));
 }
 
 namespace {
@@ -45,10 +45,8 @@ LRESULT CALLBACK watch_keys(int code, WPARAM message, LPARAM data) {
 class [[nodiscard]] OutsideInputEndsMenu {
  public:
   OutsideInputEndsMenu()
-      : mouse_(SetWindowsHookExW(WH_MOUSE_LL, watch_mouse, GetModuleHandleW(nullptr), 0)),
-        keys_(SetWindowsHookExW(WH_KEYBOARD_LL, watch_keys, GetModuleHandleW(nullptr), 0)) {
-    if (!mouse_ || !keys_) note_failure(L"menu input not watched");
-  }
+      : mouse_(NOTE_IF_NULL(SetWindowsHookExW(WH_MOUSE_LL, watch_mouse, GetModuleHandleW(nullptr), 0))),
+        keys_(NOTE_IF_NULL(SetWindowsHookExW(WH_KEYBOARD_LL, watch_keys, GetModuleHandleW(nullptr), 0))) {}
 
  private:
   OwnedHook mouse_, keys_;
@@ -85,10 +83,8 @@ IAccPropServices* Win32Prompts::annotations() {
     tried_ = true;
     com_.emplace();
     void* services = nullptr;
-    if (const HRESULT result =
-            CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices, &services);
-        FAILED(result))
-      note_failure(L"screen reader annotations not available", static_cast<unsigned long>(result));
+    NOTE_IF_FAILED(
+        CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices, &services));
     annotations_.adopt(static_cast<IAccPropServices*>(services));
   }
   return annotations_.get();
@@ -98,31 +94,32 @@ void Win32Prompts::annotate(HWND control, const Annotation& annotation) {
   IAccPropServices* services = annotations();
   if (!services) return;
   clear_annotation(control);
+  if (!annotations_) return;
   HRESULT result = S_OK;
   if (!annotation.name.empty())
-    result = services->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_NAME,
-                                      annotation.name.c_str());
+    result = NOTE_IF_FAILED(services->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                                     PROPID_ACC_NAME, annotation.name.c_str()));
   if (SUCCEEDED(result) && !annotation.description.empty())
-    result = services->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_DESCRIPTION,
-                                      annotation.description.c_str());
+    result = NOTE_IF_FAILED(services->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                                     PROPID_ACC_DESCRIPTION, annotation.description.c_str()));
   if (SUCCEEDED(result) && annotation.link) {
     VARIANT role{};
     role.vt = VT_I4;
     role.lVal = ROLE_SYSTEM_LINK;
-    result = services->SetHwndProp(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_ROLE, role);
+    result = NOTE_IF_FAILED(
+        services->SetHwndProp(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_ROLE, role));
   }
-  // A system that refuses one refuses them all (Wine has none): noted once, not at every figure.
-  if (FAILED(result)) {
-    note_failure(L"screen reader annotations refused", static_cast<unsigned long>(result));
-    annotations_.reset();
-  }
+  if (FAILED(result)) annotations_.reset();
 }
 
+// A system that refuses one annotation refuses them all (Wine 8 answers E_NOTIMPL to each): noted
+// once and asked no more, not at every figure that changes.
 void Win32Prompts::clear_annotation(HWND control) {
   static const MSAAPROPID kAnnotated[] = {PROPID_ACC_NAME, PROPID_ACC_DESCRIPTION, PROPID_ACC_ROLE};
-  if (annotations_)
-    annotations_.get()->ClearHwndProps(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, kAnnotated,
-                                       static_cast<int>(std::size(kAnnotated)));
+  if (annotations_ &&
+      FAILED(NOTE_IF_FAILED(annotations_.get()->ClearHwndProps(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                                               kAnnotated, static_cast<int>(std::size(kAnnotated))))))
+    annotations_.reset();
 }
 
 }  // namespace tamarak

@@ -20,7 +20,7 @@ SIZE frame_size(SIZE client, DWORD style, DWORD ex_style, bool menu_bar, int dpi
   static const auto for_dpi = system_function<ForDpi>(L"user32.dll", "AdjustWindowRectExForDpi");
   RECT frame{0, 0, client.cx, client.cy};
   if (!for_dpi || !for_dpi(&frame, style, menu_bar, ex_style, static_cast<UINT>(dpi)))
-    AdjustWindowRectEx(&frame, style, menu_bar, ex_style);
+    NOTE_IF_FALSE(AdjustWindowRectEx(&frame, style, menu_bar, ex_style));
   return {frame.right - frame.left, frame.bottom - frame.top};
 }
 
@@ -38,10 +38,10 @@ bool Window::create_window(const wchar_t* class_name, const wchar_t* caption, DW
     wc.style = CS_DBLCLKS;
     wc.lpfnWndProc = window_proc;
     wc.hInstance = instance;
-    wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hIcon = NOTE_IF_NULL(LoadIconW(instance, MAKEINTRESOURCEW(1)));
+    wc.hCursor = NOTE_IF_NULL(LoadCursorW(nullptr, IDC_ARROW));
     wc.lpszClassName = class_name;
-    if (!RegisterClassExW(&wc)) note_failure(L"window class not registered");
+    NOTE_IF_FALSE(RegisterClassExW(&wc));
   }
   design_client_ = design_client;
   menu_bar_ = menu_bar;
@@ -52,15 +52,13 @@ bool Window::create_window(const wchar_t* class_name, const wchar_t* caption, DW
   const SIZE frame = frame_size(client_at(dpi_), style, ex_style, menu_bar, dpi_);
   const int x = (GetSystemMetrics(SM_CXSCREEN) - frame.cx) / 2;
   const int y = (GetSystemMetrics(SM_CYSCREEN) - frame.cy) / 2;
-  if (!CreateWindowExW(ex_style, class_name, caption, style, x, y, frame.cx, frame.cy, owner, nullptr, instance,
-                       this)) {
-    note_failure(L"window not made");
+  if (!NOTE_IF_NULL(CreateWindowExW(ex_style, class_name, caption, style, x, y, frame.cx, frame.cy, owner, nullptr,
+                                    instance, this)))
     return false;
-  }
   if (dpi_ != made_at) {
     const SIZE own = frame_around(client_at(dpi_), dpi_);
-    SetWindowPos(hwnd_, nullptr, x + (frame.cx - own.cx) / 2, y + (frame.cy - own.cy) / 2, own.cx, own.cy,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    NOTE_IF_FALSE(SetWindowPos(hwnd_, nullptr, x + (frame.cx - own.cx) / 2, y + (frame.cy - own.cy) / 2, own.cx, own.cy,
+                               SWP_NOZORDER | SWP_NOACTIVATE));
   }
   // A window opened while a modal one is up (from the tray, say) waits for it like the others.
   if (ModalSession* modal = host_.modal()) modal->adopt(hwnd_);
@@ -87,8 +85,8 @@ SIZE Window::frame_around(SIZE client, int dpi) const {
 void Window::on_dpi_changed(int dpi, const RECT& suggested) {
   dpi_ = dpi;
   relayout_for_dpi();
-  SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  NOTE_IF_FALSE(SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                             suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE));
 }
 
 LRESULT Window::on_message(UINT message, WPARAM wparam, LPARAM lparam) {

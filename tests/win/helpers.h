@@ -28,6 +28,22 @@ inline std::string narrow(std::wstring_view utf16) {
   return out;
 }
 
+// Every failure the program notes fails the running test (test_main.cpp), but one the test provokes:
+// while the guard lasts, notes of calls holding `call` are taken, and the test fails if none came.
+class [[nodiscard]] ExpectFailures {
+ public:
+  explicit ExpectFailures(const char* call);
+  ~ExpectFailures();
+  ExpectFailures(const ExpectFailures&) = delete;
+  static bool expected(std::string_view call);
+
+ private:
+  inline static ExpectFailures* innermost_ = nullptr;
+  const char* call_;
+  ExpectFailures* outer_;
+  int taken_ = 0;
+};
+
 // The control with this id anywhere inside `window`, in a frame or a viewport as well.
 inline HWND find_control(HWND window, int id) {
   std::pair<int, HWND> search{id, nullptr};

@@ -1,12 +1,33 @@
 // GoogleTest's main with a watchdog: a test that runs longer than TAMARAK_TEST_SECONDS (60 by
 // default; the slowest take 20 s on a loaded machine) is named and the process ends failing, so a
 // hang shows in a minute as that test's failure instead of as ctest's timeout minutes later.
+// A failure the program notes fails the running test, unless the test provokes it (helpers.h).
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+
+#include "base/failure_note.h"
+#include "helpers.h"
+
+namespace tamarak {
+
+ExpectFailures::ExpectFailures(const char* call) : call_(call), outer_(innermost_) { innermost_ = this; }
+
+ExpectFailures::~ExpectFailures() {
+  innermost_ = outer_;
+  EXPECT_GT(taken_, 0) << "the program noted no failure of " << call_;
+}
+
+bool ExpectFailures::expected(std::string_view call) {
+  for (ExpectFailures* guard = innermost_; guard; guard = guard->outer_)
+    if (call.find(guard->call_) != std::string_view::npos) return ++guard->taken_;
+  return false;
+}
+
+}  // namespace tamarak
 
 namespace {
 
@@ -51,5 +72,11 @@ int main(int argc, char** argv) {
   const char* limit = std::getenv("TAMARAK_TEST_SECONDS");
   const unsigned long seconds = limit ? std::strtoul(limit, nullptr, 10) : 0;
   ::testing::UnitTest::GetInstance()->listeners().Append(new Watchdog(seconds ? seconds : 60));
+  tamarak::set_failure_sink([](const tamarak::FailureNote& note) {
+    const std::string call = tamarak::narrow(note.call);
+    if (!tamarak::ExpectFailures::expected(call))
+      ADD_FAILURE() << "the program noted a failure: " << call << " in " << (note.function ? note.function : "?")
+                    << ", line " << note.line << " (error " << note.code << ")";
+  });
   return RUN_ALL_TESTS();
 }

@@ -116,7 +116,9 @@ Program saver(const std::wstring& arguments) { return Program(windows_path(TAMAR
 
 HWND wait_for_saver(const Program& saver) {
   HWND window = nullptr;
-  wait_until([&] { return (window = find_window(saver.pid(), nullptr, L"Tamarak's SS")) && IsWindowVisible(window); });
+  // Shown in front, where the keys go.
+  wait_until(
+      [&] { return (window = find_window(saver.pid(), nullptr, L"Tamarak's SS")) && GetForegroundWindow() == window; });
   return window;
 }
 
@@ -127,6 +129,13 @@ int lit_pixels(const RECT& area) {
   int lit = 0;
   for (size_t i = 0; i + 2 < bits.size(); i += 3) lit += (bits[i] | bits[i + 1] | bits[i + 2]) != 0;
   return lit;
+}
+
+// A copy of `data` in the process's own memory, where Windows puts the structure a message points to.
+template <class T>
+LPARAM in_process(HANDLE process, const T& data) {
+  void* const copy = VirtualAllocEx(process, nullptr, sizeof data, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+  return WriteProcessMemory(process, copy, &data, sizeof data, nullptr) ? reinterpret_cast<LPARAM>(copy) : 0;
 }
 
 HWND test_window() {
@@ -150,6 +159,22 @@ TEST(ScreenSaver, FullScreenCoversEveryMonitorOnTopWithoutPointerOneAtATimeAndEn
   // The meter and its text, and black around them.
   EXPECT_TRUE(wait_until([&] { return lit_pixels(area) > 500; }));
   EXPECT_LT(lit_pixels(area), (area.right - area.left) * (area.bottom - area.top) / 50);
+  // The display turned off, as Windows tells it (GUID_CONSOLE_DISPLAY_STATE): nothing is drawn, not even
+  // on a repaint, until it is on again.
+  struct {
+    GUID setting;
+    DWORD length, state;
+  } display{{0x6fe69556, 0x704a, 0x47a0, {0x8f, 0x24, 0xc2, 0x8d, 0x93, 0x6f, 0xda, 0x47}}, sizeof(DWORD), 0};
+  SendMessageW(window, WM_POWERBROADCAST, PBT_POWERSETTINGCHANGE, in_process(first.handle(), display));
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
+  EXPECT_TRUE(wait_until([&] { return !GetUpdateRect(window, nullptr, FALSE) && lit_pixels(area) == 0; }));
+  display.state = 1;
+  SendMessageW(window, WM_POWERBROADCAST, PBT_POWERSETTINGCHANGE, in_process(first.handle(), display));
+  EXPECT_TRUE(wait_until([&] { return lit_pixels(area) > 500; }));
+  // Moved to a monitor at twice the scale: the meter and its text drawn afresh at twice the size.
+  const int pixels = lit_pixels(area);
+  SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(192, 192), in_process(first.handle(), area));
+  EXPECT_TRUE(wait_until([&] { return lit_pixels(area) > 2 * pixels; })) << pixels << " pixels at 96 dpi";
   EXPECT_TRUE(saver(L"-S").wait_for_exit());
   EXPECT_TRUE(IsWindowVisible(window));
 

@@ -43,6 +43,7 @@ class Program {
   Program& operator=(const Program&) = delete;
 
   DWORD pid() const { return info_.dwProcessId; }
+  HANDLE handle() const { return info_.hProcess; }
   bool running() const { return WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
   bool wait_for_exit(DWORD ms = 10000) const { return WaitForSingleObject(info_.hProcess, ms) == WAIT_OBJECT_0; }
   DWORD exit_code() const {

@@ -281,6 +281,7 @@ TEST(Release, FromItsFolderTheHelpPageOpensAndOriginalStartsTheSaverFullScreenUn
   ASSERT_TRUE(wait_until([&] { return found(L"TamarakScreenSaver") && GetForegroundWindow() == shown; }));
   RECT area{};
   EXPECT_TRUE(GetWindowRect(shown, &area) && area.right - area.left == GetSystemMetrics(SM_CXVIRTUALSCREEN));
+  save_screenshot(shown, "release-screen-saver");
   send_input({INPUT_KEYBOARD, {.ki = {VK_SHIFT}}});
   send_input({INPUT_KEYBOARD, {.ki = {VK_SHIFT, 0, KEYEVENTF_KEYUP}}});
   EXPECT_TRUE(wait_until([&] { return !IsWindow(shown); }));

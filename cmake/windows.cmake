@@ -158,8 +158,10 @@ target_link_libraries(e2e_tests PRIVATE GTest::gtest_main user32 gdi32 advapi32 
 # A DLL planted beside a copy of the program, which must never run.
 add_library(planted_dll SHARED tests/e2e/planted_dll.cpp tests/e2e/planted_dll.def)
 set_target_properties(planted_dll PROPERTIES OUTPUT_NAME version PREFIX "")
-add_dependencies(e2e_tests tamarak tamarak_ss planted_dll)
+add_dependencies(e2e_tests tamarak tamarak_ss help_page planted_dll msinfo_stand_in)
 target_compile_definitions(e2e_tests PRIVATE TAMARAK_EXE="$<TARGET_FILE:tamarak>" TAMARAK_SS="$<TARGET_FILE:tamarak_ss>"
+                                             HELP_PAGE="${CMAKE_BINARY_DIR}/help/help.htm"
+                                             BROWSER_STAND_IN="$<TARGET_FILE:msinfo_stand_in>"
                                              PLANTED_DLL=L"$<TARGET_FILE:planted_dll>")
 gtest_discover_tests(e2e_tests DISCOVERY_MODE PRE_TEST PROPERTIES RUN_SERIAL TRUE)
 

@@ -51,7 +51,10 @@ class Saver {
     switch (message) {
       case WM_PAINT: paint(); return 0;
       case WM_TIMER: tick(); return 0;
-      case WM_POWERBROADCAST: display_changed(lparam); return TRUE;
+      case WM_POWERBROADCAST:
+        // Only a setting's change points lparam at a POWERBROADCAST_SETTING; the other events' is no pointer.
+        if (wparam == PBT_POWERSETTINGCHANGE) display_changed(lparam);
+        return TRUE;
       case WM_DPICHANGED: resize(HIWORD(wparam)); return 0;
       case WM_DESTROY: PostQuitMessage(0); return 0;
       default: break;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <optional>
 #include <regex>
 #include <string>
 #include <vector>
@@ -117,7 +118,9 @@ Program saver(const std::wstring& arguments) { return Program(windows_path(TAMAR
 
 HWND wait_for_saver(const Program& saver) {
   HWND window = nullptr;
-  wait_until([&] { return (window = find_window(saver.pid(), nullptr, L"Tamarak's SS")) && IsWindowVisible(window); });
+  // Shown in front, where the keys go.
+  wait_until(
+      [&] { return (window = find_window(saver.pid(), nullptr, L"Tamarak's SS")) && GetForegroundWindow() == window; });
   return window;
 }
 
@@ -128,6 +131,13 @@ int lit_pixels(const RECT& area) {
   int lit = 0;
   for (size_t i = 0; i + 2 < bits.size(); i += 3) lit += (bits[i] | bits[i + 1] | bits[i + 2]) != 0;
   return lit;
+}
+
+// A copy of `data` in the process's own memory, where Windows puts the structure a message points to.
+template <class T>
+LPARAM in_process(HANDLE process, const T& data) {
+  void* const copy = VirtualAllocEx(process, nullptr, sizeof data, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+  return WriteProcessMemory(process, copy, &data, sizeof data, nullptr) ? reinterpret_cast<LPARAM>(copy) : 0;
 }
 
 HWND test_window() {
@@ -151,6 +161,22 @@ TEST(ScreenSaver, FullScreenCoversEveryMonitorOnTopWithoutPointerOneAtATimeAndEn
   // The meter and its text, and black around them.
   EXPECT_TRUE(wait_until([&] { return lit_pixels(area) > 500; }));
   EXPECT_LT(lit_pixels(area), (area.right - area.left) * (area.bottom - area.top) / 50);
+  // The display turned off, as Windows tells it (GUID_CONSOLE_DISPLAY_STATE): nothing is drawn, not even
+  // on a repaint, until it is on again.
+  struct {
+    GUID setting;
+    DWORD length, state;
+  } display{{0x6fe69556, 0x704a, 0x47a0, {0x8f, 0x24, 0xc2, 0x8d, 0x93, 0x6f, 0xda, 0x47}}, sizeof(DWORD), 0};
+  SendMessageW(window, WM_POWERBROADCAST, PBT_POWERSETTINGCHANGE, in_process(first.handle(), display));
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
+  EXPECT_TRUE(wait_until([&] { return !GetUpdateRect(window, nullptr, FALSE) && lit_pixels(area) == 0; }));
+  display.state = 1;
+  SendMessageW(window, WM_POWERBROADCAST, PBT_POWERSETTINGCHANGE, in_process(first.handle(), display));
+  EXPECT_TRUE(wait_until([&] { return lit_pixels(area) > 500; }));
+  // Moved to a monitor at twice the scale: the meter and its text drawn afresh at twice the size.
+  const int pixels = lit_pixels(area);
+  SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(192, 192), in_process(first.handle(), area));
+  EXPECT_TRUE(wait_until([&] { return lit_pixels(area) > 2 * pixels; })) << pixels << " pixels at 96 dpi";
   EXPECT_TRUE(saver(L"-S").wait_for_exit());
   EXPECT_TRUE(IsWindowVisible(window));
 
@@ -202,6 +228,65 @@ TEST(ScreenSaver, SettingsSayThereIsNothingToSetAndAGoneOrMissingWindowEndsClean
     EXPECT_TRUE(refused.wait_for_exit());
     EXPECT_EQ(refused.exit_code(), 0u);
   }
+}
+
+// Windows always has a browser for a .htm: for the test's length the prefix's (it has none) is a stand-in
+// that notes what it was handed in "started.txt" beside it and ends, so no real browser opens.
+struct PageStandIn {
+  PageStandIn() {
+    const std::wstring command = L"\"" + windows_path(BROWSER_STAND_IN) + L"\" \"%1\"";
+    RegSetKeyValueW(HKEY_CLASSES_ROOT, L".htm", nullptr, REG_SZ, L"Tamarak.Page", sizeof L"Tamarak.Page");
+    RegSetKeyValueW(HKEY_CLASSES_ROOT, L"Tamarak.Page\\shell\\open\\command", nullptr, REG_SZ, command.c_str(),
+                    static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)));
+  }
+  ~PageStandIn() {
+    for (const wchar_t* key : {L".htm", L"Tamarak.Page"}) RegDeleteTreeW(HKEY_CLASSES_ROOT, key);
+  }
+};
+
+// The zip unpacked: the menus open what it ships beside the program, through the shell.
+TEST(Release, FromItsFolderTheHelpPageOpensAndOriginalStartsTheSaverFullScreenUntilAKey) {
+  const std::wstring built = program_path(), here = built.substr(0, built.rfind(L'\\')), folder = here + L"\\release";
+  const std::wstring saver_file = folder + L"\\ss\\Tamarak's SS.scr", handed = here + L"\\started.txt";
+  for (const std::wstring& made : {folder, folder + L"\\ss"}) CreateDirectoryW(made.c_str(), nullptr);
+  for (const auto& [from, to] : {std::pair{built, folder + L"\\tamarak.exe"},
+                                 {windows_path(HELP_PAGE), folder + L"\\help.htm"},
+                                 {windows_path(TAMARAK_SS), saver_file}})
+    ASSERT_TRUE(CopyFileW(from.c_str(), to.c_str(), FALSE));
+  DeleteFileW(handed.c_str());
+  const PageStandIn browser;
+  Program program(folder + L"\\tamarak.exe");
+  const HWND main = wait_for_main_window(program.pid());
+  ASSERT_TRUE(main);
+
+  PostMessageW(main, WM_COMMAND, mnuHelpHelp, 0);
+  ASSERT_TRUE(wait_until([&] { return GetFileAttributesW(handed.c_str()) != INVALID_FILE_ATTRIBUTES; }));
+  const std::vector<char> noted = file_bytes(handed);
+  const std::wstring line(reinterpret_cast<const wchar_t*>(noted.data()), noted.size() / sizeof(wchar_t));
+  EXPECT_NE(line.find(L" \"" + folder + L"\\help.htm\""), std::wstring::npos);
+
+  PostMessageW(main, WM_COMMAND, mnuFileScreenNew, 0);
+  HWND shown = nullptr;
+  const auto found = [&](const wchar_t* class_name) {
+    return (shown = FindWindowW(class_name, L"Tamarak's SS")) && IsWindowVisible(shown);
+  };
+  ASSERT_TRUE(wait_until([&] { return found(L"TamarakScreenSaver") || found(L"#32770"); }));
+  // Wine 8 runs a .scr as it runs an .exe, without the association's /S (docs/testing.md): the saver asks
+  // for its settings, and the test starts it as the shell of Windows (and of Wine 10) does.
+  std::optional<Program> as_windows_starts_it;
+  if (found(L"#32770")) {
+    PostMessageW(shown, WM_COMMAND, IDOK, 0);
+    as_windows_starts_it.emplace(saver_file, std::vector<std::wstring>{}, L"/S");
+  }
+  // In front, where the key goes.
+  ASSERT_TRUE(wait_until([&] { return found(L"TamarakScreenSaver") && GetForegroundWindow() == shown; }));
+  RECT area{};
+  EXPECT_TRUE(GetWindowRect(shown, &area) && area.right - area.left == GetSystemMetrics(SM_CXVIRTUALSCREEN));
+  save_screenshot(shown, "release-screen-saver");
+  send_input({INPUT_KEYBOARD, {.ki = {VK_SHIFT}}});
+  send_input({INPUT_KEYBOARD, {.ki = {VK_SHIFT, 0, KEYEVENTF_KEYUP}}});
+  EXPECT_TRUE(wait_until([&] { return !IsWindow(shown); }));
+  if (IsWindow(shown)) PostMessageW(shown, WM_CLOSE, 0, 0);
 }
 
 }  // namespace

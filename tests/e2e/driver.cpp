@@ -4,6 +4,7 @@
 #include <cstring>
 #include <cwchar>
 #include <fstream>
+#include <iterator>
 #include <vector>
 
 namespace e2e {
@@ -104,6 +105,11 @@ std::wstring text_of(HWND window) {
   wchar_t buffer[512] = L"";
   SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 2000, nullptr);
   return buffer;
+}
+
+std::vector<char> file_bytes(const std::wstring& path) {
+  std::ifstream in(path.c_str(), std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
 }
 
 std::wstring control_text(HWND parent, int id) { return text_of(GetDlgItem(parent, id)); }

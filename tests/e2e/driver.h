@@ -43,6 +43,7 @@ class Program {
   Program& operator=(const Program&) = delete;
 
   DWORD pid() const { return info_.dwProcessId; }
+  HANDLE handle() const { return info_.hProcess; }
   bool running() const { return WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
   bool wait_for_exit(DWORD ms = 10000) const { return WaitForSingleObject(info_.hProcess, ms) == WAIT_OBJECT_0; }
   DWORD exit_code() const {
@@ -78,6 +79,7 @@ std::vector<HWND> open_menus(DWORD pid);
 // system queues meanwhile, whose pointer may rest on the menu that opened under it.
 void press_keys(HWND menu, std::initializer_list<UINT> keys);
 std::wstring text_of(HWND window);
+std::vector<char> file_bytes(const std::wstring& path);
 std::wstring control_text(HWND parent, int id);
 // A message box's text: Windows gives its label the id 0xFFFF, Wine 100.
 std::wstring message_box_text(HWND box);

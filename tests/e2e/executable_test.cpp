@@ -4,8 +4,6 @@
 
 #include <algorithm>
 #include <cwctype>
-#include <fstream>
-#include <iterator>
 #include <set>
 #include <string>
 #include <vector>
@@ -16,11 +14,6 @@
 
 namespace e2e {
 namespace {
-
-std::vector<char> file_bytes(const std::wstring& path) {
-  std::ifstream in(path.c_str(), std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
 
 // The DLL names of the import table, in lower case, and the optional header's DLL characteristics.
 struct PeFacts {

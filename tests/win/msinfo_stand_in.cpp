@@ -1,5 +1,5 @@
-// Stands in for the system information tool in the launcher's tests: it records which file ran and
-// the command line it was given in "started.txt" beside itself, then ends.
+// Stands in for the system information tool in the launcher's tests, and for the browser in the release's: it
+// records which file ran and the command line it was given in "started.txt" beside itself, then ends.
 #include <windows.h>
 
 #include <string>

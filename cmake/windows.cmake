@@ -92,7 +92,7 @@ add_custom_target(delay_load_libraries DEPENDS ${delay_libs})
 add_dependencies(tamarak_base delay_load_libraries)
 target_link_libraries(tamarak_base PUBLIC ${delay_libs})
 
-add_executable(tamarak WIN32 src/app/main.cpp src/resources/tamarak.rc)
+add_executable(tamarak WIN32 src/app/main.cpp src/base/no_exceptions.cpp src/resources/tamarak.rc)
 target_link_libraries(tamarak PRIVATE tamarak_app)
 target_compile_options(tamarak PRIVATE ${single_thread_statics})
 target_compile_options(tamarak_rules PRIVATE ${single_thread_statics})
@@ -102,7 +102,7 @@ target_link_options(tamarak PRIVATE -municode -s -Wl,--gc-sections -Wl,--tsaware
 
 # The program's own screen saver, a second small executable over the same bottom layer and meter
 # pictures, built and hardened as the program is.
-add_executable(tamarak_ss WIN32 src/saver/main.cpp src/saver/saver_window.cpp src/monitor/meter_icons.cpp
+add_executable(tamarak_ss WIN32 src/saver/main.cpp src/saver/saver_window.cpp src/monitor/meter_icons.cpp src/base/no_exceptions.cpp
                                 src/resources/saver.rc)
 set_target_properties(tamarak_ss PROPERTIES OUTPUT_NAME "Tamarak's SS" SUFFIX ".scr")
 target_link_libraries(tamarak_ss PRIVATE tamarak_base tamarak_rules tamarak_saver_rules)

@@ -29,12 +29,9 @@ FailureSink set_failure_sink(FailureSink replacement) {
 }
 
 void write_to_debugger(const FailureNote& note) {
-  std::wstring line = L"tamarak: ";
-  if (note.function) {
-    line.append(widen(note.function)).append(L":");
-    append_number(line, static_cast<unsigned long>(note.line), 10);
-    line.append(L": ");
-  }
+  std::wstring line = L"tamarak: " + widen(note.function) + L":";
+  append_number(line, static_cast<unsigned long>(note.line), 10);
+  line.append(L": ");
   line.append(note.call).append(L" (error ");
   // A failed HRESULT has its top bit set, which no Win32 error code or status has.
   const bool hresult = note.code & 0x80000000u;
@@ -43,8 +40,6 @@ void write_to_debugger(const FailureNote& note) {
   line.append(L")\n");
   OutputDebugStringW(line.c_str());
 }
-
-void note_failure(std::wstring_view what, unsigned long code) { sink({what, nullptr, 0, code}); }
 
 namespace failure_detail {
 

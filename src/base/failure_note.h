@@ -21,8 +21,8 @@
 namespace tamarak {
 
 struct FailureNote {
-  std::wstring_view call;  // the call as written, or a sentence saying what failed
-  const char* function;    // null with a sentence
+  std::wstring_view call;  // as written
+  const char* function;
   int line;
   unsigned long code;
 };
@@ -33,9 +33,6 @@ using FailureSink = void (*)(const FailureNote&);
 // Returns the sink it replaces; null puts the default back.
 FailureSink set_failure_sink(FailureSink sink);
 void write_to_debugger(const FailureNote& note);
-
-// A sentence in place of a call: "tamarak: <what> (error <code>)".
-void note_failure(std::wstring_view what, unsigned long code = GetLastError());
 
 namespace failure_detail {
 

@@ -9,11 +9,6 @@
 #include "saver/saver_rules.h"
 #include "saver/saver_window.h"
 
-// As in the program: no demangler for a terminate handler that has nowhere to print.
-namespace __gnu_cxx {
-void __verbose_terminate_handler() { std::abort(); }
-}  // namespace __gnu_cxx
-
 namespace {
 
 HWND as_window(std::uintptr_t value) { return reinterpret_cast<HWND>(value); }

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "base/display_state.h"
 #include "base/dpi_scale.h"
 #include "base/failure_note.h"
 #include "base/guards.h"
@@ -24,10 +25,6 @@ namespace {
 constexpr wchar_t kClassName[] = L"TamarakScreenSaver";
 constexpr UINT_PTR kTimerId = 1;
 constexpr UINT kTickMs = 2000;
-// GUID_CONSOLE_DISPLAY_STATE: the display turned off, on or dimmed.
-constexpr GUID kDisplayState{0x6fe69556, 0x704a, 0x47a0, {0x8f, 0x24, 0xc2, 0x8d, 0x93, 0x6f, 0xda, 0x47}};
-
-using PowerNotification = Owned<HPOWERNOTIFY, UnregisterPowerSettingNotification>;
 
 // The pointer hidden for as long as the full screen lasts.
 class HiddenPointer {
@@ -51,10 +48,7 @@ class Saver {
     switch (message) {
       case WM_PAINT: paint(); return 0;
       case WM_TIMER: tick(); return 0;
-      case WM_POWERBROADCAST:
-        // Only a setting's change points lparam at a POWERBROADCAST_SETTING; the other events' is no pointer.
-        if (wparam == PBT_POWERSETTINGCHANGE) display_changed(lparam);
-        return TRUE;
+      case WM_POWERBROADCAST: display_changed(wparam, lparam); return TRUE;
       case WM_DPICHANGED: resize(HIWORD(wparam)); return 0;
       case WM_DESTROY: PostQuitMessage(0); return 0;
       default: break;
@@ -114,18 +108,14 @@ class Saver {
     tick();
   }
 
-  void start_ticking() {
-    if (!SetTimer(window_, kTimerId, kTickMs, nullptr)) note_failure(L"the screen saver's timer was not made");
-  }
+  void start_ticking() { NOTE_IF_FALSE(SetTimer(window_, kTimerId, kTickMs, nullptr)); }
 
   // While the display is off nothing is drawn, and nothing wakes the saver to draw it.
-  void display_changed(LPARAM lparam) {
-    const auto* setting = reinterpret_cast<const POWERBROADCAST_SETTING*>(lparam);
-    if (!setting || setting->PowerSetting != kDisplayState || setting->DataLength < sizeof(DWORD)) return;
-    const bool on = *reinterpret_cast<const DWORD*>(setting->Data) != 0;
-    if (on == display_on_) return;
-    display_on_ = on;
-    if (on) {
+  void display_changed(WPARAM event, LPARAM lparam) {
+    const std::optional<bool> on = display_on(event, lparam);
+    if (!on || *on == display_on_) return;
+    display_on_ = *on;
+    if (display_on_) {
       start_ticking();
       tick();
     } else {
@@ -175,7 +165,7 @@ class Saver {
   HWND window_;
   bool preview_;
   std::optional<HiddenPointer> pointer_;
-  PowerNotification display_;
+  OwnedPowerNotification display_;
   bool display_on_ = true;
   std::unique_ptr<MeterIcons> icons_;
   OwnedFont font_;

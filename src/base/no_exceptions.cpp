@@ -7,6 +7,7 @@
 // would throw, keeps the whole exception runtime out (its unwinder, its thread-local
 // state over the pthreads emulation, the exception classes and the old strings they carry: 92 KB).
 // The library's own terminate handler would bring the demangler too.
+// NOLINTBEGIN(bugprone-reserved-identifier): the library's own names, which these replace.
 namespace std {
 void __throw_bad_alloc() { std::abort(); }
 void __throw_bad_array_new_length() { std::abort(); }
@@ -15,6 +16,7 @@ void __throw_length_error(const char*) { std::abort(); }
 void __throw_logic_error(const char*) { std::abort(); }
 void __throw_out_of_range_fmt(const char*, ...) { std::abort(); }
 }  // namespace std
+// NOLINTEND(bugprone-reserved-identifier)
 
 void* operator new(std::size_t size) {
   if (void* block = std::malloc(size ? size : 1)) return block;

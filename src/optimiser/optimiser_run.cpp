@@ -10,11 +10,12 @@ void OptimiserRun::start(OptimiserLevel level, std::uint64_t total_phys) {
   level_ = level;
   busy_ = std::make_unique<BusySession>(busy_state_);
   const std::uint64_t count = filler_count(total_phys, level);
-  const bool started = worker_.start([this, count](StopToken stop) {
-    const FillOutcome outcome = system_.fill_memory(count, stop);
-    NOTE_IF_FALSE(PostMessageW(window_, done_message_, static_cast<WPARAM>(outcome), 0));
-  });
-  if (!started) NOTE_IF_FALSE(PostMessageW(window_, done_message_, static_cast<WPARAM>(FillOutcome::out_of_memory), 0));
+  const bool started = worker_.start([this, count](StopToken stop) { tell_end(system_.fill_memory(count, stop)); });
+  if (!started) tell_end(FillOutcome::out_of_memory);
+}
+
+void OptimiserRun::tell_end(FillOutcome outcome) {
+  NOTE_IF_FALSE(PostMessageW(window_, done_message_, static_cast<WPARAM>(outcome), 0));
 }
 
 void OptimiserRun::cut_short() {

@@ -50,6 +50,9 @@ class OptimiserRun {
   RunEnd finish(FillOutcome outcome);
 
  private:
+  // From the run's thread, or at once when it could not start.
+  void tell_end(FillOutcome outcome);
+
   SystemServices& system_;
   BusyState& busy_state_;
   HWND window_;

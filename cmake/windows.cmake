@@ -55,18 +55,20 @@ target_link_libraries(tamarak_ui PUBLIC tamarak_base uuid)
 
 add_library(tamarak_features STATIC
   src/about/frmAbout.cpp
+  src/about/frmAbout_design.cpp
   src/about/own_identity.cpp
   src/about/sys_info_launcher.cpp
   src/commands/launch_beside_program.cpp
-  src/monitor/memory_panel.cpp
   src/monitor/meter_icons.cpp
   src/monitor/refresh_schedule.cpp
   src/monitor/tray_icon.cpp
-  src/optimiser/optimiser_band.cpp
   src/optimiser/optimiser_run.cpp
   src/tools/frmAppRun.cpp
+  src/tools/frmAppRun_design.cpp
   src/tools/frmClip.cpp
+  src/tools/frmClip_design.cpp
   src/tools/frmIp.cpp
+  src/tools/frmIp_design.cpp
   src/tools/ole_drop.cpp
   src/tools/tool_window.cpp
   src/tools/tool_windows.cpp)
@@ -74,7 +76,8 @@ target_compile_options(tamarak_features PRIVATE ${single_thread_statics})
 tamarak_layer(tamarak_features FOLDERS ${feature_folders})
 target_link_libraries(tamarak_features PUBLIC tamarak_ui tamarak_system tamarak_rules uuid)
 
-add_library(tamarak_app STATIC src/app/frmSysTray.cpp src/app/frmSysTray_design.cpp src/app/menus.cpp)
+add_library(tamarak_app STATIC src/app/frmSysTray.cpp src/app/frmSysTray_design.cpp src/app/frmSysTray_panel.cpp
+  src/app/menus.cpp)
 target_compile_options(tamarak_app PRIVATE ${single_thread_statics})
 tamarak_layer(tamarak_app FOLDERS app)
 target_link_libraries(tamarak_app PUBLIC tamarak_features)

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "about/credit_scroller.h"
+#include "about/frmAbout_design.h"
 #include "about/own_identity.h"
 #include "base/handles.h"
 #include "system/system_services.h"
@@ -20,29 +21,6 @@ namespace tamarak {
 
 class frmAbout : public DesignedWindow {
  public:
-  // Control ids, named as the window's designer named the controls.
-  enum Control : int {
-    Picture4 = 1501,
-    lblTitle,
-    lblVersion,
-    Label4,
-    Label7,
-    Label8,
-    picIcon,
-    Label6,
-    Label9,
-    Label2,
-    Label1,
-    Label5,
-    LblMail,
-    Label3,
-    Picture1,
-    Picture2,  // inside Picture1
-    Text1,
-    cmdOK,
-    cmdSysInfo,
-  };
-
   frmAbout(SystemServices& system, Prompts& prompts, WindowHost& host);
 
   // Creates the window anew, so the ticker starts again from the bottom, and shows it modally:
@@ -50,15 +28,12 @@ class frmAbout : public DesignedWindow {
   // main window, whose end would take the About window along.
   void Show(HWND owner);
 
-  // The table the window's controls are made from.
-  static std::span<const ControlRow> design();
-
  private:
   LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam) override;
   void on_create();
   void on_command(int id, int notification) override;
   void on_cancel() override;
-  int default_button() const override { return cmdOK; }
+  int default_button() const override { return frmAbout_design::cmdOK; }
   bool on_set_cursor(HWND over);
   void on_destroy() override;
   void on_timer(UINT_PTR timer) override;

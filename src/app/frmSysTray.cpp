@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "app/frmSysTray_design.h"
+#include "app/frmSysTray_panel.h"
 #include "app/menus.h"
 #include "app/program_identity.h"
 #include "base/dpi_scale.h"
@@ -15,18 +16,17 @@
 #include "commands/program_paths.h"
 #include "commands/uptime_text.h"
 #include "monitor/memory_figures.h"
-#include "monitor/memory_panel.h"
-#include "optimiser/optimiser_band.h"
 #include "ui/gradient.h"
 #include "ui/popup_menu.h"
 #include "ui/rounded_frame.h"
 
 namespace tamarak {
 
+using namespace frmSysTray_design;
+
 namespace {
 
 constexpr UINT kRunDone = WM_APP + 1;
-constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 
 void paint_gradient(HDC dc, int width, int height) {
   for (int row = 0; row < height; ++row) {
@@ -39,16 +39,13 @@ void paint_gradient(HDC dc, int width, int height) {
 }  // namespace
 
 frmSysTray::frmSysTray(SystemServices& system, Prompts& prompts, ProgramLifetime& lifetime)
-    : DesignedWindow(lifetime, prompts),
+    : DesignedWindow(lifetime, prompts, kDesign),
       system_(system),
       lifetime_(lifetime),
       tray_icons_(system_.small_icon_size(system_.taskbar_dpi())),
       menu_bar_(build_menu_bar(menu_bar_rows())) {}
 
-bool frmSysTray::create() {
-  return create_window(L"TamarakMain", widen(kMainCaption).c_str(), kStyle, 0, {kMainClientWidth, kMainClientHeight},
-                       nullptr, true);
-}
+bool frmSysTray::create() { return create_designed(nullptr); }
 
 void frmSysTray::on_create() {
   tray_ = std::make_unique<TrayIcon>(system_, hwnd());
@@ -83,7 +80,7 @@ void frmSysTray::RefreshMemoryStatus(const MemorySample& sample) {
 }
 
 void frmSysTray::build_panel() {
-  make_controls(main_window_controls(), main_window_lines());
+  make_controls();
   controls().set_backdrop(paint_gradient, kWindowScheme);
   controls().follow_system_colours(system_.high_contrast());
   load_meter_icons();
@@ -108,8 +105,8 @@ void frmSysTray::attach_menu_bar() {
   RECT client, outer;
   GetClientRect(hwnd(), &client);
   GetWindowRect(hwnd(), &outer);
-  const int missing_width = scale_to_dpi(kMainClientWidth, dpi()) - client.right;
-  const int missing_height = scale_to_dpi(kMainClientHeight, dpi()) - client.bottom;
+  const int missing_width = scale_to_dpi(kClientWidth, dpi()) - client.right;
+  const int missing_height = scale_to_dpi(kClientHeight, dpi()) - client.bottom;
   if (missing_width != 0 || missing_height != 0)
     NOTE_IF_FALSE(SetWindowPos(hwnd(), nullptr, 0, 0, outer.right - outer.left + missing_width,
                                outer.bottom - outer.top + missing_height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE));

@@ -1,10 +1,9 @@
 #include "app/frmSysTray_design.h"
 
 #include "app/commands.h"
-#include "monitor/memory_panel.h"
-#include "optimiser/optimiser_band.h"
+#include "app/program_identity.h"
 
-namespace tamarak {
+namespace tamarak::frmSysTray_design {
 
 namespace {
 
@@ -66,8 +65,8 @@ constexpr ControlRow kControls[] = {
 
 constexpr LineRow kLines[] = {
     // Across the top edge of the client area, stretched to its width.
-    {lin1, 0, 0, kMainClientWidth, 0, system_colour(COLOR_BTNSHADOW)},
-    {lin2, 0, 1, kMainClientWidth, 1, system_colour(COLOR_BTNHIGHLIGHT)},
+    {lin1, 0, 0, kClientWidth, 0, system_colour(COLOR_BTNSHADOW)},
+    {lin2, 0, 1, kClientWidth, 1, system_colour(COLOR_BTNHIGHLIGHT)},
     // Callouts from the legends to the meter.
     {Line1_0 + 0, 112, 60, 120, 52, kWhite},
     {Line1_0 + 1, 16, 88, 80, 88, kWhite},
@@ -83,9 +82,11 @@ constexpr LineRow kLines[] = {
     {Line8, 480, 124, 528, 124, kWhite},
 };
 
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+
 }  // namespace
 
-std::span<const ControlRow> main_window_controls() { return kControls; }
-std::span<const LineRow> main_window_lines() { return kLines; }
+const WindowDesign kDesign{L"TamarakMain", kMainCaption, kStyle,    0,     kClientWidth,
+                           kClientHeight,  true,         kControls, kLines};
 
-}  // namespace tamarak
+}  // namespace tamarak::frmSysTray_design

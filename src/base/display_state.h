@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <cstring>
 #include <optional>
 
 namespace tamarak {

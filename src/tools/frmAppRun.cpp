@@ -3,42 +3,14 @@
 #include "base/guards.h"
 #include "base/text.h"
 #include "tools/process_capture.h"
-#include "tools/tool_identity.h"
 #include "ui/rounded_frame.h"
 
 namespace tamarak {
 
-using namespace app_run_controls;
-
-namespace {
-
-constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
-
-// In tab order: the button first, so it has the focus when the window opens.
-constexpr ControlRow kControls[] = {
-    {Kind::button, Command1, "起動プロセス一覧の取得", {104, 448, 213, 25}},
-    {Kind::list,
-     List1,
-     "",
-     {0, 0, 433, 444},
-     {Face::gothic_825, RGB(255, 255, 255), RGB(0, 0, 0), LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
-      WS_EX_CLIENTEDGE},
-     nullptr,
-     0,
-     false,
-     "起動プロセス一覧"},
-    {Kind::label,
-     Label1,
-     "※搭載メモリが少ないのに起動プロセスが多いと、PCは不安定になります",
-     {8, 476, 413, 13},
-     {Face::gothic_825, RGB(0, 0, 0), std::nullopt, SS_CENTER}},
-};
-
-}  // namespace
+using namespace frmAppRun_design;
 
 bool frmAppRun::create(HWND owner) {
-  if (!create_tool_window(L"TamarakAppRun", kAppRunCaption, kStyle, kExStyle, 433, 488, owner, kControls)) return false;
+  if (!create_designed(owner)) return false;
   Form_Load();
   return true;
 }

@@ -6,13 +6,15 @@
 
 #include <string>
 
+#include "tools/frmAppRun_design.h"
 #include "tools/tool_window.h"
 
 namespace tamarak {
 
 class frmAppRun : public ToolWindow {
  public:
-  frmAppRun(SystemServices& system, Prompts& prompts, WindowHost& host) : ToolWindow(system, prompts, host) {}
+  frmAppRun(SystemServices& system, Prompts& prompts, WindowHost& host)
+      : ToolWindow(system, prompts, host, frmAppRun_design::kDesign) {}
 
   bool create(HWND owner) override;
   void Form_Load() {}

@@ -4,34 +4,16 @@
 
 #include "base/failure_note.h"
 #include "tools/path_name.h"
-#include "tools/tool_identity.h"
 #include "ui/menu_table.h"
 #include "ui/popup_menu.h"
 
 namespace tamarak {
 
-using namespace clip_controls;
+using namespace frmClip_design;
 
 namespace {
 
-constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 constexpr UINT_PTR kTextBoxSubclass = 1;
-
-// The text box fills the window whatever its size; these are its place as designed.
-constexpr ControlRow kControls[] = {
-    {Kind::edit,
-     txtList,
-     "",
-     {12, 12, 221, 125},
-     {Face::gothic_9, RGB(0, 0, 0), RGB(0, 192, 192),
-      ES_MULTILINE | ES_AUTOHSCROLL | ES_AUTOVSCROLL | ES_WANTRETURN | WS_HSCROLL | WS_VSCROLL | WS_TABSTOP,
-      WS_EX_CLIENTEDGE},
-     "■左クリックでDrag＆Drop⇒ファイルのフルパスを取得  "
-     "■右クリックでDrag＆Drop⇒ファイルのフルパス、ファイル名を選択して取得",
-     0,
-     false,
-     "多用途クリップボード"},
-};
 
 constexpr MenuRow kDropMenu[] = {
     {0, "mnuPopup", "OLEなポップアップ"},
@@ -44,7 +26,7 @@ constexpr MenuRow kDropMenu[] = {
 }  // namespace
 
 frmClip::frmClip(SystemServices& system, Prompts& prompts, WindowHost& host)
-    : ToolWindow(system, prompts, host), menu_(build_menu_bar(kDropMenu)) {}
+    : ToolWindow(system, prompts, host, kDesign), menu_(build_menu_bar(kDropMenu)) {}
 
 HMENU frmClip::popup_menu() const { return GetSubMenu(menu_.get(), 0); }
 
@@ -53,8 +35,7 @@ HWND frmClip::text_box() const { return controls().item(txtList); }
 bool frmClip::create(HWND owner) {
   // Topmost from the start as well as from Form_Load: Wine will not raise a window to the topmost band
   // past a topmost tool tip it owns, unless another topmost window happens to be there already.
-  if (!create_tool_window(L"TamarakClip", kClipCaption, kStyle, WS_EX_TOPMOST, 569, 343, owner, kControls))
-    return false;
+  if (!create_designed(owner)) return false;
   const HWND box = text_box();
   // The edit control's own limit would cut long lists off without a word.
   SendMessageW(box, EM_SETLIMITTEXT, 0, 0);

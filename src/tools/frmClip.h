@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "base/handles.h"
+#include "tools/frmClip_design.h"
 #include "tools/ole_drop.h"
 #include "tools/tool_window.h"
 

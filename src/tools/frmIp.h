@@ -4,13 +4,15 @@
 
 #include <windows.h>
 
+#include "tools/frmIp_design.h"
 #include "tools/tool_window.h"
 
 namespace tamarak {
 
 class frmIp : public ToolWindow {
  public:
-  frmIp(SystemServices& system, Prompts& prompts, WindowHost& host) : ToolWindow(system, prompts, host) {}
+  frmIp(SystemServices& system, Prompts& prompts, WindowHost& host)
+      : ToolWindow(system, prompts, host, frmIp_design::kDesign) {}
 
   bool create(HWND owner) override;
   void Form_Load();

@@ -1,18 +1,9 @@
 #include "tools/tool_window.h"
 
-#include "base/text.h"
-
 namespace tamarak {
 
-ToolWindow::ToolWindow(SystemServices& system, Prompts& prompts, WindowHost& host)
-    : DesignedWindow(host, prompts), system_(system) {}
-
-bool ToolWindow::create_tool_window(const wchar_t* class_name, std::string_view caption, DWORD style, DWORD ex_style,
-                                    int client_width, int client_height, HWND owner,
-                                    std::span<const ControlRow> controls) {
-  table_ = controls;
-  return create_window(class_name, widen(caption).c_str(), style, ex_style, {client_width, client_height}, owner);
-}
+ToolWindow::ToolWindow(SystemServices& system, Prompts& prompts, WindowHost& host, const WindowDesign& design)
+    : DesignedWindow(host, prompts, design), system_(system) {}
 
 void ToolWindow::relayout_for_dpi() { controls().relayout(dpi()); }
 
@@ -23,7 +14,7 @@ void ToolWindow::on_cancel() { SendMessageW(hwnd(), WM_CLOSE, 0, 0); }
 
 LRESULT ToolWindow::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_CREATE) {
-    make_controls(table_);
+    make_controls();
     follow_system_colours();
     return 0;
   }

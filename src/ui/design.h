@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <optional>
+#include <span>
 
 #include "ui/fonts.h"
 
@@ -92,5 +93,17 @@ constexpr COLORREF high_contrast_line(COLORREF designed, COLORREF set, SystemSch
   if (set != designed) return system_colour(COLOR_HIGHLIGHT);
   return designed & 0x80000000u ? designed : system_colour(scheme.text);
 }
+
+// A whole window as designed: each window's design is the namespace <window>_design, its ids in
+// <window>_design.h and this record of it in <window>_design.cpp.
+struct WindowDesign {
+  const wchar_t* class_name;
+  const char* caption;  // UTF-8
+  DWORD style, ex_style;
+  int client_width, client_height;  // pixels at 96 dpi
+  bool menu_bar;
+  std::span<const ControlRow> controls;
+  std::span<const LineRow> lines;
+};
 
 }  // namespace tamarak

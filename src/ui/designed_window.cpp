@@ -1,9 +1,16 @@
 #include "ui/designed_window.h"
 
+#include "base/text.h"
+
 namespace tamarak {
 
-void DesignedWindow::make_controls(std::span<const ControlRow> rows, std::span<const LineRow> lines) {
-  controls_ = std::make_unique<Controls>(hwnd(), rows, lines, dpi(), prompts_);
+bool DesignedWindow::create_designed(HWND owner) {
+  return create_window(design_.class_name, widen(design_.caption).c_str(), design_.style, design_.ex_style,
+                       {design_.client_width, design_.client_height}, owner, design_.menu_bar);
+}
+
+void DesignedWindow::make_controls() {
+  controls_ = std::make_unique<Controls>(hwnd(), design_.controls, design_.lines, dpi(), prompts_);
 }
 
 // Enter presses the focused button, as in a dialog, where the focused push button is the default;

@@ -6,7 +6,6 @@
 #include <windows.h>
 
 #include <memory>
-#include <span>
 
 #include "ui/controls.h"
 #include "ui/design.h"
@@ -23,9 +22,12 @@ class DesignedWindow : public Window {
   bool has_controls() const { return controls_ != nullptr; }
 
  protected:
-  DesignedWindow(WindowHost& host, Prompts& prompts) : Window(host), prompts_(prompts) {}
+  DesignedWindow(WindowHost& host, Prompts& prompts, const WindowDesign& design)
+      : Window(host), prompts_(prompts), design_(design) {}
 
-  void make_controls(std::span<const ControlRow> rows, std::span<const LineRow> lines = {});
+  // The window, centred and hidden at its design's size; its controls come with make_controls.
+  bool create_designed(HWND owner);
+  void make_controls();
   LRESULT on_message(UINT message, WPARAM wparam, LPARAM lparam) override;
 
   // A menu item, an accelerator or a control's notification.
@@ -38,6 +40,7 @@ class DesignedWindow : public Window {
   // Once the window has been destroyed and before its controls go.
   virtual void on_destroy() {}
   Prompts& prompts_;
+  const WindowDesign& design_;
 
  private:
   int button_for_enter() const;

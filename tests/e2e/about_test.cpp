@@ -1,26 +1,26 @@
 #include <gtest/gtest.h>
 
-#include "about/frmAbout.h"
+#include "about/frmAbout_design.h"
 #include "app/commands.h"
 #include "driver.h"
 
 namespace e2e {
 namespace {
 
-using tamarak::frmAbout;
+namespace frmAbout_design = tamarak::frmAbout_design;
 
 // The credit strip's rectangle inside its viewport, as another program sees it.
 RECT strip_rect(HWND about) {
-  const HWND viewport = GetDlgItem(about, frmAbout::Picture1);
+  const HWND viewport = GetDlgItem(about, frmAbout_design::Picture1);
   RECT r{};
-  GetWindowRect(GetDlgItem(viewport, frmAbout::Picture2), &r);
+  GetWindowRect(GetDlgItem(viewport, frmAbout_design::Picture2), &r);
   MapWindowPoints(nullptr, viewport, reinterpret_cast<POINT*>(&r), 2);
   return r;
 }
 
 int viewport_height(HWND about) {
   RECT r{};
-  GetClientRect(GetDlgItem(about, frmAbout::Picture1), &r);
+  GetClientRect(GetDlgItem(about, frmAbout_design::Picture1), &r);
   return r.bottom;
 }
 
@@ -53,8 +53,8 @@ TEST(About, OpensModallyFromTheHelpMenuScrollsAndClosesOnEscape) {
 
   const HWND about = open_about_from_the_help_menu(program, main);
   ASSERT_TRUE(about);
-  EXPECT_EQ(control_text(about, frmAbout::lblTitle), kTitle);
-  EXPECT_EQ(control_text(about, frmAbout::lblVersion), L"ﾊﾞｰｼﾞｮﾝ 3.0.0");
+  EXPECT_EQ(control_text(about, frmAbout_design::lblTitle), kTitle);
+  EXPECT_EQ(control_text(about, frmAbout_design::lblVersion), L"ﾊﾞｰｼﾞｮﾝ 3.0.0");
   EXPECT_FALSE(IsWindowEnabled(main));
   // Owned, and so off the taskbar, but not by the main window, whose end would take it along.
   EXPECT_NE(GetWindow(about, GW_OWNER), nullptr);
@@ -98,7 +98,7 @@ TEST(About, OpensModallyFromTheHelpMenuScrollsAndClosesOnEscape) {
   if (system_information_registered()) {
     GTEST_SKIP() << "the system information tool is registered here; it would really start";
   }
-  PostMessageW(GetDlgItem(again, frmAbout::cmdSysInfo), BM_CLICK, 0, 0);
+  PostMessageW(GetDlgItem(again, frmAbout_design::cmdSysInfo), BM_CLICK, 0, 0);
   const HWND box = wait_for_window(program.pid(), L"#32770", kTitle);
   ASSERT_TRUE(box);
   EXPECT_EQ(message_box_text(box), L"現時点ではｼｽﾃﾑ情報を使用できません");

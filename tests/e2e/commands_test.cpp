@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "base/display_state.h"
 #include "driver.h"
 
 namespace e2e {
@@ -166,7 +167,7 @@ TEST(ScreenSaver, FullScreenCoversEveryMonitorOnTopWithoutPointerOneAtATimeAndEn
   struct {
     GUID setting;
     DWORD length, state;
-  } display{{0x6fe69556, 0x704a, 0x47a0, {0x8f, 0x24, 0xc2, 0x8d, 0x93, 0x6f, 0xda, 0x47}}, sizeof(DWORD), 0};
+  } display{tamarak::kDisplayState, sizeof(DWORD), 0};
   SendMessageW(window, WM_POWERBROADCAST, PBT_POWERSETTINGCHANGE, in_process(first.handle(), display));
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
   EXPECT_TRUE(wait_until([&] { return !GetUpdateRect(window, nullptr, FALSE) && lit_pixels(area) == 0; }));

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "about/frmAbout.h"
+#include "about/frmAbout_design.h"
 #include "app/commands.h"
 #include "driver.h"
 
@@ -118,7 +118,7 @@ TEST(Executable, NeverUsesADllPlantedBesideIt) {
     PostMessageW(main, WM_COMMAND, tamarak::mnuHelpVer, 0);
     const HWND about = wait_for_window(program.pid(), L"TamarakAbout", kTitle);
     ASSERT_TRUE(about);
-    EXPECT_EQ(control_text(about, tamarak::frmAbout::lblVersion), L"ﾊﾞｰｼﾞｮﾝ 3.0.0");
+    EXPECT_EQ(control_text(about, tamarak::frmAbout_design::lblVersion), L"ﾊﾞｰｼﾞｮﾝ 3.0.0");
   }
   const std::vector<char> noted = file_bytes(calls);
   const std::wstring callers(reinterpret_cast<const wchar_t*>(noted.data()), noted.size() / sizeof(wchar_t));

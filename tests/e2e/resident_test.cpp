@@ -4,12 +4,13 @@
 
 #include "app/commands.h"
 #include "driver.h"
-#include "monitor/memory_panel.h"
+#include "app/frmSysTray_design.h"
 
 namespace e2e {
 namespace {
 
 using namespace tamarak;
+using namespace tamarak::frmSysTray_design;
 
 bool matches(const std::wstring& text, const wchar_t* pattern) { return std::regex_match(text, std::wregex(pattern)); }
 

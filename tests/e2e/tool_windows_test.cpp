@@ -14,7 +14,9 @@
 #include "app/commands.h"
 #include "drag_files.h"
 #include "driver.h"
-#include "tools/tool_identity.h"
+#include "tools/frmAppRun_design.h"
+#include "tools/frmClip_design.h"
+#include "tools/frmIp_design.h"
 
 namespace e2e {
 namespace {
@@ -80,15 +82,15 @@ std::wstring japan_time_line(const SYSTEMTIME& utc) {
 }
 
 TEST_F(ToolWindows, CaptureListsWinesProcessesWithTheirCount) {
-  const HWND window = open(mnuFileApp, L"TamarakAppRun", kAppRunCaption);
+  const HWND window = open(mnuFileApp, L"TamarakAppRun", frmAppRun_design::kCaption);
   ASSERT_TRUE(window);
-  const HWND list = GetDlgItem(window, app_run_controls::List1);
+  const HWND list = GetDlgItem(window, frmAppRun_design::List1);
   EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 0);
 
   const std::set<std::wstring> before = running_names();
   SYSTEMTIME start, end;
   GetSystemTime(&start);
-  PostMessageW(GetDlgItem(window, app_run_controls::Command1), BM_CLICK, 0, 0);
+  PostMessageW(GetDlgItem(window, frmAppRun_design::Command1), BM_CLICK, 0, 0);
   ASSERT_TRUE(wait_until([&] { return SendMessageW(list, LB_GETCOUNT, 0, 0) > 7; }));
   settle(window);
   GetSystemTime(&end);
@@ -119,9 +121,9 @@ TEST_F(ToolWindows, CaptureListsWinesProcessesWithTheirCount) {
 
   PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
   ASSERT_TRUE(wait_until([&] { return !IsWindow(window); }));
-  const HWND again = open(mnuFileApp, L"TamarakAppRun", kAppRunCaption);
+  const HWND again = open(mnuFileApp, L"TamarakAppRun", frmAppRun_design::kCaption);
   ASSERT_TRUE(again);
-  EXPECT_EQ(SendMessageW(GetDlgItem(again, app_run_controls::List1), LB_GETCOUNT, 0, 0), 0);
+  EXPECT_EQ(SendMessageW(GetDlgItem(again, frmAppRun_design::List1), LB_GETCOUNT, 0, 0), 0);
 }
 
 TEST_F(ToolWindows, IpWindowShowsTheHostAsWinsockSeesIt) {
@@ -141,14 +143,14 @@ TEST_F(ToolWindows, IpWindowShowsTheHostAsWinsockSeesIt) {
   }
   WSACleanup();
 
-  const HWND window = open(mnuFileIp, L"TamarakIp", kIpCaption);
+  const HWND window = open(mnuFileIp, L"TamarakIp", frmIp_design::kCaption);
   ASSERT_TRUE(window);
-  EXPECT_EQ(control_text(window, ip_controls::txtPc), std::wstring(host, host + std::char_traits<char>::length(host)));
-  EXPECT_EQ(control_text(window, ip_controls::txtIp), address);
-  EXPECT_EQ(control_text(window, ip_controls::txtOsName), L"Windows NT");
+  EXPECT_EQ(control_text(window, frmIp_design::txtPc), std::wstring(host, host + std::char_traits<char>::length(host)));
+  EXPECT_EQ(control_text(window, frmIp_design::txtIp), address);
+  EXPECT_EQ(control_text(window, frmIp_design::txtOsName), L"Windows NT");
   // Our prefix claims Windows 10.
-  EXPECT_EQ(control_text(window, ip_controls::txtOsVer), L"10");
-  EXPECT_FALSE(control_text(window, ip_controls::txtOsBuild).empty());
+  EXPECT_EQ(control_text(window, frmIp_design::txtOsVer), L"10");
+  EXPECT_FALSE(control_text(window, frmIp_design::txtOsBuild).empty());
   save_screenshot(window, "frmIp");
 }
 
@@ -158,9 +160,9 @@ class ClipDrops : public ToolWindows {
 
   void SetUp() override {
     ToolWindows::SetUp();
-    window = open(mnuFileClip, L"TamarakClip", kClipCaption);
+    window = open(mnuFileClip, L"TamarakClip", frmClip_design::kCaption);
     ASSERT_TRUE(window);
-    box = GetDlgItem(window, clip_controls::txtList);
+    box = GetDlgItem(window, frmClip_design::txtList);
     ASSERT_TRUE(box);
   }
   POINT box_centre() const {
@@ -211,28 +213,28 @@ HWND focus_of(HWND window) {
 
 TEST_F(ToolWindows, EachUsedByKeysAlone) {
   // The process list: Enter captures from its focused button; Escape closes it.
-  const HWND app = open(mnuFileApp, L"TamarakAppRun", kAppRunCaption);
-  ASSERT_TRUE(wait_until([&] { return focus_of(app) == GetDlgItem(app, app_run_controls::Command1); }));
+  const HWND app = open(mnuFileApp, L"TamarakAppRun", frmAppRun_design::kCaption);
+  ASSERT_TRUE(wait_until([&] { return focus_of(app) == GetDlgItem(app, frmAppRun_design::Command1); }));
   PostMessageW(focus_of(app), WM_KEYDOWN, VK_RETURN, 0);
-  EXPECT_TRUE(wait_until([&] { return !list_lines(GetDlgItem(app, app_run_controls::List1)).empty(); }));
+  EXPECT_TRUE(wait_until([&] { return !list_lines(GetDlgItem(app, frmAppRun_design::List1)).empty(); }));
   PostMessageW(focus_of(app), WM_KEYDOWN, VK_ESCAPE, 0);
   EXPECT_TRUE(wait_until([&] { return !IsWindow(app); }));
 
   // IP/OS: the facts take no typing; Tab goes from box to box; Escape closes it.
-  const HWND ip = open(mnuFileIp, L"TamarakIp", kIpCaption);
-  ASSERT_TRUE(wait_until([&] { return focus_of(ip) == GetDlgItem(ip, ip_controls::txtIp); }));
-  const std::wstring address = control_text(ip, ip_controls::txtIp);
+  const HWND ip = open(mnuFileIp, L"TamarakIp", frmIp_design::kCaption);
+  ASSERT_TRUE(wait_until([&] { return focus_of(ip) == GetDlgItem(ip, frmIp_design::txtIp); }));
+  const std::wstring address = control_text(ip, frmIp_design::txtIp);
   PostMessageW(focus_of(ip), WM_CHAR, L'x', 0);
   PostMessageW(focus_of(ip), WM_KEYDOWN, VK_TAB, 0);
-  EXPECT_TRUE(wait_until([&] { return focus_of(ip) == GetDlgItem(ip, ip_controls::txtPc); }));
-  EXPECT_EQ(control_text(ip, ip_controls::txtIp), address);
+  EXPECT_TRUE(wait_until([&] { return focus_of(ip) == GetDlgItem(ip, frmIp_design::txtPc); }));
+  EXPECT_EQ(control_text(ip, frmIp_design::txtIp), address);
   PostMessageW(focus_of(ip), WM_KEYDOWN, VK_ESCAPE, 0);
   EXPECT_TRUE(wait_until([&] { return !IsWindow(ip); }));
 
   // The clipboard: files copied as Explorer copies them, pasted by Ctrl+V (the character it types)
   // with each choice of the menu at the caret taken by its access key; Escape keeps everything.
-  const HWND clip = open(mnuFileClip, L"TamarakClip", kClipCaption);
-  const HWND box = GetDlgItem(clip, clip_controls::txtList);
+  const HWND clip = open(mnuFileClip, L"TamarakClip", frmClip_design::kCaption);
+  const HWND box = GetDlgItem(clip, frmClip_design::txtList);
   const std::wstring list = std::wstring(L"C:\\報告書 2002.txt") + L'\0' + L"C:\\b.txt" + L'\0' + L'\0';
   const HGLOBAL files = GlobalAlloc(GMEM_FIXED | GMEM_ZEROINIT, sizeof(DROPFILES) + list.size() * sizeof(wchar_t));
   *static_cast<DROPFILES*>(files) = {sizeof(DROPFILES), {}, FALSE, TRUE};

@@ -12,11 +12,13 @@
 #include "commands/launch_beside_program.h"
 #include "fixtures.h"
 #include "optimiser/fill_size.h"
-#include "optimiser/optimiser_band.h"
+#include "app/frmSysTray_design.h"
 #include "process_counts.h"
 #include "system/memory_fill.h"
 
 namespace tamarak {
+
+using namespace frmSysTray_design;
 namespace {
 
 using CommandsTest = MainWindowTest;

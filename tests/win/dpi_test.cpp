@@ -12,12 +12,14 @@
 #include "app/frmSysTray_design.h"
 #include "fixtures.h"
 #include "layout_checks.h"
-#include "monitor/memory_panel.h"
-#include "optimiser/optimiser_band.h"
 #include "process_counts.h"
-#include "tools/tool_identity.h"
+#include "tools/frmAppRun_design.h"
+#include "tools/frmClip_design.h"
+#include "tools/frmIp_design.h"
 
 namespace tamarak {
+
+using namespace frmSysTray_design;
 namespace {
 
 // What the system suggests: the window where it stands, sized around its client area at the new
@@ -47,22 +49,22 @@ struct Designed {
 class DpiTest : public ToolWindowFixture {};
 
 TEST_F(DpiTest, EveryWindowAsDesignedWhenMadeAndAtEveryScaleAsIfMadeThere) {
-  using namespace ip_controls;
+  using namespace frmIp_design;
   Form<frmAbout> about(system, system, lifetime);  // the fake's modal showing returns at once, leaving it up
   const Designed windows[] = {
       {"main window",
        [&] {
          tray_callback(WM_LBUTTONDBLCLK);
-         return Opened{main.hwnd(), main_window_controls()};
+         return Opened{main.hwnd(), frmSysTray_design::kDesign.controls};
        },
-       {kMainClientWidth, kMainClientHeight},
+       {frmSysTray_design::kClientWidth, frmSysTray_design::kClientHeight},
        {lblMemoryLoad, lblTotalPhys, lblAvailPhys, lblPhysPer, lblTotalPageFile, lblAvailPageFile, lblPagePer,
         lblTotalVirtual, lblAvailVirtual, lblVirtPer, Label17, Label16, Label15, Label18},
        {}},
       {"process list",
        [&] {
          command(mnuFileApp);
-         return Opened{tools().app_run()->hwnd(), tools().app_run()->design()};
+         return Opened{tools().app_run()->hwnd(), frmAppRun_design::kDesign.controls};
        },
        {433, 488},
        {},
@@ -70,15 +72,15 @@ TEST_F(DpiTest, EveryWindowAsDesignedWhenMadeAndAtEveryScaleAsIfMadeThere) {
       {"clipboard",
        [&] {
          command(mnuFileClip);
-         return Opened{tools().clip()->hwnd(), tools().clip()->design()};
+         return Opened{tools().clip()->hwnd(), frmClip_design::kDesign.controls};
        },
        {569, 343},
        {},
-       {clip_controls::txtList}},
+       {frmClip_design::txtList}},
       {"IP/OS",
        [&] {
          command(mnuFileIp);
-         return Opened{tools().ip()->hwnd(), tools().ip()->design()};
+         return Opened{tools().ip()->hwnd(), frmIp_design::kDesign.controls};
        },
        {259, 198},
        {txtIp, txtPc, txtOsName, txtOsVer, txtOsBuild},
@@ -86,10 +88,10 @@ TEST_F(DpiTest, EveryWindowAsDesignedWhenMadeAndAtEveryScaleAsIfMadeThere) {
       {"About",
        [&] {
          about.Show(nullptr);  // its credit strip scrolls, and so is left out
-         return Opened{about.hwnd(), frmAbout::design().first(frmAbout::design().size() - 2)};
+         return Opened{about.hwnd(), frmAbout_design::kDesign.controls.first(frmAbout_design::kDesign.controls.size() - 2)};
        },
        {388, 359},
-       {frmAbout::lblTitle, frmAbout::lblVersion},
+       {frmAbout_design::lblTitle, frmAbout_design::lblVersion},
        {}},
   };
   for (const Designed& designed : windows) {

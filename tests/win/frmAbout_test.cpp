@@ -8,10 +8,12 @@
 #include "app/commands.h"
 #include "fixtures.h"
 #include "layout_checks.h"
-#include "monitor/memory_panel.h"
+#include "app/frmSysTray_design.h"
 #include "process_counts.h"
 
 namespace tamarak {
+
+using namespace frmSysTray_design;
 namespace {
 
 // A key press as the modal loop hands it to the dialog manager.
@@ -38,12 +40,12 @@ class AboutTest : public ::testing::Test {
   }
   HWND item(int id) const { return find_control(about.hwnd(), id); }
   std::string text(int id) const { return text_of(about.hwnd(), id); }
-  HWND strip() const { return item(frmAbout::Picture2); }
+  HWND strip() const { return item(frmAbout_design::Picture2); }
   // The strip's rectangle inside the viewport, and the viewport's inside.
   RECT strip_rect() const { return rect_in_parent(strip()); }
   RECT viewport() const {
     RECT r;
-    GetClientRect(item(frmAbout::Picture1), &r);
+    GetClientRect(item(frmAbout_design::Picture1), &r);
     return r;
   }
   void tick(int times = 1) {
@@ -54,12 +56,12 @@ class AboutTest : public ::testing::Test {
 TEST_F(AboutTest, ShowsTheProgramsOwnTitleAndVersionAndTheDesignedTexts) {
   open();
   EXPECT_EQ(text_of(about.hwnd()), kProgramTitle);
-  EXPECT_EQ(text(frmAbout::lblTitle), kProgramTitle);
-  EXPECT_EQ(text(frmAbout::lblVersion), "ﾊﾞｰｼﾞｮﾝ 3.0.0");
-  EXPECT_EQ(text(frmAbout::Text1), "みずなぎ ソフト工房\r\n　　(・_・ゞ－☆");
-  EXPECT_FALSE(IsWindowVisible(item(frmAbout::Text1)));
-  EXPECT_TRUE(SendMessageW(item(frmAbout::Picture4), STM_GETICON, 0, 0));
-  EXPECT_TRUE(SendMessageW(item(frmAbout::picIcon), STM_GETICON, 0, 0));
+  EXPECT_EQ(text(frmAbout_design::lblTitle), kProgramTitle);
+  EXPECT_EQ(text(frmAbout_design::lblVersion), "ﾊﾞｰｼﾞｮﾝ 3.0.0");
+  EXPECT_EQ(text(frmAbout_design::Text1), "みずなぎ ソフト工房\r\n　　(・_・ゞ－☆");
+  EXPECT_FALSE(IsWindowVisible(item(frmAbout_design::Text1)));
+  EXPECT_TRUE(SendMessageW(item(frmAbout_design::Picture4), STM_GETICON, 0, 0));
+  EXPECT_TRUE(SendMessageW(item(frmAbout_design::picIcon), STM_GETICON, 0, 0));
 
   // A fixed dialog frame and a rounded outline.
   const LONG style = GetWindowLongW(about.hwnd(), GWL_STYLE);
@@ -68,9 +70,9 @@ TEST_F(AboutTest, ShowsTheProgramsOwnTitleAndVersionAndTheDesignedTexts) {
   EXPECT_TRUE(rounded(about.hwnd()));
 
   // OK is the default button and has the focus.
-  EXPECT_EQ(GetFocus(), item(frmAbout::cmdOK));
-  EXPECT_EQ(GetWindowLongW(item(frmAbout::cmdOK), GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
-  EXPECT_EQ(LOWORD(SendMessageW(about.hwnd(), DM_GETDEFID, 0, 0)), frmAbout::cmdOK);
+  EXPECT_EQ(GetFocus(), item(frmAbout_design::cmdOK));
+  EXPECT_EQ(GetWindowLongW(item(frmAbout_design::cmdOK), GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+  EXPECT_EQ(LOWORD(SendMessageW(about.hwnd(), DM_GETDEFID, 0, 0)), frmAbout_design::cmdOK);
 }
 
 TEST_F(AboutTest, TickerStartsCentredJustBelowTheViewportAndRisesTenTwipsATick) {
@@ -114,7 +116,7 @@ TEST_F(AboutTest, TickerStartsCentredJustBelowTheViewportAndRisesTenTwipsATick) 
   system.animations_on = true;
   SendMessageW(about.hwnd(), WM_SETTINGCHANGE, SPI_SETCLIENTAREAANIMATION, 0);
   EXPECT_TRUE(KillTimer(about.hwnd(), 1));
-  EXPECT_EQ(narrow(system.annotations[item(frmAbout::Picture1)].name), "みずなぎ ソフト工房　(・_・ゞ－☆");
+  EXPECT_EQ(narrow(system.annotations[item(frmAbout_design::Picture1)].name), "みずなぎ ソフト工房　(・_・ゞ－☆");
 }
 
 TEST_F(AboutTest, EveryShowingIsAFreshWindowWithTheTickerFromTheBottom) {
@@ -122,7 +124,7 @@ TEST_F(AboutTest, EveryShowingIsAFreshWindowWithTheTickerFromTheBottom) {
   const int bottom = viewport().bottom;
   tick(30);
   EXPECT_LT(strip_rect().top, bottom);
-  SendMessageW(item(frmAbout::cmdOK), BM_CLICK, 0, 0);
+  SendMessageW(item(frmAbout_design::cmdOK), BM_CLICK, 0, 0);
   EXPECT_FALSE(IsWindow(first));
   EXPECT_EQ(about.hwnd(), nullptr);
   EXPECT_EQ(lifetime.open_windows(), 0);
@@ -130,37 +132,37 @@ TEST_F(AboutTest, EveryShowingIsAFreshWindowWithTheTickerFromTheBottom) {
   const HWND second = open();
   ASSERT_TRUE(IsWindow(second));
   EXPECT_EQ(strip_rect().top, bottom);
-  EXPECT_EQ(text(frmAbout::lblVersion), "ﾊﾞｰｼﾞｮﾝ 3.0.0");
+  EXPECT_EQ(text(frmAbout_design::lblVersion), "ﾊﾞｰｼﾞｮﾝ 3.0.0");
   EXPECT_EQ(system.modal_windows.size(), 2u);
 }
 
 TEST_F(AboutTest, LinksOpenTheirAddressesAndLookLikeLinks) {
   open();
-  for (int id : {frmAbout::Label1, frmAbout::LblMail, frmAbout::Label2, frmAbout::Label3}) {
+  for (int id : {frmAbout_design::Label1, frmAbout_design::LblMail, frmAbout_design::Label2, frmAbout_design::Label3}) {
     SendMessageW(item(id), WM_LBUTTONDOWN, MK_LBUTTON, 0);
     SendMessageW(item(id), WM_LBUTTONUP, 0, 0);
   }
   ASSERT_EQ(system.shell_calls.size(), 2u);
   // By keyboard: Tab reaches them after the buttons, Enter and Space open them, and a screen reader
   // is told they are links, named by their texts.
-  const HWND ok = item(frmAbout::cmdOK);
-  EXPECT_EQ(GetNextDlgTabItem(about.hwnd(), item(frmAbout::cmdSysInfo), FALSE), item(frmAbout::Label1));
-  EXPECT_EQ(GetNextDlgTabItem(about.hwnd(), item(frmAbout::Label1), FALSE), item(frmAbout::LblMail));
-  EXPECT_EQ(GetNextDlgTabItem(about.hwnd(), item(frmAbout::LblMail), FALSE), ok);
-  press_key(item(frmAbout::Label1), VK_RETURN);
-  press_key(item(frmAbout::LblMail), VK_SPACE);
+  const HWND ok = item(frmAbout_design::cmdOK);
+  EXPECT_EQ(GetNextDlgTabItem(about.hwnd(), item(frmAbout_design::cmdSysInfo), FALSE), item(frmAbout_design::Label1));
+  EXPECT_EQ(GetNextDlgTabItem(about.hwnd(), item(frmAbout_design::Label1), FALSE), item(frmAbout_design::LblMail));
+  EXPECT_EQ(GetNextDlgTabItem(about.hwnd(), item(frmAbout_design::LblMail), FALSE), ok);
+  press_key(item(frmAbout_design::Label1), VK_RETURN);
+  press_key(item(frmAbout_design::LblMail), VK_SPACE);
   EXPECT_TRUE(IsWindow(about.hwnd()));  // Enter on a link is not the OK button's
   ASSERT_EQ(system.shell_calls.size(), 4u);
-  const std::string targets[2] = {text(frmAbout::Label1), "mailto:" + text(frmAbout::LblMail)};
+  const std::string targets[2] = {text(frmAbout_design::Label1), "mailto:" + text(frmAbout_design::LblMail)};
   for (int i = 0; i < 4; ++i) {
     EXPECT_EQ(system.shell_calls[i].what, "open link");
     EXPECT_EQ(system.shell_calls[i].file, targets[i % 2]);
   }
-  for (int id : {frmAbout::Label1, frmAbout::LblMail}) EXPECT_TRUE(system.annotations[item(id)].link) << id;
-  EXPECT_FALSE(system.annotations.count(item(frmAbout::Label2)));
+  for (int id : {frmAbout_design::Label1, frmAbout_design::LblMail}) EXPECT_TRUE(system.annotations[item(id)].link) << id;
+  EXPECT_FALSE(system.annotations.count(item(frmAbout_design::Label2)));
 
   // They look like links: blue, underlined, with the hand pointer over them.
-  for (int id : {frmAbout::Label1, frmAbout::LblMail}) {
+  for (int id : {frmAbout_design::Label1, frmAbout_design::LblMail}) {
     EXPECT_EQ(about.controls().text_colour(id), RGB(0, 0, 255));
     LOGFONTW font{};
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(item(id), WM_GETFONT, 0, 0)), sizeof font, &font);
@@ -168,7 +170,7 @@ TEST_F(AboutTest, LinksOpenTheirAddressesAndLookLikeLinks) {
     SendMessageW(about.hwnd(), WM_SETCURSOR, reinterpret_cast<WPARAM>(item(id)), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_HAND));
   }
-  SendMessageW(about.hwnd(), WM_SETCURSOR, reinterpret_cast<WPARAM>(item(frmAbout::Label2)),
+  SendMessageW(about.hwnd(), WM_SETCURSOR, reinterpret_cast<WPARAM>(item(frmAbout_design::Label2)),
                MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
   EXPECT_NE(GetCursor(), LoadCursorW(nullptr, IDC_HAND));
 }
@@ -213,7 +215,7 @@ TEST_F(AboutFromTheMainWindow, ModalOverTheProgramUntilClosedByKeyboardOrCloseBo
   // then the close box closes it.
   system.while_modal = [&](HWND about) {
     press(about, VK_TAB);
-    ASSERT_EQ(GetFocus(), GetDlgItem(about, frmAbout::cmdSysInfo));
+    ASSERT_EQ(GetFocus(), GetDlgItem(about, frmAbout_design::cmdSysInfo));
     press(about, VK_RETURN);
     EXPECT_EQ(system.message_boxes.size() + system.program_starts.size(), 1u);
     EXPECT_TRUE(IsWindow(about));
@@ -225,7 +227,7 @@ TEST_F(AboutFromTheMainWindow, ModalOverTheProgramUntilClosedByKeyboardOrCloseBo
 
   // Enter on OK closes it.
   system.while_modal = [&](HWND about) {
-    ASSERT_EQ(GetFocus(), GetDlgItem(about, frmAbout::cmdOK));
+    ASSERT_EQ(GetFocus(), GetDlgItem(about, frmAbout_design::cmdOK));
     press(about, VK_RETURN);
     EXPECT_FALSE(IsWindow(about));
   };
@@ -254,8 +256,8 @@ TEST_F(AboutFromTheMainWindow, HighContrastDrawsBothWindowsInTheSystemsColoursUn
   EXPECT_GT(share(shown, Label9, COLOR_WINDOWTEXT), 0.0);
   EXPECT_GT(share(shown, Label11, COLOR_HIGHLIGHT), 0.5);
   EXPECT_GT(share(shown, cmdMemLow, COLOR_BTNFACE), 0.5);
-  EXPECT_GT(share(about, frmAbout::Label1, COLOR_HOTLIGHT), 0.0);
-  EXPECT_GT(share(about, frmAbout::Picture1, COLOR_WINDOW), 0.75);  // under 0.6 with the strip still black
+  EXPECT_GT(share(about, frmAbout_design::Label1, COLOR_HOTLIGHT), 0.0);
+  EXPECT_GT(share(about, frmAbout_design::Picture1, COLOR_WINDOW), 0.75);  // under 0.6 with the strip still black
   system.high_contrast_on = false;
   for (HWND w : {shown, about}) SendMessageW(w, WM_SYSCOLORCHANGE, 0, 0);
   EXPECT_EQ(share(shown, 0, COLOR_WINDOW), designed[0]);

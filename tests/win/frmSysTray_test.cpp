@@ -13,16 +13,17 @@
 #include "app/commands.h"
 #include "app/frmSysTray_design.h"
 #include "app/menus.h"
+#include "base/display_state.h"
 #include "fixtures.h"
 #include "icon_picture.h"
 #include "monitor/memory_figures.h"
-#include "monitor/memory_panel.h"
 #include "optimiser/fill_size.h"
-#include "optimiser/optimiser_band.h"
 #include "system/win32_services.h"
 #include "ui/win32_prompts.h"
 
 namespace tamarak {
+
+using namespace frmSysTray_design;
 namespace {
 
 TEST_F(MainWindowTest, StartsHiddenWithItsIconAndAmountLabels) {
@@ -56,8 +57,8 @@ TEST_F(MainWindowTest, StartsHiddenWithItsIconAndAmountLabels) {
   RECT client, after;
   GetClientRect(hwnd(), &client);
   GetWindowRect(hwnd(), &after);
-  EXPECT_EQ(client.right, MulDiv(kMainClientWidth, screen_dpi(), 96));
-  EXPECT_EQ(client.bottom, MulDiv(kMainClientHeight, screen_dpi(), 96));
+  EXPECT_EQ(client.right, MulDiv(frmSysTray_design::kClientWidth, screen_dpi(), 96));
+  EXPECT_EQ(client.bottom, MulDiv(frmSysTray_design::kClientHeight, screen_dpi(), 96));
   EXPECT_TRUE(EqualRect(&before, &after));  // centred as made
   EXPECT_EQ(label(Label17), "51 MB");
   EXPECT_EQ(label(Label16), "102 MB");
@@ -91,7 +92,7 @@ TEST_F(MainWindowTest, HiddenTickUpdatesTrayAndIndicatorButNotCaptions) {
   const auto display = [&](DWORD state) {
     alignas(POWERBROADCAST_SETTING) BYTE buffer[sizeof(POWERBROADCAST_SETTING) + sizeof state]{};
     auto& setting = *reinterpret_cast<POWERBROADCAST_SETTING*>(buffer);
-    setting.PowerSetting = {0x6fe69556, 0x704a, 0x47a0, {0x8f, 0x24, 0xc2, 0x8d, 0x93, 0x6f, 0xda, 0x47}};
+    setting.PowerSetting = kDisplayState;
     setting.DataLength = sizeof state;
     memcpy(setting.Data, &state, sizeof state);
     EXPECT_TRUE(SendMessageW(hwnd(), WM_POWERBROADCAST, PBT_POWERSETTINGCHANGE, reinterpret_cast<LPARAM>(&setting)));

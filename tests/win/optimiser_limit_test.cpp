@@ -6,10 +6,12 @@
 #include <gtest/gtest.h>
 
 #include "fixtures.h"
-#include "optimiser/optimiser_band.h"
+#include "app/frmSysTray_design.h"
 #include "process_counts.h"
 
 namespace tamarak {
+
+using namespace frmSysTray_design;
 namespace {
 
 using OptimiserUnderALimit = MainWindowTest;

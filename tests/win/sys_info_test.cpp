@@ -49,7 +49,7 @@ class LauncherTest : public ::testing::Test {
   void set_text(const std::wstring& key, const std::wstring& name, const std::wstring& text, bool terminated = true) {
     system.registry[{key, name}] = {REG_SZ, text_bytes(text, terminated)};
   }
-  void press_sys_info() { SendMessageW(GetDlgItem(about.hwnd(), frmAbout::cmdSysInfo), BM_CLICK, 0, 0); }
+  void press_sys_info() { SendMessageW(GetDlgItem(about.hwnd(), frmAbout_design::cmdSysInfo), BM_CLICK, 0, 0); }
   void expect_messages(size_t count) {
     ASSERT_EQ(system.message_boxes.size(), count);
     for (const MessageBoxCall& box : system.message_boxes) {

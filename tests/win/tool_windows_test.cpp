@@ -11,7 +11,9 @@
 #include "base/sessions.h"
 #include "fake_file_data.h"
 #include "fixtures.h"
-#include "tools/tool_identity.h"
+#include "tools/frmAppRun_design.h"
+#include "tools/frmClip_design.h"
+#include "tools/frmIp_design.h"
 
 namespace tamarak {
 namespace {
@@ -30,9 +32,9 @@ TEST_F(ToolWindowTest, EveryMenuItemOpensItsOneModelessInstanceAgainAfterAClose)
     bool on_taskbar;
   };
   const Opener openers[] = {
-      {mnuFileApp, "起動プロセス一覧", [&] { return tools().app_run(); }, kAppRunCaption, false},
-      {mnuFileClip, "多用途クリップボード", [&] { return tools().clip(); }, kClipCaption, false},
-      {mnuFileIp, "IP/OS情報", [&] { return tools().ip(); }, kIpCaption, true},
+      {mnuFileApp, "起動プロセス一覧", [&] { return tools().app_run(); }, frmAppRun_design::kCaption, false},
+      {mnuFileClip, "多用途クリップボード", [&] { return tools().clip(); }, frmClip_design::kCaption, false},
+      {mnuFileIp, "IP/OS情報", [&] { return tools().ip(); }, frmIp_design::kCaption, true},
   };
   int open = 1;
   for (const Opener& o : openers) {
@@ -103,9 +105,9 @@ class AppRunTest : public ToolWindowTest {
   void open() {
     command(mnuFileApp);
     window = tools().app_run()->hwnd();
-    list = GetDlgItem(window, app_run_controls::List1);
+    list = GetDlgItem(window, frmAppRun_design::List1);
   }
-  void click() { SendMessageW(window, WM_COMMAND, MAKEWPARAM(app_run_controls::Command1, BN_CLICKED), 0); }
+  void click() { SendMessageW(window, WM_COMMAND, MAKEWPARAM(frmAppRun_design::Command1, BN_CLICKED), 0); }
   std::vector<std::string> lines() const {
     std::vector<std::string> out;
     const int count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
@@ -193,7 +195,7 @@ TEST_F(AppRunTest, DesignValues) {
 
   EXPECT_FALSE(GetWindowLongW(list, GWL_STYLE) & LBS_SORT);
   // The button has the focus.
-  EXPECT_EQ(GetFocus(), GetDlgItem(window, app_run_controls::Command1));
+  EXPECT_EQ(GetFocus(), GetDlgItem(window, frmAppRun_design::Command1));
 }
 
 // ---- frmClip ----
@@ -208,7 +210,7 @@ class ClipTest : public ToolWindowTest {
     ToolWindowTest::SetUp();
     command(mnuFileClip);
     window = tools().clip()->hwnd();
-    box = GetDlgItem(window, clip_controls::txtList);
+    box = GetDlgItem(window, frmClip_design::txtList);
     target = tools().clip()->drop_target();
     ASSERT_NE(target, nullptr);
   }
@@ -245,7 +247,7 @@ TEST_F(ClipTest, LeftDropAppendsFullPathsAndFocusesTheText) {
 
 TEST_F(ClipTest, RightDropOffersTheMenuAtTheDropPoint) {
   FakeFileData files({L"C:\\Data\\a.txt", L"C:\\b.txt"});
-  system.popup_choice = clip_controls::mnuPopup_FileName;
+  system.popup_choice = frmClip_design::mnuPopup_FileName;
   EXPECT_EQ(drag(&files, MK_RBUTTON | MK_LBUTTON), DWORD{DROPEFFECT_COPY});
   EXPECT_TRUE(clip().right_drag());
   ASSERT_EQ(system.popups.size(), 1u);
@@ -255,14 +257,14 @@ TEST_F(ClipTest, RightDropOffersTheMenuAtTheDropPoint) {
   EXPECT_EQ(text_of(box), "a.txt\r\nb.txt\r\n");
   EXPECT_FALSE(clip().holds_drop_data());
 
-  system.popup_choice = clip_controls::mnuPopup_FullPath;
+  system.popup_choice = frmClip_design::mnuPopup_FullPath;
   drag(&files, MK_RBUTTON);
   EXPECT_EQ(text_of(box), "a.txt\r\nb.txt\r\nC:\\Data\\a.txt\r\nC:\\b.txt\r\n");
   EXPECT_EQ(files.references(), 1);
 
   // "キャンセル", Escape or a click elsewhere: nothing pasted, still a copy, the data kept until
   // the next drop replaces it.
-  for (UINT dismissed : {UINT{clip_controls::mnuPopup_Cancel}, 0u}) {
+  for (UINT dismissed : {UINT{frmClip_design::mnuPopup_Cancel}, 0u}) {
     system.popup_choice = dismissed;
     EXPECT_EQ(drag(&files, MK_RBUTTON), DWORD{DROPEFFECT_COPY});
     EXPECT_EQ(text_of(box), "a.txt\r\nb.txt\r\nC:\\Data\\a.txt\r\nC:\\b.txt\r\n");
@@ -285,7 +287,7 @@ TEST_F(ClipTest, PopupMenuItemsAndDefault) {
     EXPECT_EQ(narrow(caption), captions[i]);
   }
   EXPECT_TRUE(GetMenuState(popup, 2, MF_BYPOSITION) & MF_SEPARATOR);
-  EXPECT_EQ(GetMenuDefaultItem(popup, FALSE, 0), UINT{clip_controls::mnuPopup_FullPath});
+  EXPECT_EQ(GetMenuDefaultItem(popup, FALSE, 0), UINT{frmClip_design::mnuPopup_FullPath});
 }
 
 TEST_F(ClipTest, DataWithoutAFileListIsRefusedAndChangesNothing) {
@@ -315,7 +317,7 @@ TEST_F(ClipTest, PasteContinuesTypedTextAndAnEmptyListAppendsNothing) {
   drag(&files, MK_LBUTTON);
   EXPECT_EQ(text_of(box), "memoC:\\Data\\Photos\r\nC:\\\r\n");
 
-  system.popup_choice = clip_controls::mnuPopup_FileName;
+  system.popup_choice = frmClip_design::mnuPopup_FileName;
   drag(&files, MK_RBUTTON);  // a folder's name is its last component; a drive root's is empty
   EXPECT_EQ(text_of(box), "memoC:\\Data\\Photos\r\nC:\\\r\nPhotos\r\n\r\n");
 
@@ -343,7 +345,7 @@ TEST_F(ClipTest, FilesPastedFromTheKeyboardComeAsADropAndEscapeKeepsTheText) {
   ASSERT_EQ(files.GetData(&format, &medium), S_OK);
   set_clipboard(CF_HDROP, medium.hGlobal);
   // Ctrl+V, Shift+Insert and the box's own menu all paste by WM_PASTE; the choice comes at the caret.
-  system.popup_choice = clip_controls::mnuPopup_FileName;
+  system.popup_choice = frmClip_design::mnuPopup_FileName;
   SendMessageW(box, WM_PASTE, 0, 0);
   system.popup_choice = 0;  // dismissed: nothing more
   SendMessageW(box, WM_PASTE, 0, 0);
@@ -392,7 +394,7 @@ TEST_F(ClipTest, LongPathsAndLongListsArriveWhole) {
     expected += narrow(name) + "\r\n";
   }
   FakeFileData many(paths);
-  system.popup_choice = clip_controls::mnuPopup_FileName;
+  system.popup_choice = frmClip_design::mnuPopup_FileName;
   EXPECT_EQ(drag(&many, MK_RBUTTON), DWORD{DROPEFFECT_COPY});
   EXPECT_EQ(text_of(box), expected);
 }
@@ -464,7 +466,7 @@ TEST_F(ClipTest, ClosingLosesTheTextAndTheDragState) {
   close(window);
   EXPECT_EQ(files.references(), 1);
   command(mnuFileClip);
-  EXPECT_EQ(text_of(tools().clip()->hwnd(), clip_controls::txtList), "");
+  EXPECT_EQ(text_of(tools().clip()->hwnd(), frmClip_design::txtList), "");
   EXPECT_FALSE(clip().right_drag());
   EXPECT_FALSE(clip().holds_drop_data());
   EXPECT_TRUE(GetWindowLongW(tools().clip()->hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
@@ -482,17 +484,17 @@ class IpTest : public ToolWindowTest {
 
 TEST_F(IpTest, FillsTheFiveBoxesOnceAddressFirst) {
   const HWND window = open();
-  EXPECT_EQ(text_of(window, ip_controls::txtIp), "192.168.0.5");
-  EXPECT_EQ(text_of(window, ip_controls::txtPc), "TAMARAK-PC");
-  EXPECT_EQ(text_of(window, ip_controls::txtOsName), "Windows NT");
-  EXPECT_EQ(text_of(window, ip_controls::txtOsVer), "10");
-  EXPECT_EQ(text_of(window, ip_controls::txtOsBuild), "19045");
+  EXPECT_EQ(text_of(window, frmIp_design::txtIp), "192.168.0.5");
+  EXPECT_EQ(text_of(window, frmIp_design::txtPc), "TAMARAK-PC");
+  EXPECT_EQ(text_of(window, frmIp_design::txtOsName), "Windows NT");
+  EXPECT_EQ(text_of(window, frmIp_design::txtOsVer), "10");
+  EXPECT_EQ(text_of(window, frmIp_design::txtOsBuild), "19045");
   EXPECT_EQ((std::vector<std::string>{"address", "host", "os"}), system.tool_queries);
 
   // Open again while open: the values read at creation stay.
   system.host = L"OTHER";
   choose_from_tray("IP/OS情報");
-  EXPECT_EQ(text_of(window, ip_controls::txtPc), "TAMARAK-PC");
+  EXPECT_EQ(text_of(window, frmIp_design::txtPc), "TAMARAK-PC");
   EXPECT_EQ(system.tool_queries.size(), 3u);
 }
 
@@ -501,11 +503,11 @@ TEST_F(IpTest, EveryCreationReadsAfreshAndUnknownFamiliesStayEmpty) {
   system.host = L"ホスト";
   system.address = L"";
   HWND window = open();
-  EXPECT_EQ(text_of(window, ip_controls::txtOsName), "");
-  EXPECT_EQ(text_of(window, ip_controls::txtOsVer), "6.02");
-  EXPECT_EQ(text_of(window, ip_controls::txtOsBuild), "9200");
-  EXPECT_EQ(text_of(window, ip_controls::txtPc), "ホスト");
-  EXPECT_EQ(text_of(window, ip_controls::txtIp), "");
+  EXPECT_EQ(text_of(window, frmIp_design::txtOsName), "");
+  EXPECT_EQ(text_of(window, frmIp_design::txtOsVer), "6.02");
+  EXPECT_EQ(text_of(window, frmIp_design::txtOsBuild), "9200");
+  EXPECT_EQ(text_of(window, frmIp_design::txtPc), "ホスト");
+  EXPECT_EQ(text_of(window, frmIp_design::txtIp), "");
 
   struct Case {
     OsVersion os;
@@ -517,9 +519,9 @@ TEST_F(IpTest, EveryCreationReadsAfreshAndUnknownFamiliesStayEmpty) {
     close(window);
     system.os = c.os;
     window = open();
-    EXPECT_EQ(text_of(window, ip_controls::txtOsName), c.name);
-    EXPECT_EQ(text_of(window, ip_controls::txtOsVer), c.version);
-    EXPECT_EQ(text_of(window, ip_controls::txtOsBuild), c.build);
+    EXPECT_EQ(text_of(window, frmIp_design::txtOsName), c.name);
+    EXPECT_EQ(text_of(window, frmIp_design::txtOsVer), c.version);
+    EXPECT_EQ(text_of(window, frmIp_design::txtOsBuild), c.build);
   }
 }
 
@@ -527,7 +529,7 @@ TEST_F(IpTest, DesignValues) {
   const HWND window = open();
   EXPECT_FALSE(GetWindowLongW(window, GWL_STYLE) & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
   EXPECT_TRUE(rounded(window));
-  using namespace ip_controls;
+  using namespace frmIp_design;
   // Each box is named, as the system's proxy names it, by its own label, the static just before it.
   const ComSession com;
   const std::pair<int, int> labelled[] = {

@@ -3,13 +3,15 @@
 
 #include "fixtures.h"
 #include "icon_picture.h"
-#include "monitor/memory_panel.h"
+#include "app/frmSysTray_design.h"
 #include "monitor/meter_icons.h"
 #include "process_counts.h"
 #include "system/win32_services.h"
 #include "ui/window.h"
 
 namespace tamarak {
+
+using namespace frmSysTray_design;
 namespace {
 
 TEST(MeterIcons, EverySizeShowsItsPicturesPixelForPixel) {

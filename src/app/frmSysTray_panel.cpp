@@ -1,8 +1,11 @@
-#include "monitor/memory_panel.h"
+#include "app/frmSysTray_panel.h"
 
+#include "app/frmSysTray_design.h"
 #include "monitor/memory_figures.h"
 
 namespace tamarak {
+
+using namespace frmSysTray_design;
 
 namespace {
 
@@ -52,6 +55,11 @@ void show_band(Controls& panel, int band) {
     panel.set_line_colour(Line1_0 + kLit[b].line_a, colour);
     panel.set_line_colour(Line1_0 + kLit[b].line_b, colour);
   }
+}
+
+void show_amounts(Controls& band, std::uint64_t total_phys) {
+  constexpr std::pair<int, double> kAmounts[] = {{Label17, 0.2}, {Label16, 0.4}, {Label15, 0.6}, {Label18, 0.8}};
+  for (const auto& [label, share] : kAmounts) band.set_text(label, amount_text(total_phys, share));
 }
 
 }  // namespace tamarak

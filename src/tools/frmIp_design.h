@@ -1,0 +1,28 @@
+// The IP/OS information window as designed: 259 x 198 pixels of client area at 96 dpi, its caption
+// and controls.
+#pragma once
+
+#include "ui/design.h"
+
+namespace tamarak::frmIp_design {
+
+inline constexpr char kCaption[] = "IP/OS 情報　　Tamarak Version 3.0";
+
+enum Control : int {
+  frm1 = 3301,
+  lblIp,
+  txtIp,
+  lblPc,
+  txtPc,
+  frm2,
+  lblOsName,
+  lblOsVer,
+  lblOsBuild,
+  txtOsName,
+  txtOsVer,
+  txtOsBuild,
+};
+
+extern const WindowDesign kDesign;
+
+}  // namespace tamarak::frmIp_design

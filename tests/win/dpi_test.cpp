@@ -5,7 +5,6 @@
 
 #include <functional>
 #include <initializer_list>
-#include <span>
 #include <vector>
 
 #include "about/frmAbout.h"
@@ -33,16 +32,10 @@ void change_dpi(HWND window, SIZE design_client, int dpi) {
   SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
 }
 
-// A window once open, and the table it was made from.
-struct Opened {
-  HWND window;
-  std::span<const ControlRow> rows;
-};
-
 struct Designed {
   const char* name;
-  std::function<Opened()> open;
-  SIZE client;
+  std::function<HWND()> open;
+  const WindowDesign& design;
   std::initializer_list<int> filled, resized;
 };
 
@@ -55,58 +48,46 @@ TEST_F(DpiTest, EveryWindowAsDesignedWhenMadeAndAtEveryScaleAsIfMadeThere) {
       {"main window",
        [&] {
          tray_callback(WM_LBUTTONDBLCLK);
-         return Opened{main.hwnd(), frmSysTray_design::kDesign.controls};
+         return main.hwnd();
        },
-       {frmSysTray_design::kClientWidth, frmSysTray_design::kClientHeight},
+       frmSysTray_design::kDesign,
        {lblMemoryLoad, lblTotalPhys, lblAvailPhys, lblPhysPer, lblTotalPageFile, lblAvailPageFile, lblPagePer,
         lblTotalVirtual, lblAvailVirtual, lblVirtPer, Label17, Label16, Label15, Label18},
        {}},
-      {"process list",
-       [&] {
-         command(mnuFileApp);
-         return Opened{tools().app_run()->hwnd(), frmAppRun_design::kDesign.controls};
-       },
-       {433, 488},
-       {},
-       {}},
+      {"process list", [&] { return command(mnuFileApp), tools().app_run()->hwnd(); }, frmAppRun_design::kDesign},
       {"clipboard",
-       [&] {
-         command(mnuFileClip);
-         return Opened{tools().clip()->hwnd(), frmClip_design::kDesign.controls};
-       },
-       {569, 343},
+       [&] { return command(mnuFileClip), tools().clip()->hwnd(); },
+       frmClip_design::kDesign,
        {},
        {frmClip_design::txtList}},
       {"IP/OS",
-       [&] {
-         command(mnuFileIp);
-         return Opened{tools().ip()->hwnd(), frmIp_design::kDesign.controls};
-       },
-       {259, 198},
-       {txtIp, txtPc, txtOsName, txtOsVer, txtOsBuild},
-       {}},
+       [&] { return command(mnuFileIp), tools().ip()->hwnd(); },
+       frmIp_design::kDesign,
+       {txtIp, txtPc, txtOsName, txtOsVer, txtOsBuild}},
+      // The credit strip scrolls.
       {"About",
-       [&] {
-         about.Show(nullptr);  // its credit strip scrolls, and so is left out
-         return Opened{about.hwnd(), frmAbout_design::kDesign.controls.first(frmAbout_design::kDesign.controls.size() - 2)};
-       },
-       {388, 359},
-       {frmAbout_design::lblTitle, frmAbout_design::lblVersion},
-       {}},
+       [&] { return about.Show(nullptr), about.hwnd(); },
+       frmAbout_design::kDesign,
+       {frmAbout_design::lblTitle, frmAbout_design::lblVersion, frmAbout_design::Text1},
+       {frmAbout_design::Picture2}},
   };
   for (const Designed& designed : windows) {
     SCOPED_TRACE(designed.name);
-    const auto [window, rows] = designed.open();
+    const HWND window = designed.open();
     ASSERT_TRUE(window);
-    expect_laid_out_as_designed(window, rows, designed.client, screen_dpi(), designed.filled, designed.resized);
+    const SIZE client{designed.design.client_width, designed.design.client_height};
+    const auto expect_as_designed = [&](HWND made, int dpi) {
+      expect_laid_out_as_designed(made, designed.design.controls, client, dpi, designed.filled, designed.resized);
+    };
+    expect_as_designed(window, screen_dpi());
     // Once round first: the system's own caches for each scale.
-    for (int dpi : {144, 192, 96}) change_dpi(window, designed.client, dpi);
+    for (int dpi : {144, 192, 96}) change_dpi(window, client, dpi);
     UpdateWindow(window);
     const int objects = gdi_object_count();
     for (int dpi : {144, 192, 96}) {
-      change_dpi(window, designed.client, dpi);
+      change_dpi(window, client, dpi);
       UpdateWindow(window);
-      expect_laid_out_as_designed(window, rows, designed.client, dpi, designed.filled, designed.resized);
+      expect_as_designed(window, dpi);
       if (window != main.hwnd()) continue;
       const HRGN region = CreateRectRgn(0, 0, 0, 0);  // its corners as round at every scale
       EXPECT_NE(GetWindowRgn(window, region), ERROR);
@@ -124,11 +105,10 @@ TEST_F(DpiTest, EveryWindowAsDesignedWhenMadeAndAtEveryScaleAsIfMadeThere) {
     EXPECT_EQ(exact.cy, outer.bottom - outer.top);
     if (window == main.hwnd()) continue;
     // Closed at another scale and opened again: made at the scale of the monitor it is on now.
-    change_dpi(window, designed.client, 144);
+    change_dpi(window, client, 144);
     SendMessageW(window, WM_CLOSE, 0, 0);
-    const auto [again, same_rows] = designed.open();
-    expect_laid_out_as_designed(again, same_rows, designed.client, window_dpi(again), designed.filled,
-                                designed.resized);
+    const HWND again = designed.open();
+    expect_as_designed(again, window_dpi(again));
   }
   DestroyWindow(about.hwnd());
 }

@@ -175,9 +175,11 @@ TEST(ScreenSaver, FullScreenCoversEveryMonitorOnTopWithoutPointerOneAtATimeAndEn
   SendMessageW(window, WM_POWERBROADCAST, PBT_POWERSETTINGCHANGE, in_process(first.handle(), display));
   EXPECT_TRUE(wait_until([&] { return lit_pixels(area) > 500; }));
   // Moved to a monitor at twice the scale: the meter and its text drawn afresh at twice the size.
-  const int pixels = lit_pixels(area);
-  SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(192, 192), in_process(first.handle(), area));
-  EXPECT_TRUE(wait_until([&] { return lit_pixels(area) > 2 * pixels; })) << pixels << " pixels at 96 dpi";
+  const HDC screen_dc = GetDC(nullptr);
+  const int pixels = lit_pixels(area), twice = 2 * GetDeviceCaps(screen_dc, LOGPIXELSY);
+  ReleaseDC(nullptr, screen_dc);
+  SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(twice, twice), in_process(first.handle(), area));
+  EXPECT_TRUE(wait_until([&] { return lit_pixels(area) > 2 * pixels; })) << pixels << " pixels before";
   EXPECT_TRUE(saver(L"-S").wait_for_exit());
   EXPECT_TRUE(IsWindowVisible(window));
 

@@ -174,12 +174,14 @@ TEST(ScreenSaver, FullScreenCoversEveryMonitorOnTopWithoutPointerOneAtATimeAndEn
   display.state = 1;
   SendMessageW(window, WM_POWERBROADCAST, PBT_POWERSETTINGCHANGE, in_process(first.handle(), display));
   EXPECT_TRUE(wait_until([&] { return lit_pixels(area) > 500; }));
-  // Moved to a monitor at twice the scale: the meter and its text drawn afresh at twice the size.
+  // Moved to a monitor at another scale (twice, or from a higher one back to 96 dpi): the meter and its
+  // text drawn afresh at the new size.
   const HDC screen_dc = GetDC(nullptr);
-  const int pixels = lit_pixels(area), twice = 2 * GetDeviceCaps(screen_dc, LOGPIXELSY);
+  const int pixels = lit_pixels(area), dpi = GetDeviceCaps(screen_dc, LOGPIXELSY), other = dpi == 96 ? 192 : 96;
   ReleaseDC(nullptr, screen_dc);
-  SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(twice, twice), in_process(first.handle(), area));
-  EXPECT_TRUE(wait_until([&] { return lit_pixels(area) > 2 * pixels; })) << pixels << " pixels before";
+  SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(other, other), in_process(first.handle(), area));
+  const auto redrawn = [&] { return other > dpi ? lit_pixels(area) > 2 * pixels : lit_pixels(area) * 5 < pixels * 3; };
+  EXPECT_TRUE(wait_until(redrawn)) << pixels << " pixels at " << dpi << " dpi";
   EXPECT_TRUE(saver(L"-S").wait_for_exit());
   EXPECT_TRUE(IsWindowVisible(window));
 

@@ -88,7 +88,14 @@ constexpr LineRow kLines[] = {
 
 }  // namespace
 
-const WindowDesign kDesign{L"TamarakAbout", "",    kStyle,    kExStyle, kClientWidth,
-                           kClientHeight,   false, kControls, kLines};
+constinit const WindowDesign kDesign{.class_name = L"TamarakAbout",
+                                     .caption = "",
+                                     .style = kStyle,
+                                     .ex_style = kExStyle,
+                                     .client_width = kClientWidth,
+                                     .client_height = kClientHeight,
+                                     .menu_bar = false,
+                                     .controls = kControls,
+                                     .lines = kLines};
 
 }  // namespace tamarak::frmAbout_design

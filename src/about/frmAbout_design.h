@@ -32,6 +32,7 @@ inline constexpr char kHomePage[] = "https://www.example.com/tamarak/";
 inline constexpr char kMailAddress[] = "tamarak@example.com";
 inline constexpr char kCreditText[] = "みずなぎ ソフト工房\r\n　　(・_・ゞ－☆";
 
-extern const WindowDesign kDesign;
+// Constant-initialized where it is defined (constinit).
+extern const WindowDesign kDesign;  // NOLINT(bugprone-dynamic-static-initializers)
 
 }  // namespace tamarak::frmAbout_design

@@ -86,7 +86,14 @@ constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDR
 
 }  // namespace
 
-const WindowDesign kDesign{L"TamarakMain", kMainCaption, kStyle,    0,     kClientWidth,
-                           kClientHeight,  true,         kControls, kLines};
+constinit const WindowDesign kDesign{.class_name = L"TamarakMain",
+                                     .caption = kMainCaption,
+                                     .style = kStyle,
+                                     .ex_style = 0,
+                                     .client_width = kClientWidth,
+                                     .client_height = kClientHeight,
+                                     .menu_bar = true,
+                                     .controls = kControls,
+                                     .lines = kLines};
 
 }  // namespace tamarak::frmSysTray_design

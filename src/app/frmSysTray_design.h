@@ -46,6 +46,7 @@ enum Control : int {
 // The callout lines Line1(0) to Line1(7) in order, then the window's own.
 enum Line : int { Line1_0 = 1, Line1_7 = Line1_0 + 7, lin1 = 101, lin2, Line2, Line4, Line8 };
 
-extern const WindowDesign kDesign;
+// Constant-initialized where it is defined (constinit).
+extern const WindowDesign kDesign;  // NOLINT(bugprone-dynamic-static-initializers)
 
 }  // namespace tamarak::frmSysTray_design

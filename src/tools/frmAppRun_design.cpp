@@ -29,6 +29,13 @@ constexpr ControlRow kControls[] = {
 
 }  // namespace
 
-const WindowDesign kDesign{L"TamarakAppRun", kCaption, kStyle, kExStyle, 433, 488, false, kControls, {}};
+constinit const WindowDesign kDesign{.class_name = L"TamarakAppRun",
+                                     .caption = kCaption,
+                                     .style = kStyle,
+                                     .ex_style = kExStyle,
+                                     .client_width = 433,
+                                     .client_height = 488,
+                                     .menu_bar = false,
+                                     .controls = kControls};
 
 }  // namespace tamarak::frmAppRun_design

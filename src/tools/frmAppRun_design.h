@@ -9,6 +9,7 @@ inline constexpr char kCaption[] = "起動プロセス一覧　　Tamarak Versio
 
 enum Control : int { List1 = 3101, Command1, Label1 };
 
-extern const WindowDesign kDesign;
+// Constant-initialized where it is defined (constinit).
+extern const WindowDesign kDesign;  // NOLINT(bugprone-dynamic-static-initializers)
 
 }  // namespace tamarak::frmAppRun_design

@@ -24,6 +24,13 @@ constexpr ControlRow kControls[] = {
 
 }  // namespace
 
-const WindowDesign kDesign{L"TamarakClip", kCaption, kStyle, WS_EX_TOPMOST, 569, 343, false, kControls, {}};
+constinit const WindowDesign kDesign{.class_name = L"TamarakClip",
+                                     .caption = kCaption,
+                                     .style = kStyle,
+                                     .ex_style = WS_EX_TOPMOST,
+                                     .client_width = 569,
+                                     .client_height = 343,
+                                     .menu_bar = false,
+                                     .controls = kControls};
 
 }  // namespace tamarak::frmClip_design

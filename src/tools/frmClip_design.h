@@ -11,6 +11,7 @@ inline constexpr char kCaption[] =
 
 enum Control : int { txtList = 3201, mnuPopup_FullPath, mnuPopup_FileName, mnuPopup_Cancel };
 
-extern const WindowDesign kDesign;
+// Constant-initialized where it is defined (constinit).
+extern const WindowDesign kDesign;  // NOLINT(bugprone-dynamic-static-initializers)
 
 }  // namespace tamarak::frmClip_design

@@ -34,6 +34,13 @@ constexpr ControlRow kControls[] = {
 
 }  // namespace
 
-const WindowDesign kDesign{L"TamarakIp", kCaption, kStyle, 0, 259, 198, false, kControls, {}};
+constinit const WindowDesign kDesign{.class_name = L"TamarakIp",
+                                     .caption = kCaption,
+                                     .style = kStyle,
+                                     .ex_style = 0,
+                                     .client_width = 259,
+                                     .client_height = 198,
+                                     .menu_bar = false,
+                                     .controls = kControls};
 
 }  // namespace tamarak::frmIp_design

@@ -23,6 +23,7 @@ enum Control : int {
   txtOsBuild,
 };
 
-extern const WindowDesign kDesign;
+// Constant-initialized where it is defined (constinit).
+extern const WindowDesign kDesign;  // NOLINT(bugprone-dynamic-static-initializers)
 
 }  // namespace tamarak::frmIp_design

@@ -261,6 +261,14 @@ TEST_F(AboutFromTheMainWindow, HighContrastDrawsBothWindowsInTheSystemsColoursUn
   EXPECT_EQ(share(shown, 0, COLOR_WINDOW), designed[0]);
   EXPECT_EQ(share(about, 0, COLOR_WINDOW), designed[1]);
   EXPECT_EQ(gdi_object_count(), gdi_objects);
+
+  // A panel made while high contrast is on starts in the system's colours.
+  system.high_contrast_on = true;
+  Form<frmSysTray> later(system, system, lifetime);
+  ASSERT_TRUE(later.create());
+  ShowWindow(later.hwnd(), SW_SHOW);
+  EXPECT_GT(share(later.hwnd(), 0, COLOR_WINDOW), 0.7);
+  DestroyWindow(later.hwnd());
 }
 
 // The tray popup stays reachable while the About window is up; what it opens meanwhile waits

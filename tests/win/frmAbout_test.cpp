@@ -61,15 +61,10 @@ TEST_F(AboutTest, ShowsTheProgramsOwnTitleAndVersionAndTheDesignedTexts) {
   EXPECT_TRUE(SendMessageW(item(frmAbout::Picture4), STM_GETICON, 0, 0));
   EXPECT_TRUE(SendMessageW(item(frmAbout::picIcon), STM_GETICON, 0, 0));
 
-  // A fixed dialog frame and a rounded outline.
-  const LONG style = GetWindowLongW(about.hwnd(), GWL_STYLE);
-  EXPECT_TRUE(style & WS_SYSMENU);
-  EXPECT_FALSE(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
   EXPECT_TRUE(rounded(about.hwnd()));
 
   // OK is the default button and has the focus.
   EXPECT_EQ(GetFocus(), item(frmAbout::cmdOK));
-  EXPECT_EQ(GetWindowLongW(item(frmAbout::cmdOK), GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
   EXPECT_EQ(LOWORD(SendMessageW(about.hwnd(), DM_GETDEFID, 0, 0)), frmAbout::cmdOK);
 }
 

@@ -3,8 +3,8 @@
 #include <regex>
 
 #include "app/commands.h"
-#include "driver.h"
 #include "app/frmSysTray_design.h"
+#include "driver.h"
 
 namespace e2e {
 namespace {

@@ -99,14 +99,10 @@ TEST_F(ToolWindows, CaptureListsWinesProcessesWithTheirCount) {
   const std::vector<std::wstring> lines = list_lines(list);
   ASSERT_GE(lines.size(), 10u);
   const size_t names = lines.size() - 7;
+  // The summary's frame is the unit tests'; here the time and the count it gives.
   const std::vector<std::wstring> summary(lines.begin() + names, lines.end());
-  EXPECT_EQ(summary[0], L"");
-  EXPECT_EQ(summary[1], L"▽----------------------------------------▽");
   EXPECT_TRUE(summary[2] == japan_time_line(start) || summary[2] == japan_time_line(end)) << summary[2].size();
   EXPECT_EQ(summary[3], L"  " + std::to_wstring(names) + L" 個の内部プロセスが動作しています");
-  EXPECT_EQ(summary[4], L"                   Captured by 「Tamarak」");
-  EXPECT_EQ(summary[5], L"△----------------------------------------△");
-  EXPECT_EQ(summary[6], L"");
 
   // Every process that ran throughout is listed, under the name the system gives it.
   const std::set<std::wstring> listed(lines.begin(), lines.begin() + names);

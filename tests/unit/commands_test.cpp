@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "commands/program_paths.h"
 #include "commands/uptime_text.h"
 #include "saver/saver_rules.h"
@@ -40,8 +42,9 @@ TEST(ProgramPaths, FilesBesideTheProgram) {
   EXPECT_EQ(program_folder(long_folder + u"\\tamarak.exe"), long_folder);
 }
 
-// How Windows, the Control Panel and the menu item オリジナル start the screen saver.
-TEST(SaverRequest, ReadsEverySpellingOfTheProtocolAndRefusesTheRest) {
+// How Windows, the Control Panel and the menu item オリジナル start the screen saver, and where its
+// picture goes.
+TEST(SaverRules, ReadsEverySpellingOfTheProtocolRefusesTheRestAndDriftsBetweenTheEdges) {
   for (const wchar_t* arguments : {L"/s", L" /S ", L"-s"})
     EXPECT_EQ(saver_request(arguments), SaverRequest{SaverMode::full_screen}) << arguments;
   for (const wchar_t* arguments : {L"/p 1234", L"/P:1234", L"-p\t1234"})
@@ -52,6 +55,16 @@ TEST(SaverRequest, ReadsEverySpellingOfTheProtocolAndRefusesTheRest) {
   for (const wchar_t* arguments : {L"/p", L"/p 0", L"/p:", L"/p 12x", L"/p 99999999999999999999999", L"/s 5", L"/sx",
                                    L"/c:y", L"/a", L"s", L"/", L"//s"})
     EXPECT_EQ(saver_request(arguments), SaverRequest{}) << arguments;
+
+  // A 30 x 20 item in a 100 x 50 area reaches each edge and never passes it.
+  Point far{};
+  for (long long tick = 0; tick < 200; ++tick) {
+    const Point at = drift_origin(tick, 100, 50, 30, 20, 3);
+    ASSERT_TRUE(at.x >= 0 && at.x <= 70 && at.y >= 0 && at.y <= 30) << tick;
+    far = {std::max(far.x, at.x), std::max(far.y, at.y)};
+  }
+  EXPECT_EQ(far, (Point{70, 30}));
+  EXPECT_EQ(drift_origin(9, 20, 20, 30, 30, 3), (Point{0, 0}));  // larger than the area: at the corner
 }
 
 }  // namespace

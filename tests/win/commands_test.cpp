@@ -9,10 +9,10 @@
 #include <tuple>
 #include <vector>
 
+#include "app/frmSysTray_design.h"
 #include "commands/launch_beside_program.h"
 #include "fixtures.h"
 #include "optimiser/fill_size.h"
-#include "app/frmSysTray_design.h"
 #include "process_counts.h"
 #include "system/memory_fill.h"
 

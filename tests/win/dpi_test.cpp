@@ -96,16 +96,17 @@ TEST_F(DpiTest, EveryWindowAsDesignedWhenMadeAndAtEveryScaleAsIfMadeThere) {
     }
     EXPECT_EQ(gdi_object_count(), objects);
 
-    // The size for a scale is the window's to say (WM_GETDPISCALEDSIZE): at the scale it is at, its own.
+    // The size for a scale is the window's to say (WM_GETDPISCALEDSIZE): asked at another scale for
+    // this one, the size it has here.
     RECT outer;
     GetWindowRect(window, &outer);
+    change_dpi(window, client, 144);
     SIZE exact{};
     EXPECT_TRUE(SendMessageW(window, 0x02E4, 96, reinterpret_cast<LPARAM>(&exact)));
     EXPECT_EQ(exact.cx, outer.right - outer.left);
     EXPECT_EQ(exact.cy, outer.bottom - outer.top);
     if (window == main.hwnd()) continue;
     // Closed at another scale and opened again: made at the scale of the monitor it is on now.
-    change_dpi(window, client, 144);
     SendMessageW(window, WM_CLOSE, 0, 0);
     const HWND again = designed.open();
     expect_as_designed(again, window_dpi(again));

@@ -6,9 +6,9 @@
 
 #include "about/credit_scroller.h"
 #include "app/commands.h"
+#include "app/frmSysTray_design.h"
 #include "fixtures.h"
 #include "layout_checks.h"
-#include "app/frmSysTray_design.h"
 #include "process_counts.h"
 
 namespace tamarak {
@@ -64,6 +64,7 @@ TEST_F(AboutTest, ShowsTheProgramsOwnTitleAndVersionAndTheDesignedTexts) {
   EXPECT_TRUE(SendMessageW(item(frmAbout_design::picIcon), STM_GETICON, 0, 0));
 
   EXPECT_TRUE(rounded(about.hwnd()));
+
   // OK is the default button and has the focus.
   EXPECT_EQ(GetFocus(), item(frmAbout_design::cmdOK));
   EXPECT_EQ(LOWORD(SendMessageW(about.hwnd(), DM_GETDEFID, 0, 0)), frmAbout_design::cmdOK);
@@ -257,6 +258,14 @@ TEST_F(AboutFromTheMainWindow, HighContrastDrawsBothWindowsInTheSystemsColoursUn
   EXPECT_EQ(share(shown, 0, COLOR_WINDOW), designed[0]);
   EXPECT_EQ(share(about, 0, COLOR_WINDOW), designed[1]);
   EXPECT_EQ(gdi_object_count(), gdi_objects);
+
+  // A panel made while high contrast is on starts in the system's colours.
+  system.high_contrast_on = true;
+  Form<frmSysTray> later(system, system, lifetime);
+  ASSERT_TRUE(later.create());
+  ShowWindow(later.hwnd(), SW_SHOW);
+  EXPECT_GT(share(later.hwnd(), 0, COLOR_WINDOW), 0.7);
+  DestroyWindow(later.hwnd());
 }
 
 // The tray popup stays reachable while the About window is up; what it opens meanwhile waits

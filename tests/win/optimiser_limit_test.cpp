@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "fixtures.h"
 #include "app/frmSysTray_design.h"
+#include "fixtures.h"
 #include "process_counts.h"
 
 namespace tamarak {

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "app/commands.h"
+#include "base/failure_note.h"
 #include "fixtures.h"
 #include "process_counts.h"
 #include "ui/rounded_frame.h"
@@ -60,6 +64,28 @@ TEST_F(ResourcesTest, ShowingMinimisingAndRestoringKeepsOneRegionAndARefusedOneI
     apply_rounded_frame(gone, 96);
   }
   EXPECT_EQ(gdi_object_count(), before);
+}
+
+// What a debugger (or DebugView) is handed, taken where OutputDebugString raises it.
+std::vector<std::string> g_debug_lines;
+LONG CALLBACK take_debug_line(EXCEPTION_POINTERS* raised) {
+  const EXCEPTION_RECORD& r = *raised->ExceptionRecord;
+  if (r.ExceptionCode == DBG_PRINTEXCEPTION_WIDE_C)
+    g_debug_lines.push_back(narrow(reinterpret_cast<const wchar_t*>(r.ExceptionInformation[1])));
+  else if (r.ExceptionCode == DBG_PRINTEXCEPTION_C)
+    g_debug_lines.emplace_back(reinterpret_cast<const char*>(r.ExceptionInformation[1]));
+  return EXCEPTION_CONTINUE_SEARCH;
+}
+
+TEST(FailureNote, TheDebuggerLineNamesTheFunctionLineAndCodeAnHresultInHex) {
+  const PVOID handler = AddVectoredExceptionHandler(1, take_debug_line);
+  write_to_debugger({L"SetWindowRgn(window, region.get(), TRUE)", "apply_rounded_frame", 1907, 1400});
+  write_to_debugger({L"OleGetClipboard(&data)", "txtList_PasteFiles", 86, 0x8007000E});
+  RemoveVectoredExceptionHandler(handler);
+  EXPECT_EQ(g_debug_lines,
+            (std::vector<std::string>{
+                "tamarak: apply_rounded_frame:1907: SetWindowRgn(window, region.get(), TRUE) (error 1400)\n",
+                "tamarak: txtList_PasteFiles:86: OleGetClipboard(&data) (error 0x8007000E)\n"}));
 }
 
 }  // namespace

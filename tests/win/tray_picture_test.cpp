@@ -1,9 +1,9 @@
 // The tray picture at the shell's small icon size, redrawn when the dpi or the icon size changes.
 #include <gtest/gtest.h>
 
+#include "app/frmSysTray_design.h"
 #include "fixtures.h"
 #include "icon_picture.h"
-#include "app/frmSysTray_design.h"
 #include "monitor/meter_icons.h"
 #include "process_counts.h"
 #include "system/win32_services.h"

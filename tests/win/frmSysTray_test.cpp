@@ -59,10 +59,8 @@ TEST_F(MainWindowTest, StartsHiddenWithItsIconAndAmountLabels) {
   EXPECT_EQ(client.right, MulDiv(frmSysTray_design::kClientWidth, screen_dpi(), 96));
   EXPECT_EQ(client.bottom, MulDiv(frmSysTray_design::kClientHeight, screen_dpi(), 96));
   EXPECT_TRUE(EqualRect(&before, &after));  // centred as made
-  EXPECT_EQ(label(Label17), "51 MB");
-  EXPECT_EQ(label(Label16), "102 MB");
-  EXPECT_EQ(label(Label15), "154 MB");
-  EXPECT_EQ(label(Label18), "205 MB");
+  EXPECT_EQ(labels({Label17, Label16, Label15, Label18}),
+            (std::vector<std::string>{"51 MB", "102 MB", "154 MB", "205 MB"}));
   EXPECT_EQ(label(lblTotalPhys), "");  // shown without a refresh: not filled yet
 }
 
@@ -155,15 +153,10 @@ TEST_F(MainWindowTest, DoubleClickShowsAndFillsThePanelOnlyWhenHidden) {
   start();
   tray_callback(WM_LBUTTONDBLCLK);
   EXPECT_TRUE(IsWindowVisible(hwnd()));
-  EXPECT_EQ(label(lblMemoryLoad), "54 %");
-  EXPECT_EQ(label(lblTotalPhys), "257 MB");
-  EXPECT_EQ(label(lblAvailPhys), "117 MB");
-  EXPECT_EQ(label(lblPhysPer), "54 %");
-  EXPECT_EQ(label(lblTotalPageFile), "0 MB");
-  EXPECT_EQ(label(lblPagePer), "0 %");
-  EXPECT_EQ(label(lblTotalVirtual), "134 TB");
-  EXPECT_EQ(label(lblAvailVirtual), "67116 GB");
-  EXPECT_EQ(label(lblVirtPer), "50 %");
+  EXPECT_EQ(
+      labels({lblMemoryLoad, lblTotalPhys, lblAvailPhys, lblPhysPer, lblTotalPageFile, lblPagePer, lblTotalVirtual,
+              lblAvailVirtual, lblVirtPer}),
+      (std::vector<std::string>{"54 %", "257 MB", "117 MB", "54 %", "0 MB", "0 %", "134 TB", "67116 GB", "50 %"}));
   const size_t calls = system.tray_calls.size();
 
   system.memory.load = 90;

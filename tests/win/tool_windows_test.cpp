@@ -437,15 +437,19 @@ class IpTest : public ToolWindowTest {
     command(mnuFileIp);
     return tools().ip()->hwnd();
   }
+  // Address, host name, family, version and build.
+  static std::vector<std::string> boxes(HWND window) {
+    std::vector<std::string> texts;
+    for (int id : {frmIp_design::txtIp, frmIp_design::txtPc, frmIp_design::txtOsName, frmIp_design::txtOsVer,
+                   frmIp_design::txtOsBuild})
+      texts.push_back(text_of(window, id));
+    return texts;
+  }
 };
 
 TEST_F(IpTest, FillsTheFiveBoxesOnceAddressFirst) {
   const HWND window = open();
-  EXPECT_EQ(text_of(window, frmIp_design::txtIp), "192.168.0.5");
-  EXPECT_EQ(text_of(window, frmIp_design::txtPc), "TAMARAK-PC");
-  EXPECT_EQ(text_of(window, frmIp_design::txtOsName), "Windows NT");
-  EXPECT_EQ(text_of(window, frmIp_design::txtOsVer), "10");
-  EXPECT_EQ(text_of(window, frmIp_design::txtOsBuild), "19045");
+  EXPECT_EQ(boxes(window), (std::vector<std::string>{"192.168.0.5", "TAMARAK-PC", "Windows NT", "10", "19045"}));
   EXPECT_EQ((std::vector<std::string>{"address", "host", "os"}), system.tool_queries);
 
   // Open again while open: the values read at creation stay.
@@ -460,19 +464,13 @@ TEST_F(IpTest, EveryCreationReadsAfreshAndUnknownFamiliesStayEmpty) {
   system.host = L"ホスト";
   system.address = L"";
   HWND window = open();
-  EXPECT_EQ(text_of(window, frmIp_design::txtOsName), "");
-  EXPECT_EQ(text_of(window, frmIp_design::txtOsVer), "6.02");
-  EXPECT_EQ(text_of(window, frmIp_design::txtOsBuild), "9200");
-  EXPECT_EQ(text_of(window, frmIp_design::txtPc), "ホスト");
-  EXPECT_EQ(text_of(window, frmIp_design::txtIp), "");
+  EXPECT_EQ(boxes(window), (std::vector<std::string>{"", "ホスト", "", "6.02", "9200"}));
 
   // The texts' other cases are the unit tests'.
   close(window);
   system.os = {1, 4, 10, 0x040A08AE};
   window = open();
-  EXPECT_EQ(text_of(window, frmIp_design::txtOsName), "Windows 95/98");
-  EXPECT_EQ(text_of(window, frmIp_design::txtOsVer), "4.1");
-  EXPECT_EQ(text_of(window, frmIp_design::txtOsBuild), "2222");
+  EXPECT_EQ(boxes(window), (std::vector<std::string>{"", "ホスト", "Windows 95/98", "4.1", "2222"}));
 }
 
 TEST_F(IpTest, OpensRoundedWithEachBoxNamedByItsLabel) {

@@ -105,8 +105,8 @@ void frmSysTray::attach_menu_bar() {
   RECT client, outer;
   GetClientRect(hwnd(), &client);
   GetWindowRect(hwnd(), &outer);
-  const int missing_width = scale_to_dpi(kClientWidth, dpi()) - client.right;
-  const int missing_height = scale_to_dpi(kClientHeight, dpi()) - client.bottom;
+  const SIZE designed = client_at(dpi());
+  const int missing_width = designed.cx - client.right, missing_height = designed.cy - client.bottom;
   if (missing_width != 0 || missing_height != 0)
     NOTE_IF_FALSE(SetWindowPos(hwnd(), nullptr, 0, 0, outer.right - outer.left + missing_width,
                                outer.bottom - outer.top + missing_height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE));

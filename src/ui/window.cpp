@@ -65,7 +65,6 @@ bool Window::create_window(const wchar_t* class_name, const wchar_t* caption, DW
   return true;
 }
 
-// The designed client area at `dpi`; a window the user sizes keeps its own, scaled.
 SIZE Window::client_at(int dpi) const {
   if (hwnd_ && (GetWindowLongW(hwnd_, GWL_STYLE) & WS_THICKFRAME)) {
     RECT client;

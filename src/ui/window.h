@@ -49,6 +49,8 @@ class Window {
   virtual void relayout_for_dpi() {}
   // High contrast turned on or off, or the system's colours changed: everything drawn again in them.
   virtual void follow_system_colours() {}
+  // The designed client area at `dpi`; a window the user sizes keeps its own, scaled.
+  SIZE client_at(int dpi) const;
   LRESULT default_message(UINT message, WPARAM wparam, LPARAM lparam) {
     return DefWindowProcW(hwnd_, message, wparam, lparam);
   }
@@ -59,7 +61,6 @@ class Window {
   // Only Form implements it, so no window class can be made any other way.
   virtual void made_as_form() = 0;
   static bool busy_pointer(int hit_test, UINT mouse_message);
-  SIZE client_at(int dpi) const;
   SIZE frame_around(SIZE client, int dpi) const;
   void on_dpi_changed(int dpi, const RECT& suggested);
   static LRESULT CALLBACK window_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);

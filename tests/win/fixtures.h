@@ -32,11 +32,7 @@ class MainWindowTest : public ::testing::Test {
 
   HWND hwnd() const { return main.hwnd(); }
   std::string label(int id) const { return text_of(hwnd(), id); }
-  std::vector<std::string> labels(std::initializer_list<int> ids) const {
-    std::vector<std::string> texts;
-    for (int id : ids) texts.push_back(label(id));
-    return texts;
-  }
+  std::vector<std::string> labels(std::initializer_list<int> ids) const { return texts_of(hwnd(), ids); }
   bool control_visible(int id) const { return GetWindowLongW(GetDlgItem(hwnd(), id), GWL_STYLE) & WS_VISIBLE; }
   void tray_callback(UINT mouse, UINT icon = kTrayIconId) { tamarak::tray_callback(hwnd(), mouse, icon); }
   // The tray popup's item with this caption, picked as the user picks it.

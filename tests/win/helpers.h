@@ -6,9 +6,11 @@
 #include <oleacc.h>
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "app/program_identity.h"
 #include "base/system_function.h"
@@ -65,6 +67,12 @@ inline std::string text_of(HWND window) {
   return narrow(text);
 }
 inline std::string text_of(HWND window, int control) { return text_of(find_control(window, control)); }
+// The texts of several controls, in the order asked.
+inline std::vector<std::string> texts_of(HWND window, std::initializer_list<int> controls) {
+  std::vector<std::string> texts;
+  for (int control : controls) texts.push_back(text_of(window, control));
+  return texts;
+}
 
 // Takes this thread's messages until `condition` holds, for at most `ms`; whether it holds.
 inline bool pump_until(const std::function<bool()>& condition, DWORD ms = 30000) {

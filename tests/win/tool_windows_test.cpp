@@ -439,11 +439,8 @@ class IpTest : public ToolWindowTest {
   }
   // Address, host name, family, version and build.
   static std::vector<std::string> boxes(HWND window) {
-    std::vector<std::string> texts;
-    for (int id : {frmIp_design::txtIp, frmIp_design::txtPc, frmIp_design::txtOsName, frmIp_design::txtOsVer,
-                   frmIp_design::txtOsBuild})
-      texts.push_back(text_of(window, id));
-    return texts;
+    using namespace frmIp_design;
+    return texts_of(window, {txtIp, txtPc, txtOsName, txtOsVer, txtOsBuild});
   }
 };
 

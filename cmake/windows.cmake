@@ -113,6 +113,17 @@ target_compile_options(tamarak_ss PRIVATE ${single_thread_statics})
 target_compile_options(tamarak_saver_rules PRIVATE ${single_thread_statics})
 target_link_options(tamarak_ss PRIVATE -municode -s -Wl,--gc-sections -Wl,--tsaware)
 
+# Either release's GCC, which builds what ships, builds them within their budgets, or the build fails.
+if(CMAKE_CXX_COMPILER_ID STREQUAL GNU)
+  foreach(target_budget "tamarak;262144" "tamarak_ss;163840")  # 256 KB, 160 KB
+    list(GET target_budget 0 target)
+    list(GET target_budget 1 budget)
+    add_custom_command(TARGET ${target} POST_BUILD
+                       COMMAND ${CMAKE_COMMAND} -Dfile=$<TARGET_FILE:${target}> -Dbudget=${budget}
+                               -P ${CMAKE_SOURCE_DIR}/cmake/size_budget.cmake VERBATIM)
+  endforeach()
+endif()
+
 # help.htm, the guide as one self-contained page, in a folder of its own: the program's folder in the
 # build has no help page, as a folder holding only tamarak.exe has none.
 file(GLOB guide_pictures CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/docs/*.png)
@@ -135,10 +146,12 @@ add_executable(win_tests
   tests/win/long_run_test.cpp
   tests/win/tray_picture_test.cpp
   tests/win/dpi_test.cpp
+  tests/common/debug_output.cpp
   src/resources/tamarak.rc)
 # GoogleTest's main with a watchdog that fails a hung test in a minute, naming it.
 add_library(win_test_main STATIC tests/win/test_main.cpp)
 target_link_libraries(win_test_main PUBLIC GTest::gtest tamarak_app)
+target_include_directories(win_tests PRIVATE tests/common)
 target_link_libraries(win_tests PRIVATE tamarak_app win_test_main psapi ntdll oleaut32)
 gtest_discover_tests(win_tests DISCOVERY_MODE PRE_TEST)
 # Under a data limit of 2 GB (Wine itself takes a few hundred MB of it), so the optimiser meets the end of
@@ -154,9 +167,10 @@ add_dependencies(win_tests msinfo_stand_in)
 target_compile_definitions(win_tests PRIVATE MSINFO_STAND_IN_EXE="$<TARGET_FILE:msinfo_stand_in>")
 
 add_executable(e2e_tests tests/e2e/about_test.cpp tests/e2e/resident_test.cpp tests/e2e/commands_test.cpp
-  tests/e2e/tool_windows_test.cpp tests/e2e/executable_test.cpp tests/e2e/drag_files.cpp tests/e2e/driver.cpp)
+  tests/e2e/tool_windows_test.cpp tests/e2e/executable_test.cpp tests/e2e/drag_files.cpp tests/e2e/driver.cpp
+  tests/common/debug_output.cpp)
 # Control and command ids only: the driver links none of the program.
-target_include_directories(e2e_tests PRIVATE src)
+target_include_directories(e2e_tests PRIVATE src tests/common)
 target_link_libraries(e2e_tests PRIVATE GTest::gtest_main user32 gdi32 advapi32 ole32 ws2_32)
 # A DLL planted beside a copy of the program, which must never run.
 add_library(planted_dll SHARED tests/e2e/planted_dll.cpp tests/e2e/planted_dll.def)
@@ -183,9 +197,9 @@ target_link_libraries(bench_showing PRIVATE tamarak_app ntdll)
 add_executable(bench_soak EXCLUDE_FROM_ALL bench/soak.cpp)
 target_link_options(bench_soak PRIVATE -municode)
 target_link_libraries(bench_soak PRIVATE tamarak_app ntdll)
-add_executable(bench_startup EXCLUDE_FROM_ALL bench/startup.cpp tests/e2e/driver.cpp)
+add_executable(bench_startup EXCLUDE_FROM_ALL bench/startup.cpp tests/e2e/driver.cpp tests/common/debug_output.cpp)
 target_link_options(bench_startup PRIVATE -municode)
-target_include_directories(bench_startup PRIVATE src)
+target_include_directories(bench_startup PRIVATE src tests/common)
 target_compile_definitions(bench_startup PRIVATE TAMARAK_EXE="$<TARGET_FILE:tamarak>")
 add_executable(bench_footprint EXCLUDE_FROM_ALL bench/footprint.cpp)
 target_link_options(bench_footprint PRIVATE -municode)

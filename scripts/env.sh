@@ -9,17 +9,25 @@ wine=/usr/lib/wine/wine64
 # the scale, as the dpi tests show them) and, with "persistent", a wineserver that outlives each program
 # (0.04 s a start instead of 2 s); stop_session ends both.
 start_session() {
-  local n
-  for n in $(seq 90 140); do
-    [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || break
-  done
-  Xvfb :$n -screen 0 "${TAMARAK_SCREEN:-1920x1200x24}" -nolisten tcp >/dev/null 2>&1 &
+  # The server takes a free display itself and writes its number once it accepts connections, so two
+  # runs on one machine (one of them in a root of another release, whose /tmp holds no lock files of
+  # this one's) never share a server, and nothing here talks to a server it did not start.
+  local number_file n=
+  number_file=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 "${TAMARAK_SCREEN:-1920x1200x24}" -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
   xvfb_pid=$!
-  export DISPLAY=:$n
-  for _ in $(seq 100); do
-    xdpyinfo >/dev/null 2>&1 && break
+  for _ in $(seq 300); do
+    n=$(cat "$number_file")
+    [ -n "$n" ] || ! kill -0 "$xvfb_pid" 2>/dev/null && break
     sleep 0.1
   done
+  rm -f "$number_file"
+  if [ -z "$n" ]; then
+    echo "start_session: Xvfb did not start" >&2
+    kill "$xvfb_pid" 2>/dev/null
+    return 1
+  fi
+  export DISPLAY=:$n
   if [ "${1:-}" = persistent ]; then
     wineserver -p
     # The system services start with the first program and inherit its output; started here, they

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/program_identity.h"
+#include "debug_output.h"
 #include "monitor/tray_icon.h"
 
 namespace e2e {
@@ -83,22 +84,7 @@ std::vector<char> file_bytes(const std::wstring& path);
 std::wstring control_text(HWND parent, int id);
 // A message box's text: Windows gives its label the id 0xFFFF, Wine 100.
 std::wstring message_box_text(HWND box);
-// The debugger output of every process, read as DebugView reads it, for as long as this lives.
-class DebugOutput {
- public:
-  DebugOutput();
-  ~DebugOutput();
-  DebugOutput(const DebugOutput&) = delete;
-  DebugOutput& operator=(const DebugOutput&) = delete;
-
-  // What `pid` has written so far, one string a call.
-  std::vector<std::string> lines_of(DWORD pid);
-
- private:
-  struct Shared;
-  Shared* shared_;
-  HANDLE listener_ = nullptr;
-};
+using test_support::DebugOutput;
 
 // Number of icons in Wine's stand-alone tray window.
 int tray_icon_count();

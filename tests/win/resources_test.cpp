@@ -5,6 +5,7 @@
 
 #include "app/commands.h"
 #include "base/failure_note.h"
+#include "debug_output.h"
 #include "fixtures.h"
 #include "process_counts.h"
 #include "ui/rounded_frame.h"
@@ -66,26 +67,25 @@ TEST_F(ResourcesTest, ShowingMinimisingAndRestoringKeepsOneRegionAndARefusedOneI
   EXPECT_EQ(gdi_object_count(), before);
 }
 
-// What a debugger (or DebugView) is handed, taken where OutputDebugString raises it.
-std::vector<std::string> g_debug_lines;
-LONG CALLBACK take_debug_line(EXCEPTION_POINTERS* raised) {
-  const EXCEPTION_RECORD& r = *raised->ExceptionRecord;
-  if (r.ExceptionCode == DBG_PRINTEXCEPTION_WIDE_C)
-    g_debug_lines.push_back(narrow(reinterpret_cast<const wchar_t*>(r.ExceptionInformation[1])));
-  else if (r.ExceptionCode == DBG_PRINTEXCEPTION_C)
-    g_debug_lines.emplace_back(reinterpret_cast<const char*>(r.ExceptionInformation[1]));
-  return EXCEPTION_CONTINUE_SEARCH;
-}
-
+// Read as DebugView reads it. A reader of the raised exceptions would see each line twice where
+// OutputDebugStringW raises the wide text and then, no debugger taking it, the narrow one (Windows 10
+// and later, Wine 10); the buffer gets it once everywhere.
 TEST(FailureNote, TheDebuggerLineNamesTheFunctionLineAndCodeAnHresultInHex) {
-  const PVOID handler = AddVectoredExceptionHandler(1, take_debug_line);
+  test_support::DebugOutput debug;
   write_to_debugger({L"SetWindowRgn(window, region.get(), TRUE)", "apply_rounded_frame", 1907, 1400});
   write_to_debugger({L"OleGetClipboard(&data)", "txtList_PasteFiles", 86, 0x8007000E});
-  RemoveVectoredExceptionHandler(handler);
-  EXPECT_EQ(g_debug_lines,
-            (std::vector<std::string>{
-                "tamarak: apply_rounded_frame:1907: SetWindowRgn(window, region.get(), TRUE) (error 1400)\n",
-                "tamarak: txtList_PasteFiles:86: OleGetClipboard(&data) (error 0x8007000E)\n"}));
+  // A writer waits until the reader has taken the line before, so once this one is in, every copy of
+  // the two notes is.
+  OutputDebugStringA("end");
+  std::vector<std::string> lines;
+  ASSERT_TRUE(pump_until([&] {
+    lines = debug.lines_of(GetCurrentProcessId());
+    return !lines.empty() && lines.back() == "end";
+  }));
+  lines.pop_back();
+  EXPECT_EQ(lines, (std::vector<std::string>{
+                       "tamarak: apply_rounded_frame:1907: SetWindowRgn(window, region.get(), TRUE) (error 1400)\n",
+                       "tamarak: txtList_PasteFiles:86: OleGetClipboard(&data) (error 0x8007000E)\n"}));
 }
 
 }  // namespace

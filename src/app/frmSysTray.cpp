@@ -325,7 +325,7 @@ bool frmSysTray::on_system_command(WPARAM command) {
 
 // From outside (Task Manager's End task): carried out at once, or once a run has released its memory.
 void frmSysTray::on_close() {
-  if (optimising())
+  if (run_ && run_->busy())
     run_->end_program_after();
   else
     unload(CloseReason::task_manager);

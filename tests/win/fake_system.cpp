@@ -70,11 +70,12 @@ FillOutcome FakeSystem::fill_memory(std::uint64_t count, StopToken stop) {
   return fill_and_release(count, stop);
 }
 
-UINT FakeSystem::track_popup_menu(HWND, HMENU menu, POINT where, bool in_front) {
+MenuChoice FakeSystem::track_popup_menu(HWND, HMENU menu, POINT where, bool in_front) {
   popups.push_back(menu);
   popups_in_front.push_back(in_front);
   popup_points.push_back(where);
-  return popup_pick.empty() ? popup_choice : item_with_caption(menu, widen(popup_pick));
+  const UINT command = popup_pick.empty() ? popup_choice : item_with_caption(menu, widen(popup_pick));
+  return {command, command == 0 && popup_by_key};
 }
 
 namespace {

@@ -57,6 +57,7 @@ class FakeSystem : public SystemServices, public Prompts {
   // submenus, or else this command id; 0 dismisses it.
   std::string popup_pick;
   UINT popup_choice = 0;
+  bool popup_by_key = false;  // dismissed by Escape rather than by a click elsewhere
 
   std::vector<TrayCall> tray_calls;
   std::vector<MessageBoxCall> message_boxes;
@@ -80,7 +81,7 @@ class FakeSystem : public SystemServices, public Prompts {
   bool foreground_granted = true;
   std::vector<bool> popups_in_front;
   bool bring_to_front(HWND) override { return foreground_granted; }
-  UINT track_popup_menu(HWND owner, HMENU menu, POINT where, bool in_front) override;
+  MenuChoice track_popup_menu(HWND owner, HMENU menu, POINT where, bool in_front) override;
   bool another_instance_running() override { return another_copy; }
 
   std::uint64_t uptime_ms = 0;

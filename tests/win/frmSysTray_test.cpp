@@ -205,10 +205,15 @@ TEST_F(MainWindowTest, CallbackIgnoresOtherIconsAndMouseMessages) {
   EXPECT_TRUE(system.popups.empty());
   EXPECT_EQ(system.tray_calls.size(), calls);
 
-  tray_callback(WM_RBUTTONDOWN);  // dismissed: the focus goes back to the notification area
-  ASSERT_EQ(system.popups.size(), 1u);
-  EXPECT_EQ(system.popups[0], main.tray_popup());
-  EXPECT_EQ(system.popup_points[0].x, 400);  // at the pointer
+  // Dismissed by a click elsewhere, the focus stays where the click put it; by Escape, it goes back to
+  // the notification area.
+  tray_callback(WM_RBUTTONDOWN);
+  EXPECT_EQ(system.tray_calls.size(), calls);
+  system.popup_by_key = true;
+  tray_callback(WM_RBUTTONDOWN);
+  ASSERT_EQ(system.popups.size(), 2u);
+  EXPECT_EQ(system.popups[1], main.tray_popup());
+  EXPECT_EQ(system.popup_points[1].x, 400);  // at the pointer
   EXPECT_EQ(last_tray_call().operation, DWORD{NIM_SETFOCUS});
   EXPECT_FALSE(IsWindowVisible(hwnd()));
   bool woken = false;  // a message after the menu, which Windows needs to end it in the background
@@ -220,13 +225,13 @@ TEST_F(MainWindowTest, CallbackIgnoresOtherIconsAndMouseMessages) {
   system.icon_rect = RECT{10, 20, 30, 40};
   system.foreground_granted = false;
   tray_callback(WM_RBUTTONDOWN);
-  EXPECT_EQ(system.popup_points[1].x, 20);
-  EXPECT_EQ(system.popup_points[1].y, 30);
-  EXPECT_EQ(system.popups_in_front, (std::vector<bool>{true, false}));
+  EXPECT_EQ(system.popup_points[2].x, 20);
+  EXPECT_EQ(system.popup_points[2].y, 30);
+  EXPECT_EQ(system.popups_in_front, (std::vector<bool>{true, true, false}));
   system.icon_rect.reset();
   system.pointer.reset();
   tray_callback(WM_RBUTTONDOWN);
-  EXPECT_EQ(system.popup_points[2].x, GET_X_LPARAM(GetMessagePos()));
+  EXPECT_EQ(system.popup_points[3].x, GET_X_LPARAM(GetMessagePos()));
   system.popups.clear();
 
   system.popup_choice = mnuPopupOpen;
@@ -486,7 +491,8 @@ TEST(RealPopup, EndsOnAPressElsewhereOrEscapeWithoutTheForeground) {
           return 0;
         },
         &input, 0, nullptr));
-    EXPECT_EQ(prompts.track_popup_menu(owner.get(), menu.get(), {300, 300}, false), 0u) << press;
+    // Escape gives the focus back to where the menu came from; a press elsewhere leaves it there.
+    EXPECT_EQ(prompts.track_popup_menu(owner.get(), menu.get(), {300, 300}, false), (MenuChoice{0, !press})) << press;
     WaitForSingleObject(user.get(), INFINITE);
     EXPECT_FALSE(input.forced) << (press ? "a press elsewhere" : "Escape");
   }

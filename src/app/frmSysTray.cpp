@@ -51,7 +51,9 @@ void frmSysTray::on_create() {
   tray_ = std::make_unique<TrayIcon>(system_, hwnd());
   run_.emplace(system_, lifetime_.busy_state(), hwnd(), kRunDone);
   taskbar_created_ = system_.taskbar_created_message();
-  schedule_.emplace(hwnd());
+  // A copy started as administrator hears a restarted shell too.
+  if (taskbar_created_) system_.allow_message(hwnd(), taskbar_created_);
+  schedule_.emplace(system_, hwnd());
 }
 
 void frmSysTray::Form_Load() {

@@ -1,5 +1,6 @@
 #include "saver/saver_window.h"
 
+#include <versionhelpers.h>
 #include <windowsx.h>
 
 #include <algorithm>
@@ -40,7 +41,7 @@ class Saver {
   Saver(HWND window, bool preview) : window_(window), preview_(preview) {
     if (!preview_) pointer_.emplace();
     resize(window_dpi(window_));
-    display_.reset(RegisterPowerSettingNotification(window_, &kDisplayState, DEVICE_NOTIFY_WINDOW_HANDLE));
+    display_.reset(RegisterPowerSettingNotification(window_, &display_setting_, DEVICE_NOTIFY_WINDOW_HANDLE));
     start_ticking();
   }
 
@@ -112,7 +113,7 @@ class Saver {
 
   // While the display is off nothing is drawn, and nothing wakes the saver to draw it.
   void display_changed(WPARAM event, LPARAM lparam) {
-    const std::optional<bool> on = display_on(event, lparam);
+    const std::optional<bool> on = display_on(event, lparam, display_setting_);
     if (!on || *on == display_on_) return;
     display_on_ = *on;
     if (display_on_) {
@@ -165,6 +166,7 @@ class Saver {
   HWND window_;
   bool preview_;
   std::optional<HiddenPointer> pointer_;
+  const GUID& display_setting_ = display_setting(IsWindows8OrGreater());
   OwnedPowerNotification display_;
   bool display_on_ = true;
   std::unique_ptr<MeterIcons> icons_;

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/handles.h"
 #include "base/sessions.h"
 #include "system/stop_token.h"
 #include "system/values.h"
@@ -40,6 +41,19 @@ class SystemServices {
   // The dpi of the taskbar, where the tray shows its pictures: a window moved to another monitor
   // does not take the tray along.
   virtual int taskbar_dpi() = 0;
+  // Lets `message` reach `window` from a process of lower integrity (the shell's TaskbarCreated, to a
+  // copy started as administrator); false when the system refuses.
+  virtual bool allow_message(HWND window, UINT message) = 0;
+
+  // Whether anyone can see the program. Windows 8 and later tell a window of the display of its own
+  // session (a Remote Desktop one included); Windows 7 only of the console's.
+  virtual bool windows_8_or_later() = 0;
+  // WM_POWERBROADCAST to `window` for the power `setting`: its value at once, then every change.
+  virtual OwnedPowerNotification watch_power_setting(HWND window, const GUID& setting) = 0;
+  // WM_WTSSESSION_CHANGE to `window` for its session's locks and connections, until unwatched; false
+  // when the system refuses.
+  virtual bool watch_session(HWND window) = 0;
+  virtual void unwatch_session(HWND window) = 0;
 
   // The user's high contrast setting: while it is on, the windows draw in the system's colours.
   virtual bool high_contrast() = 0;

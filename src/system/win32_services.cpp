@@ -2,8 +2,10 @@
 
 #include <shlobj.h>
 #include <tlhelp32.h>
+#include <versionhelpers.h>
 #include <winsock2.h>
 #include <ws2tcpip.h>
+#include <wtsapi32.h>
 
 #include <string>
 
@@ -93,6 +95,23 @@ std::optional<RECT> Win32Services::tray_icon_rect(HWND window, UINT id) {
 }
 
 int Win32Services::taskbar_dpi() { return window_dpi(FindWindowW(L"Shell_TrayWnd", nullptr)); }
+
+bool Win32Services::allow_message(HWND window, UINT message) {
+  return NOTE_IF_FALSE(ChangeWindowMessageFilterEx(window, message, MSGFLT_ALLOW, nullptr));
+}
+
+bool Win32Services::windows_8_or_later() { return IsWindows8OrGreater(); }
+
+OwnedPowerNotification Win32Services::watch_power_setting(HWND window, const GUID& setting) {
+  return OwnedPowerNotification(
+      NOTE_IF_NULL(RegisterPowerSettingNotification(window, &setting, DEVICE_NOTIFY_WINDOW_HANDLE)));
+}
+
+bool Win32Services::watch_session(HWND window) {
+  return NOTE_IF_FALSE(WTSRegisterSessionNotification(window, NOTIFY_FOR_THIS_SESSION));
+}
+
+void Win32Services::unwatch_session(HWND window) { WTSUnRegisterSessionNotification(window); }
 
 bool Win32Services::high_contrast() {
   HIGHCONTRASTW setting{};

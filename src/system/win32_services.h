@@ -15,6 +15,11 @@ class Win32Services : public SystemServices {
   UINT taskbar_created_message() override;
   int small_icon_size(int dpi) override;
   int taskbar_dpi() override;
+  bool allow_message(HWND window, UINT message) override;
+  bool windows_8_or_later() override;
+  OwnedPowerNotification watch_power_setting(HWND window, const GUID& setting) override;
+  bool watch_session(HWND window) override;
+  void unwatch_session(HWND window) override;
   bool high_contrast() override;
   bool animations() override;
   std::optional<RECT> tray_icon_rect(HWND window, UINT id) override;

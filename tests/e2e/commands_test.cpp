@@ -162,12 +162,12 @@ TEST(ScreenSaver, FullScreenCoversEveryMonitorOnTopWithoutPointerOneAtATimeAndEn
   // The meter and its text, and black around them.
   EXPECT_TRUE(wait_until([&] { return lit_pixels(area) > 500; }));
   EXPECT_LT(lit_pixels(area), (area.right - area.left) * (area.bottom - area.top) / 50);
-  // The display turned off, as Windows tells it (GUID_CONSOLE_DISPLAY_STATE): nothing is drawn, not even
-  // on a repaint, until it is on again.
+  // The display turned off, as Windows 8 and later tell it (GUID_SESSION_DISPLAY_STATUS): nothing is drawn,
+  // not even on a repaint, until it is on again.
   struct {
     GUID setting;
     DWORD length, state;
-  } display{tamarak::kDisplayState, sizeof(DWORD), 0};
+  } display{tamarak::kSessionDisplayStatus, sizeof(DWORD), 0};
   SendMessageW(window, WM_POWERBROADCAST, PBT_POWERSETTINGCHANGE, in_process(first.handle(), display));
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
   EXPECT_TRUE(wait_until([&] { return !GetUpdateRect(window, nullptr, FALSE) && lit_pixels(area) == 0; }));

@@ -132,6 +132,18 @@ class FakeSystem : public SystemServices, public Prompts {
   int small_icon_size(int dpi) override { return MulDiv(small_icon_at_96_dpi, dpi, 96); }
   int taskbar = screen_dpi();
   int taskbar_dpi() override { return taskbar; }
+  std::vector<std::pair<HWND, UINT>> allowed_messages;
+  bool allow_message(HWND window, UINT message) override;
+  // The windows told of a power setting or of their session, and what Windows tells them.
+  std::vector<std::pair<HWND, GUID>> power_watches;
+  std::vector<HWND> session_watches;
+  bool windows_8_or_later() override { return os.major > 6 || (os.major == 6 && os.minor >= 2); }
+  OwnedPowerNotification watch_power_setting(HWND window, const GUID& setting) override;
+  bool watch_session(HWND window) override;
+  void unwatch_session(HWND window) override;
+  // `value` 0 off, 1 on, 2 dimmed.
+  void tell_power_setting(const GUID& setting, DWORD value);
+  void tell_session(WPARAM event);
   bool high_contrast_on = false;  // which Wine cannot turn on: the tests do it here
   bool high_contrast() override { return high_contrast_on; }
   bool animations_on = true;

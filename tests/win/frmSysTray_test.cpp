@@ -42,6 +42,8 @@ TEST_F(MainWindowTest, StartsHiddenWithItsIconAndAmountLabels) {
 
   EXPECT_TRUE(system.message_boxes.empty());
   EXPECT_EQ(lifetime.open_windows(), 1);
+  // Started as administrator, it still hears a restarted shell.
+  EXPECT_EQ(system.allowed_messages, (std::vector<std::pair<HWND, UINT>>{{hwnd(), system.taskbar_created}}));
   // Only what the hidden window needs: no panel and no menu bar yet.
   EXPECT_EQ(GetWindow(hwnd(), GW_CHILD), nullptr);
   EXPECT_EQ(GetMenu(hwnd()), nullptr);
@@ -85,22 +87,19 @@ TEST_F(MainWindowTest, HiddenTickUpdatesTrayAndIndicatorButNotCaptions) {
   EXPECT_TRUE(system.shell.shown(hwnd(), kTrayIconId));
 
   // No ticks while nobody can see them; at once the current load when someone can again. A display
-  // back on in a locked session is still nobody.
-  const auto display = [&](DWORD state) {
-    alignas(POWERBROADCAST_SETTING) BYTE buffer[sizeof(POWERBROADCAST_SETTING) + sizeof state]{};
-    auto& setting = *reinterpret_cast<POWERBROADCAST_SETTING*>(buffer);
-    setting.PowerSetting = kDisplayState;
-    setting.DataLength = sizeof state;
-    memcpy(setting.Data, &state, sizeof state);
-    EXPECT_TRUE(SendMessageW(hwnd(), WM_POWERBROADCAST, PBT_POWERSETTINGCHANGE, reinterpret_cast<LPARAM>(&setting)));
-  };
-  const auto session = [&](WPARAM event) { SendMessageW(hwnd(), WM_WTSSESSION_CHANGE, event, 0); };
+  // back on in a locked session is still nobody. Remote Desktop into a desk whose monitor is off: the
+  // session's own display comes back, the console's stays off.
+  const auto display = [&](DWORD state) { system.tell_power_setting(kSessionDisplayStatus, state); };
+  const auto off = [&] { system.tell_power_setting(kConsoleDisplayState, 0), display(0); };
+  const auto session = [&](WPARAM event) { system.tell_session(event); };
   const std::vector<std::pair<std::function<void()>, std::function<void()>>> aways = {
-      {[&] { display(0); }, [&] { display(1); }},
+      {off, [&] { display(1); }},
       {[&] { session(WTS_SESSION_LOCK); }, [&] { session(WTS_SESSION_UNLOCK); }},
       {[&] { session(WTS_CONSOLE_DISCONNECT); }, [&] { session(WTS_CONSOLE_CONNECT); }},
       {[&] { session(WTS_REMOTE_DISCONNECT); }, [&] { session(WTS_REMOTE_CONNECT); }},
-      {[&] { display(0), session(WTS_SESSION_LOCK), display(2); }, [&] { session(WTS_SESSION_UNLOCK); }},
+      {[&] { off(), session(WTS_SESSION_LOCK), display(2); }, [&] { session(WTS_SESSION_UNLOCK); }},
+      {[&] { off(), session(WTS_SESSION_LOCK), session(WTS_CONSOLE_DISCONNECT); },
+       [&] { session(WTS_REMOTE_CONNECT), session(WTS_SESSION_UNLOCK), display(1); }},
   };
   for (size_t i = 0; i < aways.size(); ++i) {
     aways[i].first();
@@ -119,6 +118,12 @@ TEST_F(MainWindowTest, HiddenTickUpdatesTrayAndIndicatorButNotCaptions) {
   EXPECT_EQ(label(lblMemoryLoad), "");
   EXPECT_TRUE(control_visible(imgIcon0 + 3));
   EXPECT_EQ(main.controls().text_colour(Label9), RGB(255, 255, 0));
+
+  // Windows 7 tells only of the console's display.
+  DestroyWindow(hwnd());
+  system.os = {2, 6, 1, 7601};
+  start();
+  EXPECT_TRUE(system.power_watches.back() == std::pair(hwnd(), kConsoleDisplayState));
 }
 
 TEST_F(MainWindowTest, ExactlyOneBandLitAfterEveryRefresh) {

@@ -25,6 +25,15 @@ namespace tamarak {
 using namespace frmSysTray_design;
 namespace {
 
+// The windows of this thread asked to start their focus cues from the last input, in order.
+std::vector<HWND> cue_starts;
+LRESULT CALLBACK watch_cue_starts(int code, WPARAM wparam, LPARAM data) {
+  const auto& sent = *reinterpret_cast<const CWPSTRUCT*>(data);
+  if (code == HC_ACTION && sent.message == WM_CHANGEUISTATE && LOWORD(sent.wParam) == UIS_INITIALIZE)
+    cue_starts.push_back(sent.hwnd);
+  return CallNextHookEx(nullptr, code, wparam, data);
+}
+
 TEST_F(MainWindowTest, StartsHiddenWithItsIconAndAmountLabels) {
   start();
   EXPECT_FALSE(IsWindowVisible(hwnd()));
@@ -156,6 +165,7 @@ TEST_F(MainWindowTest, ExactlyOneBandLitAfterEveryRefresh) {
 TEST_F(MainWindowTest, DoubleClickShowsAndFillsThePanelOnlyWhenHidden) {
   system.memory = {54, 268'435'456, 122'692'362, 0, 0, 140'737'488'224'256, 70'000'000'000'000};
   start();
+  const OwnedHook cues(SetWindowsHookExW(WH_CALLWNDPROC, watch_cue_starts, nullptr, GetCurrentThreadId()));
   tray_callback(WM_LBUTTONDBLCLK);
   EXPECT_TRUE(IsWindowVisible(hwnd()));
   EXPECT_EQ(
@@ -179,6 +189,8 @@ TEST_F(MainWindowTest, DoubleClickShowsAndFillsThePanelOnlyWhenHidden) {
     tray_callback(WM_LBUTTONDBLCLK);
     EXPECT_TRUE(IsWindowVisible(hwnd()) && !IsIconic(hwnd()) && !IsZoomed(hwnd())) << launcher;
   }
+  // Focus cues as the system starts them after a double-click, at the first showing only.
+  EXPECT_EQ(cue_starts, std::vector<HWND>{hwnd()});
 
   // A screen reader reads each figure with its row and column, as they change, and each level
   // button with what its tip says.
@@ -239,8 +251,11 @@ TEST_F(MainWindowTest, CallbackIgnoresOtherIconsAndMouseMessages) {
   EXPECT_EQ(system.popup_points[3].x, GET_X_LPARAM(GetMessagePos()));
   system.popups.clear();
 
-  system.popup_choice = mnuPopupOpen;
+  system.popup_choice = mnuPopupOpen;  // by keys: the cues as the system starts them after keys
+  cue_starts.clear();
+  const OwnedHook cues(SetWindowsHookExW(WH_CALLWNDPROC, watch_cue_starts, nullptr, GetCurrentThreadId()));
   tray_callback(WM_RBUTTONDOWN);
+  EXPECT_EQ(cue_starts, std::vector<HWND>{hwnd()});
   EXPECT_TRUE(IsWindowVisible(hwnd()));
   EXPECT_EQ(label(lblTotalPhys), "257 MB");
 }

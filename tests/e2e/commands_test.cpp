@@ -115,7 +115,15 @@ TEST_F(RunningProgram, UptimeReportMatchesTheHostsUptime) {
 // The screen saver the menu item オリジナル opens, as Windows starts it: full screen, in the Control
 // Panel's preview, for its settings, and with command lines it must refuse.
 std::wstring handle_text(HWND window) { return std::to_wstring(reinterpret_cast<std::uintptr_t>(window)); }
-Program saver(const std::wstring& arguments) { return Program(windows_path(TAMARAK_SS), {}, arguments); }
+// As the Control Panel and the idle timer start it: from a folder with a blank in its name, laid out as
+// the release, the long path unquoted.
+Program saver(const std::wstring& arguments) {
+  const std::wstring built = windows_path(TAMARAK_SS), folder = built.substr(0, built.rfind(L'\\')) + L"\\a release";
+  const std::wstring file = folder + L"\\ss\\Tamarak's SS.scr";
+  for (const std::wstring& made : {folder, folder + L"\\ss"}) CreateDirectoryW(made.c_str(), nullptr);
+  CopyFileW(built.c_str(), file.c_str(), FALSE);
+  return Program(file, {}, arguments, true);
+}
 
 HWND wait_for_saver(const Program& saver) {
   HWND window = nullptr;
@@ -150,7 +158,7 @@ void send_input(INPUT input) { SendInput(1, &input, sizeof input); }
 
 TEST(ScreenSaver, FullScreenCoversEveryMonitorOnTopWithoutPointerOneAtATimeAndEndsOnAMoveOrAKey) {
   Program first = saver(L"/s");
-  const HWND window = wait_for_saver(first);
+  HWND window = wait_for_saver(first);
   ASSERT_TRUE(window);
   const int left = GetSystemMetrics(SM_XVIRTUALSCREEN), top = GetSystemMetrics(SM_YVIRTUALSCREEN);
   RECT area{},
@@ -184,6 +192,11 @@ TEST(ScreenSaver, FullScreenCoversEveryMonitorOnTopWithoutPointerOneAtATimeAndEn
   EXPECT_TRUE(wait_until(redrawn)) << pixels << " pixels at " << dpi << " dpi";
   EXPECT_TRUE(saver(L"-S").wait_for_exit());
   EXPECT_TRUE(IsWindowVisible(window));
+  // The monitors changed (one plugged in, or back from sleep): the full screen is made again over them.
+  SendMessageW(window, WM_DISPLAYCHANGE, 32, MAKELPARAM(screen.right - screen.left, screen.bottom - screen.top));
+  EXPECT_TRUE(wait_until([&] { return !IsWindow(window); }));
+  ASSERT_TRUE(window = wait_for_saver(first));
+  EXPECT_TRUE(GetWindowRect(window, &area) && EqualRect(&area, &screen));
 
   // The first move only says where the pointer is, and a pixel's jitter is no move; a real one ends it.
   POINT at{};

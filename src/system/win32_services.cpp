@@ -19,9 +19,12 @@ namespace tamarak {
 
 namespace {
 
+// Winsock's calls answer SOCKET_ERROR and leave their code to WSAGetLastError.
+int winsock_code(int result) { return result == 0 ? 0 : WSAGetLastError(); }
+
 std::wstring local_host_name() {
   char name[256] = "";
-  if (!NOTE_IF_FALSE(gethostname(name, sizeof name) == 0)) return {};
+  if (NOTE_IF_ERROR(winsock_code(gethostname(name, sizeof name))) != 0) return {};
   const int n = MultiByteToWideChar(CP_ACP, 0, name, -1, nullptr, 0);
   std::wstring wide(n > 0 ? n - 1 : 0, L'\0');
   if (n > 1) MultiByteToWideChar(CP_ACP, 0, name, -1, wide.data(), n);
@@ -128,7 +131,7 @@ bool Win32Services::animations() {
 
 // An empty root (not a null one) selects the Recycle Bins of all drives; flags 0 leaves the
 // confirmation, progress and sound to the shell.
-void Win32Services::shell_empty_recycle_bin(HWND owner) { NOTE_IF_FAILED(SHEmptyRecycleBinW(owner, L"", 0)); }
+HRESULT Win32Services::shell_empty_recycle_bin(HWND owner) { return SHEmptyRecycleBinW(owner, L"", 0); }
 
 void Win32Services::shell_clear_recent_documents() { SHAddToRecentDocs(SHARD_PATHW, nullptr); }
 

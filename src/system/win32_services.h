@@ -35,7 +35,7 @@ class Win32Services : public SystemServices {
   bool start_program(const std::wstring& path) override;
 
  protected:
-  void shell_empty_recycle_bin(HWND owner) override;
+  HRESULT shell_empty_recycle_bin(HWND owner) override;
   void shell_clear_recent_documents() override;
   void shell_open_file(HWND owner, const std::wstring& file, const std::wstring& folder) override;
   void shell_open_link(const std::wstring& address) override;

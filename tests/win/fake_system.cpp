@@ -88,9 +88,10 @@ bool in_apartment() {
 
 }  // namespace
 
-void FakeSystem::shell_empty_recycle_bin(HWND owner) {
+HRESULT FakeSystem::shell_empty_recycle_bin(HWND owner) {
   shell_calls.push_back({"recycle", owner, {}, {}, in_apartment()});
   if (owner) EnableWindow(owner, TRUE);  // as its confirmation box does on closing
+  return recycle_answer;
 }
 
 void FakeSystem::shell_clear_recent_documents() { shell_calls.push_back({"recent", nullptr, {}, {}, in_apartment()}); }

@@ -88,7 +88,10 @@ class FakeSystem : public SystemServices, public Prompts {
   std::vector<ShellCall> shell_calls;
   HCURSOR cursor_at_message_box = nullptr;  // the pointer while the last message box was up
 
-  void shell_empty_recycle_bin(HWND owner) override;
+  // As the shell answers: S_OK, or for a bin already empty S_FALSE or E_UNEXPECTED, for a declined
+  // confirmation HRESULT_FROM_WIN32(ERROR_CANCELLED).
+  HRESULT recycle_answer = S_OK;
+  HRESULT shell_empty_recycle_bin(HWND owner) override;
   void shell_clear_recent_documents() override;
   void shell_open_file(HWND owner, const std::wstring& file, const std::wstring& folder) override;
   void shell_open_link(const std::wstring& address) override;

@@ -36,7 +36,6 @@ struct Point {
 };
 struct Rect {
   int left = 0, top = 0, right = 0, bottom = 0;
-  bool operator==(const Rect&) const = default;
 };
 
 // The top left corner of a `width` x `height` item at `tick` inside `area` (a monitor, or a window's

@@ -115,15 +115,8 @@ TEST_F(RunningProgram, UptimeReportMatchesTheHostsUptime) {
 // The screen saver the menu item オリジナル opens, as Windows starts it: full screen, in the Control
 // Panel's preview, for its settings, and with command lines it must refuse.
 std::wstring handle_text(HWND window) { return std::to_wstring(reinterpret_cast<std::uintptr_t>(window)); }
-// As the Control Panel and the idle timer start it: from a folder with a blank in its name, laid out as
-// the release, the long path unquoted.
-Program saver(const std::wstring& arguments) {
-  const std::wstring built = windows_path(TAMARAK_SS), folder = built.substr(0, built.rfind(L'\\')) + L"\\a release";
-  const std::wstring file = folder + L"\\ss\\Tamarak's SS.scr";
-  for (const std::wstring& made : {folder, folder + L"\\ss"}) CreateDirectoryW(made.c_str(), nullptr);
-  CopyFileW(built.c_str(), file.c_str(), FALSE);
-  return Program(file, {}, arguments, true);
-}
+// As the Control Panel and the idle timer start it: the long path unquoted, its blank and all.
+Program saver(const std::wstring& arguments) { return Program(windows_path(TAMARAK_SS), {}, arguments, true); }
 
 HWND wait_for_saver(const Program& saver) {
   HWND window = nullptr;
@@ -170,8 +163,8 @@ TEST(ScreenSaver, FullScreenCoversEveryMonitorOnTopWithoutPointerOneAtATimeAndEn
   // The meter and its text, and black around them.
   EXPECT_TRUE(wait_until([&] { return lit_pixels(area) > 500; }));
   EXPECT_LT(lit_pixels(area), (area.right - area.left) * (area.bottom - area.top) / 50);
-  // The display turned off, as Windows 8 and later tell it (GUID_SESSION_DISPLAY_STATUS): nothing is drawn,
-  // not even on a repaint, until it is on again.
+  // The display turned off, as Windows tells it (GUID_SESSION_DISPLAY_STATUS): nothing is drawn, not even
+  // on a repaint, until it is on again.
   struct {
     GUID setting;
     DWORD length, state;

@@ -104,36 +104,14 @@ void FakeSystem::shell_open_link(const std::wstring& address) {
   shell_calls.push_back({"open link", nullptr, narrow(address), {}, in_apartment()});
 }
 
-bool FakeSystem::allow_message(HWND window, UINT message) {
-  allowed_messages.push_back({window, message});
-  return true;
-}
-
-OwnedPowerNotification FakeSystem::watch_power_setting(HWND window, const GUID& setting) {
-  power_watches.push_back({window, setting});
-  return OwnedPowerNotification(RegisterPowerSettingNotification(window, &setting, DEVICE_NOTIFY_WINDOW_HANDLE));
-}
-
-bool FakeSystem::watch_session(HWND window) {
-  session_watches.push_back(window);
-  return true;
-}
-
-void FakeSystem::unwatch_session(HWND window) { std::erase(session_watches, window); }
-
 void FakeSystem::tell_power_setting(const GUID& setting, DWORD value) {
-  alignas(POWERBROADCAST_SETTING) BYTE buffer[sizeof(POWERBROADCAST_SETTING) + sizeof value]{};
-  auto& told = *reinterpret_cast<POWERBROADCAST_SETTING*>(buffer);
-  told.PowerSetting = setting;
-  told.DataLength = sizeof value;
-  memcpy(told.Data, &value, sizeof value);
+  struct {
+    GUID setting;
+    DWORD length, value;
+  } told{setting, sizeof value, value};  // a POWERBROADCAST_SETTING with its data
   for (const auto& [window, watched] : power_watches)
     if (watched == setting && IsWindow(window))
       SendMessageW(window, WM_POWERBROADCAST, PBT_POWERSETTINGCHANGE, reinterpret_cast<LPARAM>(&told));
-}
-
-void FakeSystem::tell_session(WPARAM event) {
-  for (HWND window : session_watches) SendMessageW(window, WM_WTSSESSION_CHANGE, event, 0);
 }
 
 UtcTime FakeSystem::utc_now() {

@@ -88,9 +88,7 @@ class FakeSystem : public SystemServices, public Prompts {
   std::vector<ShellCall> shell_calls;
   HCURSOR cursor_at_message_box = nullptr;  // the pointer while the last message box was up
 
-  // As the shell answers: S_OK, or for a bin already empty S_FALSE or E_UNEXPECTED, for a declined
-  // confirmation HRESULT_FROM_WIN32(ERROR_CANCELLED).
-  HRESULT recycle_answer = S_OK;
+  HRESULT recycle_answer = S_OK;  // or an empty bin's or a decline's answer (docs/testing.md)
   HRESULT shell_empty_recycle_bin(HWND owner) override;
   void shell_clear_recent_documents() override;
   void shell_open_file(HWND owner, const std::wstring& file, const std::wstring& folder) override;
@@ -136,17 +134,21 @@ class FakeSystem : public SystemServices, public Prompts {
   int taskbar = screen_dpi();
   int taskbar_dpi() override { return taskbar; }
   std::vector<std::pair<HWND, UINT>> allowed_messages;
-  bool allow_message(HWND window, UINT message) override;
+  bool allow_message(HWND window, UINT message) override { return allowed_messages.push_back({window, message}), true; }
   // The windows told of a power setting or of their session, and what Windows tells them.
   std::vector<std::pair<HWND, GUID>> power_watches;
   std::vector<HWND> session_watches;
   bool windows_8_or_later() override { return os.major > 6 || (os.major == 6 && os.minor >= 2); }
-  OwnedPowerNotification watch_power_setting(HWND window, const GUID& setting) override;
-  bool watch_session(HWND window) override;
-  void unwatch_session(HWND window) override;
-  // `value` 0 off, 1 on, 2 dimmed.
-  void tell_power_setting(const GUID& setting, DWORD value);
-  void tell_session(WPARAM event);
+  OwnedPowerNotification watch_power_setting(HWND window, const GUID& setting) override {
+    power_watches.push_back({window, setting});
+    return OwnedPowerNotification(RegisterPowerSettingNotification(window, &setting, DEVICE_NOTIFY_WINDOW_HANDLE));
+  }
+  bool watch_session(HWND window) override { return session_watches.push_back(window), true; }
+  void unwatch_session(HWND window) override { std::erase(session_watches, window); }
+  void tell_power_setting(const GUID& setting, DWORD value);  // 0 off, 1 on, 2 dimmed
+  void tell_session(WPARAM event) {
+    for (HWND w : session_watches) SendMessageW(w, WM_WTSSESSION_CHANGE, event, 0);
+  }
   bool high_contrast_on = false;  // which Wine cannot turn on: the tests do it here
   bool high_contrast() override { return high_contrast_on; }
   bool animations_on = true;

@@ -46,14 +46,14 @@ class [[nodiscard]] ExpectFailures {
   ~ExpectFailures();
   ExpectFailures(const ExpectFailures&) = delete;
   static bool expected(std::string_view call, unsigned long code);
-  unsigned long largest_code() const { return largest_code_; }
+  unsigned long codes() const { return codes_; }  // the codes noted, or-ed
 
  private:
   inline static ExpectFailures* innermost_ = nullptr;
   const char* call_;
   ExpectFailures* outer_;
   int taken_ = 0;
-  unsigned long largest_code_ = 0;
+  unsigned long codes_ = 0;
 };
 
 // The control with this id anywhere inside `window`, in a frame or a viewport as well.

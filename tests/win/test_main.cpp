@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -24,10 +23,7 @@ ExpectFailures::~ExpectFailures() {
 
 bool ExpectFailures::expected(std::string_view call, unsigned long code) {
   for (ExpectFailures* guard = innermost_; guard; guard = guard->outer_)
-    if (call.find(guard->call_) != std::string_view::npos) {
-      guard->largest_code_ = std::max(guard->largest_code_, code);
-      return ++guard->taken_;
-    }
+    if (call.find(guard->call_) != std::string_view::npos) return guard->codes_ |= code, ++guard->taken_;
   return false;
 }
 

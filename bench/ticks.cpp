@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <cwchar>
+#include <initializer_list>
 #include <string>
 
 namespace {
@@ -27,19 +28,23 @@ BOOL CALLBACK find_main(HWND window, LPARAM param) {
 }
 
 // WM_POWERBROADCAST carries a pointer, which no process but the program can read: the setting is
-// written into its memory, as the system would hand it over.
+// written into its memory, as the system would hand it over. Both the console's display and the
+// session's go off: older builds watch the one, newer ones the other.
 void display_off(HANDLE process, HWND window) {
-  struct {
-    POWERBROADCAST_SETTING head;
-    BYTE rest[3];
-  } setting{};
-  setting.head.PowerSetting = {0x6fe69556, 0x704a, 0x47a0, {0x8f, 0x24, 0xc2, 0x8d, 0x93, 0x6f, 0xda, 0x47}};
-  setting.head.DataLength = sizeof(DWORD);
-  void* there = VirtualAllocEx(process, nullptr, sizeof setting, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
-  WriteProcessMemory(process, there, &setting, sizeof setting, nullptr);
-  DWORD_PTR answer = 0;
-  SendMessageTimeoutW(window, WM_POWERBROADCAST, PBT_POWERSETTINGCHANGE, reinterpret_cast<LPARAM>(there),
-                      SMTO_ABORTIFHUNG, 5000, &answer);
+  for (const GUID& display : {GUID{0x6fe69556, 0x704a, 0x47a0, {0x8f, 0x24, 0xc2, 0x8d, 0x93, 0x6f, 0xda, 0x47}},
+                              GUID{0x2b84c20e, 0xad23, 0x4ddf, {0x93, 0xdb, 0x05, 0xff, 0xbd, 0x7e, 0xfc, 0xa5}}}) {
+    struct {
+      POWERBROADCAST_SETTING head;
+      BYTE rest[3];
+    } setting{};
+    setting.head.PowerSetting = display;
+    setting.head.DataLength = sizeof(DWORD);
+    void* there = VirtualAllocEx(process, nullptr, sizeof setting, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    WriteProcessMemory(process, there, &setting, sizeof setting, nullptr);
+    DWORD_PTR answer = 0;
+    SendMessageTimeoutW(window, WM_POWERBROADCAST, PBT_POWERSETTINGCHANGE, reinterpret_cast<LPARAM>(there),
+                        SMTO_ABORTIFHUNG, 5000, &answer);
+  }
 }
 
 }  // namespace

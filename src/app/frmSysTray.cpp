@@ -51,7 +51,9 @@ void frmSysTray::on_create() {
   tray_ = std::make_unique<TrayIcon>(system_, hwnd());
   run_.emplace(system_, lifetime_.busy_state(), hwnd(), kRunDone);
   taskbar_created_ = system_.taskbar_created_message();
-  schedule_.emplace(hwnd());
+  // A copy started as administrator hears a restarted shell too.
+  if (taskbar_created_) system_.allow_message(hwnd(), taskbar_created_);
+  schedule_.emplace(system_, hwnd());
 }
 
 void frmSysTray::Form_Load() {
@@ -286,8 +288,8 @@ void frmSysTray::on_tray_callback(UINT icon_id, UINT mouse_message) {
 }
 
 // At the pointer; but Enter, Space or the menu key on the icon come as the right button too, and
-// then the pointer may be anywhere: the popup opens at the icon. Dismissed, it gives the keyboard
-// focus back to the notification area.
+// then the pointer may be anywhere: the popup opens at the icon. Dismissed by a key, it gives the
+// keyboard focus back to the notification area; by a click elsewhere, the focus is where the click put it.
 void frmSysTray::open_tray_popup() {
   const DWORD sent_at = GetMessagePos();
   const POINT pointer = prompts_.pointer_position().value_or(POINT{GET_X_LPARAM(sent_at), GET_Y_LPARAM(sent_at)});
@@ -295,9 +297,10 @@ void frmSysTray::open_tray_popup() {
   const POINT where = icon && !PtInRect(&*icon, pointer)
                           ? POINT{(icon->left + icon->right) / 2, (icon->top + icon->bottom) / 2}
                           : pointer;
-  if (const UINT command = choose_from_popup(prompts_, hwnd(), tray_popup(), where))
-    run(static_cast<Command>(command));
-  else
+  const MenuChoice choice = choose_from_popup(prompts_, hwnd(), tray_popup(), where);
+  if (choice.command)
+    run(static_cast<Command>(choice.command));
+  else if (choice.by_key)
     tray_->give_focus_back();
 }
 

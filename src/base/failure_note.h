@@ -6,6 +6,8 @@
 // reads inline: `if (!NOTE_IF_NULL(CreateWindowExW(...))) return false;`. On failure it notes the
 // call as written, the function and the line, with the call's code:
 //   NOTE_IF_FALSE    a BOOL, bool or count, false or 0 on failure; GetLastError's code
+//   NOTE_IF_REFUSED  the same from a call that sets no error code (Shell_NotifyIcon, a control's
+//                    message): code 0, not a stale one
 //   NOTE_IF_NULL     a handle or pointer, null on failure; GetLastError's code
 //   NOTE_IF_INVALID  a kernel handle, INVALID_HANDLE_VALUE on failure; GetLastError's code
 //   NOTE_IF_FAILED   an HRESULT; the HRESULT
@@ -49,6 +51,13 @@ T if_false(T result, const char* call, const char* function, int line) {
 }
 
 template <class T>
+T if_refused(T result, const char* call, const char* function, int line) {
+  static_assert(std::is_integral_v<T>, "NOTE_IF_REFUSED takes a BOOL, bool or count");
+  if (!result) note_code(call, function, line, 0);
+  return result;
+}
+
+template <class T>
 T* if_null(T* result, const char* call, const char* function, int line) {
   if (!result) note_last_error(call, function, line);
   return result;
@@ -82,6 +91,7 @@ inline HINSTANCE if_shell_failed(HINSTANCE result, const char* call, const char*
 
 // The call is stringised here, unexpanded: its constants read as written, not as numbers.
 #define NOTE_IF_FALSE(call) ::tamarak::failure_detail::if_false((call), #call, __func__, __LINE__)
+#define NOTE_IF_REFUSED(call) ::tamarak::failure_detail::if_refused((call), #call, __func__, __LINE__)
 #define NOTE_IF_NULL(call) ::tamarak::failure_detail::if_null((call), #call, __func__, __LINE__)
 #define NOTE_IF_INVALID(call) ::tamarak::failure_detail::if_invalid((call), #call, __func__, __LINE__)
 #define NOTE_IF_FAILED(call) ::tamarak::failure_detail::if_failed((call), #call, __func__, __LINE__)

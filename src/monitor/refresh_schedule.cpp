@@ -14,15 +14,18 @@ using CoalescableTimer = UINT_PTR(WINAPI*)(HWND, UINT_PTR, UINT, TIMERPROC, ULON
 
 }  // namespace
 
-RefreshSchedule::RefreshSchedule(HWND window) : window_(window) {
+// A copy started inside a Remote Desktop session while the console's monitor is off learns at once
+// that its own display is on.
+RefreshSchedule::RefreshSchedule(SystemServices& system, HWND window)
+    : system_(system), window_(window), display_(display_setting(system.windows_8_or_later())) {
   start();
-  display_watch_.reset(RegisterPowerSettingNotification(window_, &kDisplayState, DEVICE_NOTIFY_WINDOW_HANDLE));
-  session_watched_ = WTSRegisterSessionNotification(window_, NOTIFY_FOR_THIS_SESSION) != FALSE;
+  display_watch_ = system_.watch_power_setting(window_, display_);
+  session_watched_ = system_.watch_session(window_);
 }
 
 RefreshSchedule::~RefreshSchedule() {
   KillTimer(window_, kTimer);
-  if (session_watched_) WTSUnRegisterSessionNotification(window_);
+  if (session_watched_) system_.unwatch_session(window_);
 }
 
 // Windows 8 and later may let the tick slip by the system's default tolerance, to wake the
@@ -46,7 +49,7 @@ bool RefreshSchedule::follow() {
 }
 
 bool RefreshSchedule::on_power_broadcast(WPARAM event, LPARAM lparam) {
-  const std::optional<bool> on = display_on(event, lparam);
+  const std::optional<bool> on = display_on(event, lparam, display_);
   if (!on) return false;
   display_on_ = *on;
   return follow();

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "base/handles.h"
+#include "system/system_services.h"
 
 namespace tamarak {
 
@@ -15,7 +16,7 @@ class RefreshSchedule {
   static constexpr UINT kIntervalMs = 2000;
 
   // Starts the ticks and asks the system to tell `window` of display and session changes.
-  explicit RefreshSchedule(HWND window);
+  RefreshSchedule(SystemServices& system, HWND window);
   ~RefreshSchedule();
   RefreshSchedule(const RefreshSchedule&) = delete;
   RefreshSchedule& operator=(const RefreshSchedule&) = delete;
@@ -29,9 +30,11 @@ class RefreshSchedule {
   bool follow();
   void start();
 
+  SystemServices& system_;
   HWND window_;
   bool display_on_ = true, locked_ = false, connected_ = true;
   bool ticking_ = false;
+  const GUID& display_;  // the setting watched
   OwnedPowerNotification display_watch_;
   bool session_watched_ = false;
 };

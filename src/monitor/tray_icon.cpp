@@ -28,7 +28,8 @@ void TrayIcon::show(HICON picture, std::uint32_t load) {
   const std::wstring tip = widen(tray_tip(load));
   std::copy_n(tip.begin(), std::min<size_t>(tip.size(), std::size(icon.szTip) - 1), icon.szTip);
   const DWORD operation = held_ ? NIM_MODIFY : NIM_ADD;
-  if (system_.notify_icon(operation, icon) || NOTE_IF_FALSE(system_.notify_icon(held_ ? NIM_ADD : NIM_MODIFY, icon))) {
+  if (system_.notify_icon(operation, icon) ||
+      NOTE_IF_REFUSED(system_.notify_icon(held_ ? NIM_ADD : NIM_MODIFY, icon))) {
     held_ = true;
     sent_ = Shown{picture, load, now};
   } else {
@@ -45,6 +46,6 @@ void TrayIcon::remove() {
   system_.notify_icon(NIM_DELETE, record());
 }
 
-void TrayIcon::give_focus_back() { NOTE_IF_FALSE(system_.notify_icon(NIM_SETFOCUS, record())); }
+void TrayIcon::give_focus_back() { NOTE_IF_REFUSED(system_.notify_icon(NIM_SETFOCUS, record())); }
 
 }  // namespace tamarak

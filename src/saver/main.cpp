@@ -15,10 +15,11 @@ HWND as_window(std::uintptr_t value) { return reinterpret_cast<HWND>(value); }
 
 }  // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR arguments, int) {
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   tamarak::load_dlls_from_system32_only();
 
-  const tamarak::SaverRequest request = tamarak::saver_request(arguments ? arguments : L"");
+  // The whole line: the library's split of it breaks at the blank in an unquoted "Tamarak's SS.scr".
+  const tamarak::SaverRequest request = tamarak::saver_request(GetCommandLineW());
   switch (request.mode) {
     case tamarak::SaverMode::full_screen: {
       // One full screen at a time: the system, a hot corner and the program's menu may all start one.

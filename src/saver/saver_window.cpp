@@ -1,11 +1,14 @@
 #include "saver/saver_window.h"
 
+#include <versionhelpers.h>
 #include <windowsx.h>
 
 #include <algorithm>
+#include <list>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "base/display_state.h"
 #include "base/dpi_scale.h"
@@ -25,6 +28,8 @@ namespace {
 constexpr wchar_t kClassName[] = L"TamarakScreenSaver";
 constexpr UINT_PTR kTimerId = 1;
 constexpr UINT kTickMs = 2000;
+// Posted to the thread once the monitors have changed: the full screen is made again over them.
+constexpr UINT kRemake = WM_APP + 1;
 
 // The pointer hidden for as long as the full screen lasts.
 class HiddenPointer {
@@ -35,14 +40,70 @@ class HiddenPointer {
   HiddenPointer& operator=(const HiddenPointer&) = delete;
 };
 
+bool installed(const wchar_t* face) {
+  LOGFONTW wanted{};
+  wanted.lfCharSet = DEFAULT_CHARSET;
+  lstrcpynW(wanted.lfFaceName, face, LF_FACESIZE);
+  bool found = false;
+  const WindowDC screen(nullptr);
+  EnumFontFamiliesExW(
+      screen.get(), &wanted,
+      [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) -> int {
+        *reinterpret_cast<bool*>(found) = true;
+        return 0;
+      },
+      reinterpret_cast<LPARAM>(&found), 0);
+  return found;
+}
+
+class Saver;
+
+// What the saver's windows share: the preview's one child, or the full screen's window on each monitor,
+// which end together on the first input and are made again when the monitors change.
+class Session {
+ public:
+  Session(HINSTANCE instance, HWND preview_parent);
+  ~Session();
+  Session(const Session&) = delete;
+  Session& operator=(const Session&) = delete;
+
+  bool made() const { return !savers_.empty(); }
+  bool preview() const { return preview_parent_ != nullptr; }
+  const wchar_t* face() const { return face_; }
+  const GUID& display() const { return display_; }
+  Saver& adopt(HWND window);
+  // A key, a click, a real move of the mouse on any window, or another program in front.
+  void end();
+  // A window gone (the preview's parent closed, or a window closed from outside) ends the saver, unless
+  // it is being made again.
+  void window_gone() const;
+  // A mouse move, in screen coordinates: the first only says where the pointer is, as a window appearing
+  // under it sends one.
+  bool moved(POINT at);
+  void monitors_changed();
+  void remake();
+
+ private:
+  void make_windows();
+
+  HINSTANCE instance_;
+  HWND preview_parent_;
+  const wchar_t* face_ = saver_face(installed);
+  const GUID& display_ = display_setting(IsWindows8OrGreater());
+  std::list<Saver> savers_;
+  std::optional<POINT> first_pointer_;
+  bool ending_ = false, remaking_ = false, remake_posted_ = false;
+};
+
 class Saver {
  public:
-  Saver(HWND window, bool preview) : window_(window), preview_(preview) {
-    if (!preview_) pointer_.emplace();
+  Saver(HWND window, Session& session) : window_(window), session_(session) {
     resize(window_dpi(window_));
-    display_.reset(RegisterPowerSettingNotification(window_, &kDisplayState, DEVICE_NOTIFY_WINDOW_HANDLE));
+    display_watch_.reset(RegisterPowerSettingNotification(window_, &session_.display(), DEVICE_NOTIFY_WINDOW_HANDLE));
     start_ticking();
   }
+
+  HWND window() const { return window_; }
 
   LRESULT handle(UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
@@ -50,14 +111,16 @@ class Saver {
       case WM_TIMER: tick(); return 0;
       case WM_POWERBROADCAST: display_changed(wparam, lparam); return TRUE;
       case WM_DPICHANGED: resize(HIWORD(wparam)); return 0;
-      case WM_DESTROY: PostQuitMessage(0); return 0;
+      case WM_DISPLAYCHANGE: session_.monitors_changed(); return 0;
+      case WM_DESTROY: session_.window_gone(); return 0;
       default: break;
     }
-    if (!preview_ && ends_full_screen(message, wparam, lparam)) {
-      DestroyWindow(window_);
+    const bool preview = session_.preview();
+    if (!preview && ends_full_screen(message, wparam, lparam)) {
+      session_.end();
       return 0;
     }
-    if (!preview_ && message == WM_SETCURSOR) {
+    if (!preview && message == WM_SETCURSOR) {
       SetCursor(nullptr);
       return TRUE;
     }
@@ -67,7 +130,6 @@ class Saver {
   }
 
  private:
-  // A key, a click, a real move of the mouse, or another program coming to the front.
   bool ends_full_screen(UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
       case WM_KEYDOWN:
@@ -78,19 +140,13 @@ class Saver {
       case WM_XBUTTONDOWN:
       case WM_MOUSEWHEEL: return true;
       case WM_ACTIVATEAPP: return wparam == FALSE;
-      case WM_MOUSEMOVE: return mouse_moved(GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam));
+      case WM_MOUSEMOVE: {
+        POINT at{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
+        ClientToScreen(window_, &at);
+        return session_.moved(at);
+      }
       default: return false;
     }
-  }
-
-  // The first move after the start only says where the pointer is: the window appearing under it
-  // sends one.
-  bool mouse_moved(int x, int y) {
-    if (!first_mouse_) {
-      first_mouse_ = POINT{x, y};
-      return false;
-    }
-    return moved_enough(x - first_mouse_->x, y - first_mouse_->y);
   }
 
   // Sizes follow the dpi full screen, and the preview window's height inside the Control Panel.
@@ -98,12 +154,13 @@ class Saver {
     RECT client{};
     GetClientRect(window_, &client);
     const int height = client.bottom - client.top;
-    meter_size_ = std::clamp(preview_ ? height * 2 / 5 : scale_to_dpi(128, dpi), kMinMeterSize, kMaxMeterSize);
-    const int text_height = preview_ ? std::max(8, height / 10) : scale_to_dpi(24, dpi);
-    step_ = preview_ ? std::max(1, height / 50) : scale_to_dpi(8, dpi);
+    const bool preview = session_.preview();
+    meter_size_ = std::clamp(preview ? height * 2 / 5 : scale_to_dpi(128, dpi), kMinMeterSize, kMaxMeterSize);
+    const int text_height = preview ? std::max(8, height / 10) : scale_to_dpi(24, dpi);
+    step_ = preview ? std::max(1, height / 50) : scale_to_dpi(8, dpi);
     icons_ = std::make_unique<MeterIcons>(meter_size_);
     font_.reset(CreateFontW(-text_height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
-                            CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, VARIABLE_PITCH | FF_SWISS, L"Meiryo UI"));
+                            CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, VARIABLE_PITCH | FF_SWISS, session_.face()));
     InvalidateRect(window_, nullptr, TRUE);
     tick();
   }
@@ -112,7 +169,7 @@ class Saver {
 
   // While the display is off nothing is drawn, and nothing wakes the saver to draw it.
   void display_changed(WPARAM event, LPARAM lparam) {
-    const std::optional<bool> on = display_on(event, lparam);
+    const std::optional<bool> on = display_on(event, lparam, session_.display());
     if (!on || *on == display_on_) return;
     display_on_ = *on;
     if (display_on_) {
@@ -134,7 +191,7 @@ class Saver {
     const SIZE item{std::max<LONG>(meter_size_, text.cx), meter_size_ + meter_size_ / 8 + text.cy};
     RECT client{};
     GetClientRect(window_, &client);
-    const Point at = drift_origin(ticks_++, client.right, client.bottom, item.cx, item.cy, step_);
+    const Point at = drift_origin(ticks_++, {0, 0, client.right, client.bottom}, item.cx, item.cy, step_);
     InvalidateRect(window_, &item_, TRUE);
     item_ = RECT{at.x, at.y, at.x + item.cx, at.y + item.cy};
     InvalidateRect(window_, &item_, TRUE);
@@ -163,9 +220,8 @@ class Saver {
   }
 
   HWND window_;
-  bool preview_;
-  std::optional<HiddenPointer> pointer_;
-  OwnedPowerNotification display_;
+  Session& session_;
+  OwnedPowerNotification display_watch_;
   bool display_on_ = true;
   std::unique_ptr<MeterIcons> icons_;
   OwnedFont font_;
@@ -174,24 +230,96 @@ class Saver {
   DWORD load_ = 0;
   std::wstring text_;
   RECT item_{};
-  std::optional<POINT> first_mouse_;
 };
 
 LRESULT CALLBACK saver_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lparam);
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-  }
-  // The saver lives in run_saver's frame, past the window's end: an input that ends it destroys the
-  // window from inside its own handler.
-  auto* const saver = reinterpret_cast<std::optional<Saver>*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  // Until WM_CREATE the window is not whole enough to measure: the default handling does.
-  if (message == WM_CREATE && saver) {
-    saver->emplace(window, (GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD) != 0);
+  // The saver lives in the session, past the window's end: an input that ends it destroys the window
+  // from inside its own handler. Until WM_CREATE the window is not whole enough to measure.
+  auto* saver = reinterpret_cast<Saver*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (message == WM_CREATE) {
+    auto& session = *static_cast<Session*>(reinterpret_cast<const CREATESTRUCTW*>(lparam)->lpCreateParams);
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&session.adopt(window)));
     return 0;
   }
-  if (!saver || !*saver) return DefWindowProcW(window, message, wparam, lparam);
-  return (*saver)->handle(message, wparam, lparam);
+  return saver ? saver->handle(message, wparam, lparam) : DefWindowProcW(window, message, wparam, lparam);
+}
+
+Session::Session(HINSTANCE instance, HWND preview_parent) : instance_(instance), preview_parent_(preview_parent) {
+  if (preview_parent_) {
+    RECT area{};
+    GetClientRect(preview_parent_, &area);
+    // No notes to the parent: another process's window that stops answering must not hang this one.
+    CreateWindowExW(WS_EX_NOPARENTNOTIFY, kClassName, L"", WS_CHILD | WS_VISIBLE, 0, 0, area.right, area.bottom,
+                    preview_parent_, nullptr, instance_, this);
+  } else {
+    make_windows();
+  }
+}
+
+Session::~Session() {
+  ending_ = true;
+  for (Saver& saver : savers_) DestroyWindow(saver.window());
+}
+
+Saver& Session::adopt(HWND window) { return savers_.emplace_back(window, *this); }
+
+// One window on each monitor, at that monitor's dpi: a window over the whole virtual screen would
+// have one dpi for all of them, and parts of it on no monitor at all.
+void Session::make_windows() {
+  std::vector<RECT> monitors;
+  EnumDisplayMonitors(
+      nullptr, nullptr,
+      [](HMONITOR, HDC, RECT* area, LPARAM list) -> BOOL {
+        reinterpret_cast<std::vector<RECT>*>(list)->push_back(*area);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&monitors));
+  HWND first = nullptr;
+  for (const RECT& area : monitors) {
+    const HWND window = NOTE_IF_NULL(CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, kClassName, L"Tamarak's SS",
+                                                     WS_POPUP, area.left, area.top, area.right - area.left,
+                                                     area.bottom - area.top, nullptr, nullptr, instance_, this));
+    if (!window) continue;
+    ShowWindow(window, SW_SHOW);
+    if (!first) first = window;
+  }
+  if (first) SetForegroundWindow(first);
+}
+
+void Session::end() {
+  if (ending_) return;
+  ending_ = true;
+  for (Saver& saver : savers_) DestroyWindow(saver.window());
+}
+
+void Session::window_gone() const {
+  if (!remaking_) PostQuitMessage(0);
+}
+
+bool Session::moved(POINT at) {
+  if (!first_pointer_) {
+    first_pointer_ = at;
+    return false;
+  }
+  return moved_enough(at.x - first_pointer_->x, at.y - first_pointer_->y);
+}
+
+void Session::monitors_changed() {
+  if (remake_posted_ || preview()) return;
+  remake_posted_ = NOTE_IF_FALSE(PostThreadMessageW(GetCurrentThreadId(), kRemake, 0, 0));
+}
+
+// The new windows come in front before the old ones go, so that the program never loses the front
+// (which would end it).
+void Session::remake() {
+  remake_posted_ = false;
+  if (ending_) return;
+  std::list<Saver> old;
+  old.swap(savers_);
+  make_windows();
+  remaking_ = true;
+  for (Saver& saver : old) DestroyWindow(saver.window());
+  remaking_ = false;
 }
 
 }  // namespace
@@ -204,27 +332,16 @@ bool run_saver(HINSTANCE instance, HWND preview_parent) {
   window_class.lpszClassName = kClassName;
   if (!RegisterClassExW(&window_class)) return false;
 
-  std::optional<Saver> saver;
-  HWND window = nullptr;
-  if (preview_parent) {
-    RECT area{};
-    GetClientRect(preview_parent, &area);
-    // No notes to the parent: another process's window that stops answering must not hang this one.
-    window = CreateWindowExW(WS_EX_NOPARENTNOTIFY, kClassName, L"", WS_CHILD | WS_VISIBLE, 0, 0, area.right,
-                             area.bottom, preview_parent, nullptr, instance, &saver);
-  } else {
-    window = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, kClassName, L"Tamarak's SS", WS_POPUP,
-                             GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
-                             GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN), nullptr,
-                             nullptr, instance, &saver);
-    if (window) {
-      ShowWindow(window, SW_SHOW);
-      SetForegroundWindow(window);
-    }
-  }
-  if (!window) return false;
+  std::optional<HiddenPointer> pointer;
+  if (!preview_parent) pointer.emplace();
+  Session session(instance, preview_parent);
+  if (!session.made()) return false;
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    if (!msg.hwnd && msg.message == kRemake) {
+      session.remake();
+      continue;
+    }
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <shellapi.h>
+#include <sherrors.h>
 #include <windows.h>
 
 #include <cstdint>
@@ -12,6 +13,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/failure_note.h"
+#include "base/handles.h"
 #include "base/sessions.h"
 #include "system/stop_token.h"
 #include "system/values.h"
@@ -40,6 +43,19 @@ class SystemServices {
   // The dpi of the taskbar, where the tray shows its pictures: a window moved to another monitor
   // does not take the tray along.
   virtual int taskbar_dpi() = 0;
+  // Lets `message` reach `window` from a process of lower integrity (the shell's TaskbarCreated, to a
+  // copy started as administrator); false when the system refuses.
+  virtual bool allow_message(HWND window, UINT message) = 0;
+
+  // Whether anyone can see the program. Windows 8 and later tell a window of the display of its own
+  // session (a Remote Desktop one included); Windows 7 only of the console's.
+  virtual bool windows_8_or_later() = 0;
+  // WM_POWERBROADCAST to `window` for the power `setting`: its value at once, then every change.
+  virtual OwnedPowerNotification watch_power_setting(HWND window, const GUID& setting) = 0;
+  // WM_WTSSESSION_CHANGE to `window` for its session's locks and connections, until unwatched; false
+  // when the system refuses.
+  virtual bool watch_session(HWND window) = 0;
+  virtual void unwatch_session(HWND window) = 0;
 
   // The user's high contrast setting: while it is on, the windows draw in the system's colours.
   virtual bool high_contrast() = 0;
@@ -53,7 +69,9 @@ class SystemServices {
   // thread, as the shell asks: the handler it starts may be a COM server. It comes with the first
   // command, so the hidden program never loads it.
   // The Recycle Bins of all drives, with the shell's own confirmation, progress and sound.
-  void empty_recycle_bin(HWND owner) { with_com(), shell_empty_recycle_bin(owner); }
+  void empty_recycle_bin(HWND owner) {
+    with_com(), NOTE_IF_FAILED(unless_empty_or_declined(shell_empty_recycle_bin(owner)));
+  }
   void clear_recent_documents() { with_com(), shell_clear_recent_documents(); }
   // Opens a file with its registered program, `folder` as the working folder.
   void open_file(HWND owner, const std::wstring& file, const std::wstring& folder) {
@@ -84,12 +102,18 @@ class SystemServices {
   virtual bool start_program(const std::wstring& path) = 0;
 
  protected:
-  virtual void shell_empty_recycle_bin(HWND owner) = 0;
+  virtual HRESULT shell_empty_recycle_bin(HWND owner) = 0;
   virtual void shell_clear_recent_documents() = 0;
   virtual void shell_open_file(HWND owner, const std::wstring& file, const std::wstring& folder) = 0;
   virtual void shell_open_link(const std::wstring& address) = 0;
 
  private:
+  // The shell's answers for a bin that was already empty (S_FALSE, or E_UNEXPECTED) and for a user who
+  // declined its confirmation (a cancel): no failure of the program's, nothing to note.
+  static HRESULT unless_empty_or_declined(HRESULT answer) {
+    const bool declined = answer == HRESULT_FROM_WIN32(ERROR_CANCELLED) || answer == COPYENGINE_E_USER_CANCELLED;
+    return answer == E_UNEXPECTED || declined ? S_FALSE : answer;
+  }
   void with_com() {
     if (!com_) com_.emplace();
   }

@@ -2,8 +2,10 @@
 
 #include <shlobj.h>
 #include <tlhelp32.h>
+#include <versionhelpers.h>
 #include <winsock2.h>
 #include <ws2tcpip.h>
+#include <wtsapi32.h>
 
 #include <string>
 
@@ -17,9 +19,12 @@ namespace tamarak {
 
 namespace {
 
+// Winsock's calls answer SOCKET_ERROR and leave their code to WSAGetLastError.
+int winsock_code(int result) { return result == 0 ? 0 : WSAGetLastError(); }
+
 std::wstring local_host_name() {
   char name[256] = "";
-  if (!NOTE_IF_FALSE(gethostname(name, sizeof name) == 0)) return {};
+  if (NOTE_IF_ERROR(winsock_code(gethostname(name, sizeof name))) != 0) return {};
   const int n = MultiByteToWideChar(CP_ACP, 0, name, -1, nullptr, 0);
   std::wstring wide(n > 0 ? n - 1 : 0, L'\0');
   if (n > 1) MultiByteToWideChar(CP_ACP, 0, name, -1, wide.data(), n);
@@ -94,6 +99,23 @@ std::optional<RECT> Win32Services::tray_icon_rect(HWND window, UINT id) {
 
 int Win32Services::taskbar_dpi() { return window_dpi(FindWindowW(L"Shell_TrayWnd", nullptr)); }
 
+bool Win32Services::allow_message(HWND window, UINT message) {
+  return NOTE_IF_FALSE(ChangeWindowMessageFilterEx(window, message, MSGFLT_ALLOW, nullptr));
+}
+
+bool Win32Services::windows_8_or_later() { return IsWindows8OrGreater(); }
+
+OwnedPowerNotification Win32Services::watch_power_setting(HWND window, const GUID& setting) {
+  return OwnedPowerNotification(
+      NOTE_IF_NULL(RegisterPowerSettingNotification(window, &setting, DEVICE_NOTIFY_WINDOW_HANDLE)));
+}
+
+bool Win32Services::watch_session(HWND window) {
+  return NOTE_IF_FALSE(WTSRegisterSessionNotification(window, NOTIFY_FOR_THIS_SESSION));
+}
+
+void Win32Services::unwatch_session(HWND window) { WTSUnRegisterSessionNotification(window); }
+
 bool Win32Services::high_contrast() {
   HIGHCONTRASTW setting{};
   setting.cbSize = sizeof setting;
@@ -109,7 +131,7 @@ bool Win32Services::animations() {
 
 // An empty root (not a null one) selects the Recycle Bins of all drives; flags 0 leaves the
 // confirmation, progress and sound to the shell.
-void Win32Services::shell_empty_recycle_bin(HWND owner) { NOTE_IF_FAILED(SHEmptyRecycleBinW(owner, L"", 0)); }
+HRESULT Win32Services::shell_empty_recycle_bin(HWND owner) { return SHEmptyRecycleBinW(owner, L"", 0); }
 
 void Win32Services::shell_clear_recent_documents() { SHAddToRecentDocs(SHARD_PATHW, nullptr); }
 

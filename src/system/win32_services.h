@@ -15,6 +15,11 @@ class Win32Services : public SystemServices {
   UINT taskbar_created_message() override;
   int small_icon_size(int dpi) override;
   int taskbar_dpi() override;
+  bool allow_message(HWND window, UINT message) override;
+  bool windows_8_or_later() override;
+  OwnedPowerNotification watch_power_setting(HWND window, const GUID& setting) override;
+  bool watch_session(HWND window) override;
+  void unwatch_session(HWND window) override;
   bool high_contrast() override;
   bool animations() override;
   std::optional<RECT> tray_icon_rect(HWND window, UINT id) override;
@@ -30,7 +35,7 @@ class Win32Services : public SystemServices {
   bool start_program(const std::wstring& path) override;
 
  protected:
-  void shell_empty_recycle_bin(HWND owner) override;
+  HRESULT shell_empty_recycle_bin(HWND owner) override;
   void shell_clear_recent_documents() override;
   void shell_open_file(HWND owner, const std::wstring& file, const std::wstring& folder) override;
   void shell_open_link(const std::wstring& address) override;

@@ -85,7 +85,7 @@ void frmClip::txtList_OLEDragDrop(IDataObject* data, DWORD& effect, POINT where)
 }
 
 void frmClip::offer_choice(POINT screen) {
-  const UINT choice = choose_from_popup(prompts_, hwnd(), popup_menu(), screen);
+  const UINT choice = choose_from_popup(prompts_, hwnd(), popup_menu(), screen).command;
   if (choice == mnuPopup_FullPath) mnuPopup_FullPath_Click();
   if (choice == mnuPopup_FileName) mnuPopup_FileName_Click();
 }

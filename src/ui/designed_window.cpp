@@ -30,6 +30,14 @@ LRESULT DesignedWindow::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
         on_command(LOWORD(wparam), HIWORD(wparam));
       return 0;
     case WM_TIMER: on_timer(wparam); return 0;
+    // Not a dialog, so nothing starts the focus cues: the system sets them from the last input, hidden
+    // after the mouse unless the user keeps them on, shown after keys.
+    case WM_SHOWWINDOW:
+      if (wparam && !cues_started_) {
+        cues_started_ = true;
+        SendMessageW(hwnd(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_INITIALIZE, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
+      }
+      break;
     case DM_GETDEFID:
       if (const int id = button_for_enter()) return MAKELRESULT(id, DC_HASDEFID);
       return 0;
@@ -65,6 +73,7 @@ LRESULT DesignedWindow::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_NCDESTROY:
       controls_.reset();
       focus_.forget();
+      cues_started_ = false;
       break;
   }
   return default_message(message, wparam, lparam);

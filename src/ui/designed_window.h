@@ -47,6 +47,7 @@ class DesignedWindow : public Window {
 
   std::unique_ptr<Controls> controls_;
   RememberedFocus focus_;
+  bool cues_started_ = false;
 };
 
 }  // namespace tamarak

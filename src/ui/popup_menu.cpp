@@ -4,11 +4,11 @@
 
 namespace tamarak {
 
-UINT choose_from_popup(Prompts& prompts, HWND owner, HMENU menu, POINT where) {
+MenuChoice choose_from_popup(Prompts& prompts, HWND owner, HMENU menu, POINT where) {
   const bool in_front = prompts.bring_to_front(owner);
-  const UINT command = prompts.track_popup_menu(owner, menu, where, in_front);
+  const MenuChoice choice = prompts.track_popup_menu(owner, menu, where, in_front);
   NOTE_IF_FALSE(PostMessageW(owner, WM_NULL, 0, 0));
-  return command;
+  return choice;
 }
 
 }  // namespace tamarak

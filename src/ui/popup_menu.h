@@ -9,7 +9,7 @@ namespace tamarak {
 
 // The window comes to the foreground first, or the menu would not close on a click elsewhere (where
 // the system refuses, the menu watches the input itself); the message posted after it lets the menu
-// close properly. The chosen command, or 0.
-UINT choose_from_popup(Prompts& prompts, HWND owner, HMENU menu, POINT where);
+// close properly.
+MenuChoice choose_from_popup(Prompts& prompts, HWND owner, HMENU menu, POINT where);
 
 }  // namespace tamarak

@@ -19,6 +19,14 @@ struct Annotation {
   bool operator==(const Annotation&) const = default;
 };
 
+// What the user did with a popup menu: the command chosen (0: none), and whether a key ended it
+// (Escape, Alt) rather than the mouse.
+struct MenuChoice {
+  UINT command = 0;
+  bool by_key = false;
+  bool operator==(const MenuChoice&) const = default;
+};
+
 class Prompts {
  public:
   virtual ~Prompts() = default;
@@ -27,10 +35,10 @@ class Prompts {
   // Brings the window to the foreground; false when the system refuses, as it does to a program
   // that did not take the last input.
   virtual bool bring_to_front(HWND window) = 0;
-  // Runs the popup menu modally at `where`; the chosen command id, or 0 when dismissed. A menu whose
-  // owner is not in front does not see a click elsewhere or Escape, which go to the program in front:
-  // then (`in_front` false) it watches the input itself.
-  virtual UINT track_popup_menu(HWND owner, HMENU menu, POINT where, bool in_front) = 0;
+  // Runs the popup menu modally at `where`. A menu whose owner is not in front does not see a click
+  // elsewhere or Escape, which go to the program in front: then (`in_front` false) it watches the
+  // input itself.
+  virtual MenuChoice track_popup_menu(HWND owner, HMENU menu, POINT where, bool in_front) = 0;
   // Runs the message loop until `window` is gone: a modal window's showing.
   virtual void run_modal(HWND window) = 0;
   // Where the pointer is; nothing while another desktop takes the input (a locked workstation).

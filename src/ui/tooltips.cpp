@@ -35,7 +35,7 @@ void Tooltips::add(HWND control, std::string_view utf8_text) {
   info.hwnd = owner_;
   info.uId = reinterpret_cast<UINT_PTR>(control);
   info.lpszText = text.data();
-  NOTE_IF_FALSE(SendMessageW(tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info)));
+  NOTE_IF_REFUSED(SendMessageW(tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info)));
 }
 
 }  // namespace tamarak

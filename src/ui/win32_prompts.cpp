@@ -19,6 +19,10 @@ int Win32Prompts::message_box(HWND owner, std::wstring_view text, std::wstring_v
 
 namespace {
 
+// How the menu being tracked was last worked, by a key or by the mouse; menus are tracked on the
+// window thread only.
+bool last_input_key = false;
+
 bool on_a_menu(POINT where) {
   wchar_t name[8] = L"";
   GetClassNameW(WindowFromPoint(where), name, 8);
@@ -27,19 +31,34 @@ bool on_a_menu(POINT where) {
 
 LRESULT CALLBACK watch_mouse(int code, WPARAM message, LPARAM data) {
   const bool press = message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN;
-  if (code == HC_ACTION && press && !on_a_menu(reinterpret_cast<const MSLLHOOKSTRUCT*>(data)->pt)) EndMenu();
+  if (code == HC_ACTION && press && !on_a_menu(reinterpret_cast<const MSLLHOOKSTRUCT*>(data)->pt)) {
+    last_input_key = false;
+    EndMenu();
+  }
   return CallNextHookEx(nullptr, code, message, data);
 }
 
 LRESULT CALLBACK watch_keys(int code, WPARAM message, LPARAM data) {
   if (code == HC_ACTION && message == WM_KEYDOWN &&
       reinterpret_cast<const KBDLLHOOKSTRUCT*>(data)->vkCode == VK_ESCAPE) {
+    last_input_key = true;
     EndMenu();
     return 1;  // the menu's, not the program in front's
   }
   return CallNextHookEx(nullptr, code, message, data);
 }
 
+// What the menu's own loop takes: a key or a click.
+LRESULT CALLBACK watch_menu_input(int code, WPARAM wparam, LPARAM data) {
+  if (code == MSGF_MENU) {
+    const UINT message = reinterpret_cast<const MSG*>(data)->message;
+    if (message == WM_KEYDOWN || message == WM_SYSKEYDOWN) last_input_key = true;
+    if ((message >= WM_LBUTTONDOWN && message <= WM_MOUSELAST) ||
+        (message >= WM_NCLBUTTONDOWN && message <= WM_NCXBUTTONDBLCLK))
+      last_input_key = false;
+  }
+  return CallNextHookEx(nullptr, code, wparam, data);
+}
 
 // While a menu is up without the foreground: a press outside the menu, or Escape, ends it.
 class [[nodiscard]] OutsideInputEndsMenu {
@@ -58,11 +77,15 @@ bool Win32Prompts::bring_to_front(HWND window) {
   return SetForegroundWindow(window) && GetForegroundWindow() == window;
 }
 
-UINT Win32Prompts::track_popup_menu(HWND owner, HMENU menu, POINT where, bool in_front) {
+MenuChoice Win32Prompts::track_popup_menu(HWND owner, HMENU menu, POINT where, bool in_front) {
+  last_input_key = false;
   std::optional<OutsideInputEndsMenu> watch;
   if (!in_front) watch.emplace();
-  return static_cast<UINT>(
+  const OwnedHook menu_input(
+      NOTE_IF_NULL(SetWindowsHookExW(WH_MSGFILTER, watch_menu_input, nullptr, GetCurrentThreadId())));
+  const auto command = static_cast<UINT>(
       TrackPopupMenuEx(menu, TPM_LEFTALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD, where.x, where.y, owner, nullptr));
+  return {command, command == 0 && last_input_key};
 }
 
 void Win32Prompts::run_modal(HWND window) {

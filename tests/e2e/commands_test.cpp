@@ -115,7 +115,8 @@ TEST_F(RunningProgram, UptimeReportMatchesTheHostsUptime) {
 // The screen saver the menu item オリジナル opens, as Windows starts it: full screen, in the Control
 // Panel's preview, for its settings, and with command lines it must refuse.
 std::wstring handle_text(HWND window) { return std::to_wstring(reinterpret_cast<std::uintptr_t>(window)); }
-Program saver(const std::wstring& arguments) { return Program(windows_path(TAMARAK_SS), {}, arguments); }
+// As the Control Panel and the idle timer start it: the long path unquoted, its blank and all.
+Program saver(const std::wstring& arguments) { return Program(windows_path(TAMARAK_SS), {}, arguments, true); }
 
 HWND wait_for_saver(const Program& saver) {
   HWND window = nullptr;
@@ -150,7 +151,7 @@ void send_input(INPUT input) { SendInput(1, &input, sizeof input); }
 
 TEST(ScreenSaver, FullScreenCoversEveryMonitorOnTopWithoutPointerOneAtATimeAndEndsOnAMoveOrAKey) {
   Program first = saver(L"/s");
-  const HWND window = wait_for_saver(first);
+  HWND window = wait_for_saver(first);
   ASSERT_TRUE(window);
   const int left = GetSystemMetrics(SM_XVIRTUALSCREEN), top = GetSystemMetrics(SM_YVIRTUALSCREEN);
   RECT area{},
@@ -162,12 +163,12 @@ TEST(ScreenSaver, FullScreenCoversEveryMonitorOnTopWithoutPointerOneAtATimeAndEn
   // The meter and its text, and black around them.
   EXPECT_TRUE(wait_until([&] { return lit_pixels(area) > 500; }));
   EXPECT_LT(lit_pixels(area), (area.right - area.left) * (area.bottom - area.top) / 50);
-  // The display turned off, as Windows tells it (GUID_CONSOLE_DISPLAY_STATE): nothing is drawn, not even
+  // The display turned off, as Windows tells it (GUID_SESSION_DISPLAY_STATUS): nothing is drawn, not even
   // on a repaint, until it is on again.
   struct {
     GUID setting;
     DWORD length, state;
-  } display{tamarak::kDisplayState, sizeof(DWORD), 0};
+  } display{tamarak::kSessionDisplayStatus, sizeof(DWORD), 0};
   SendMessageW(window, WM_POWERBROADCAST, PBT_POWERSETTINGCHANGE, in_process(first.handle(), display));
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
   EXPECT_TRUE(wait_until([&] { return !GetUpdateRect(window, nullptr, FALSE) && lit_pixels(area) == 0; }));
@@ -184,6 +185,11 @@ TEST(ScreenSaver, FullScreenCoversEveryMonitorOnTopWithoutPointerOneAtATimeAndEn
   EXPECT_TRUE(wait_until(redrawn)) << pixels << " pixels at " << dpi << " dpi";
   EXPECT_TRUE(saver(L"-S").wait_for_exit());
   EXPECT_TRUE(IsWindowVisible(window));
+  // The monitors changed (one plugged in, or back from sleep): the full screen is made again over them.
+  SendMessageW(window, WM_DISPLAYCHANGE, 32, MAKELPARAM(screen.right - screen.left, screen.bottom - screen.top));
+  EXPECT_TRUE(wait_until([&] { return !IsWindow(window); }));
+  ASSERT_TRUE(window = wait_for_saver(first));
+  EXPECT_TRUE(GetWindowRect(window, &area) && EqualRect(&area, &screen));
 
   // The first move only says where the pointer is, and a pixel's jitter is no move; a real one ends it.
   POINT at{};

@@ -34,13 +34,15 @@ std::wstring environment_with(const std::vector<std::wstring>& extra) {
 
 }  // namespace
 
-Program::Program(const std::wstring& path, const std::vector<std::wstring>& environment,
-                 const std::wstring& arguments) {
+Program::Program(const std::wstring& path, const std::vector<std::wstring>& environment, const std::wstring& arguments,
+                 bool unquoted) {
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
-  std::wstring command = L"\"" + path + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
+  const std::wstring shown = unquoted ? path : L"\"" + path + L"\"";
+  std::wstring command = shown + (arguments.empty() ? L"" : L" " + arguments);
   std::wstring block = environment.empty() ? L"" : environment_with(environment);
-  CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT,
+  // Named, the file is not looked for in the line: Wine would quote a path it found there.
+  CreateProcessW(unquoted ? path.c_str() : nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT,
                  environment.empty() ? nullptr : block.data(), nullptr, &startup, &info_);
 }
 

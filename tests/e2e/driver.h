@@ -34,11 +34,12 @@ std::wstring windows_path(const char* unix_path);
 inline std::wstring program_path() { return windows_path(TAMARAK_EXE); }
 
 // Starts the program (the one built, or a copy elsewhere, with extra environment variables as
-// "NAME=value", and arguments); ends it on destruction if it still runs.
+// "NAME=value", and arguments); ends it on destruction if it still runs. `unquoted` starts it as the
+// Control Panel starts a screen saver: the path unquoted in the command line, and named to the system.
 class Program {
  public:
   explicit Program(const std::wstring& path = program_path(), const std::vector<std::wstring>& environment = {},
-                   const std::wstring& arguments = L"");
+                   const std::wstring& arguments = L"", bool unquoted = false);
   ~Program();
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;

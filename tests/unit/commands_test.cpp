@@ -45,26 +45,41 @@ TEST(ProgramPaths, FilesBesideTheProgram) {
 // How Windows, the Control Panel and the menu item オリジナル start the screen saver, and where its
 // picture goes.
 TEST(SaverRules, ReadsEverySpellingOfTheProtocolRefusesTheRestAndDriftsBetweenTheEdges) {
-  for (const wchar_t* arguments : {L"/s", L" /S ", L"-s"})
-    EXPECT_EQ(saver_request(arguments), SaverRequest{SaverMode::full_screen}) << arguments;
-  for (const wchar_t* arguments : {L"/p 1234", L"/P:1234", L"-p\t1234"})
-    EXPECT_EQ(saver_request(arguments), (SaverRequest{SaverMode::preview, 1234})) << arguments;
-  for (const wchar_t* arguments : {L"/c", L"/C ", L""})
-    EXPECT_EQ(saver_request(arguments), SaverRequest{SaverMode::settings}) << arguments;
-  EXPECT_EQ(saver_request(L"/c:4242"), (SaverRequest{SaverMode::settings, 4242}));
+  using namespace std::literals;
+  // The whole command line: the path quoted (the shell's "%1" /S) or not (the Control Panel's and the
+  // idle timer's), long, short, or holding a switch of its own.
+  const std::wstring quoted = L"\"C:\\a b\\Tamarak's SS.scr\" ", bare = L"C:\\a b\\Tamarak's SS.scr ";
+  for (const std::wstring& line : {quoted + L"/s", bare + L" /S ", L"C:\\A~1\\TAMARA~1.SCR /S"s, bare + L"-s",
+                                   L"C:\\x /p 5\\Tamarak's SS.scr /p 7 /s"s, quoted + L"/p 7 -s", quoted + L"/s"})
+    EXPECT_EQ(saver_request(line), SaverRequest{SaverMode::full_screen}) << line;
+  for (const std::wstring& line :
+       {bare + L"/p 1234", quoted + L"/P:1234", bare + L"-p\t1234", L"\"C:\\a b\\Tamarak's SS.scr /p 1234"s})
+    EXPECT_EQ(saver_request(line), (SaverRequest{SaverMode::preview, 1234})) << line;
+  for (const std::wstring& line :
+       {bare + L"/c", quoted + L"/C ", bare, quoted, L"C:\\x /p 5\\Tamarak's SS.scr"s, quoted + L"x"})
+    EXPECT_EQ(saver_request(line), SaverRequest{SaverMode::settings}) << line;
+  EXPECT_EQ(saver_request(bare + L"/c:4242"), (SaverRequest{SaverMode::settings, 4242}));
   for (const wchar_t* arguments : {L"/p", L"/p 0", L"/p:", L"/p 12x", L"/p 99999999999999999999999", L"/s 5", L"/sx",
-                                   L"/c:y", L"/a", L"s", L"/", L"//s"})
-    EXPECT_EQ(saver_request(arguments), SaverRequest{}) << arguments;
+                                   L"/c:y", L"/a", L"/A:1234", L"/", L"//s", L"/x"})
+    EXPECT_EQ(saver_request(bare + arguments), SaverRequest{}) << arguments;
 
-  // A 30 x 20 item in a 100 x 50 area reaches each edge and never passes it.
-  Point far{};
-  for (long long tick = 0; tick < 200; ++tick) {
-    const Point at = drift_origin(tick, 100, 50, 30, 20, 3);
-    ASSERT_TRUE(at.x >= 0 && at.x <= 70 && at.y >= 0 && at.y <= 30) << tick;
-    far = {std::max(far.x, at.x), std::max(far.y, at.y)};
+  // On an L of monitors, one left of the primary, the item on each reaches every edge of its own
+  // monitor and never leaves it; larger than its area, it stays at the corner.
+  for (const Rect& m : {Rect{0, 0, 1920, 1080}, {1920, 0, 3840, 1080}, {0, 1080, 1920, 2160}, {-1280, 0, 0, 1024}}) {
+    Point far{m.left, m.top};
+    for (long long tick = 0; tick < 4000; ++tick) {
+      const Point at = drift_origin(tick, m, 300, 200, 5);
+      ASSERT_TRUE(at.x >= m.left && at.x + 300 <= m.right && at.y >= m.top && at.y + 200 <= m.bottom) << tick;
+      far = {std::max(far.x, at.x), std::max(far.y, at.y)};
+    }
+    EXPECT_EQ(far, (Point{m.right - 300, m.bottom - 200}));
   }
-  EXPECT_EQ(far, (Point{70, 30}));
-  EXPECT_EQ(drift_origin(9, 20, 20, 30, 30, 3), (Point{0, 0}));  // larger than the area: at the corner
+  EXPECT_EQ(drift_origin(9, {5, 5, 25, 25}, 30, 30, 3), (Point{5, 5}));
+
+  // Meiryo UI where the system has it, else Yu Gothic UI.
+  EXPECT_STREQ(saver_face([](const wchar_t*) { return true; }), L"Meiryo UI");
+  EXPECT_STREQ(saver_face([](const wchar_t* face) { return std::wstring_view(face) != L"Meiryo UI"; }),
+               L"Yu Gothic UI");
 }
 
 }  // namespace

@@ -70,11 +70,12 @@ FillOutcome FakeSystem::fill_memory(std::uint64_t count, StopToken stop) {
   return fill_and_release(count, stop);
 }
 
-UINT FakeSystem::track_popup_menu(HWND, HMENU menu, POINT where, bool in_front) {
+MenuChoice FakeSystem::track_popup_menu(HWND, HMENU menu, POINT where, bool in_front) {
   popups.push_back(menu);
   popups_in_front.push_back(in_front);
   popup_points.push_back(where);
-  return popup_pick.empty() ? popup_choice : item_with_caption(menu, widen(popup_pick));
+  const UINT command = popup_pick.empty() ? popup_choice : item_with_caption(menu, widen(popup_pick));
+  return {command, command == 0 && popup_by_key};
 }
 
 namespace {
@@ -87,9 +88,10 @@ bool in_apartment() {
 
 }  // namespace
 
-void FakeSystem::shell_empty_recycle_bin(HWND owner) {
+HRESULT FakeSystem::shell_empty_recycle_bin(HWND owner) {
   shell_calls.push_back({"recycle", owner, {}, {}, in_apartment()});
   if (owner) EnableWindow(owner, TRUE);  // as its confirmation box does on closing
+  return recycle_answer;
 }
 
 void FakeSystem::shell_clear_recent_documents() { shell_calls.push_back({"recent", nullptr, {}, {}, in_apartment()}); }
@@ -100,6 +102,16 @@ void FakeSystem::shell_open_file(HWND owner, const std::wstring& file, const std
 
 void FakeSystem::shell_open_link(const std::wstring& address) {
   shell_calls.push_back({"open link", nullptr, narrow(address), {}, in_apartment()});
+}
+
+void FakeSystem::tell_power_setting(const GUID& setting, DWORD value) {
+  struct {
+    GUID setting;
+    DWORD length, value;
+  } told{setting, sizeof value, value};  // a POWERBROADCAST_SETTING with its data
+  for (const auto& [window, watched] : power_watches)
+    if (watched == setting && IsWindow(window))
+      SendMessageW(window, WM_POWERBROADCAST, PBT_POWERSETTINGCHANGE, reinterpret_cast<LPARAM>(&told));
 }
 
 UtcTime FakeSystem::utc_now() {

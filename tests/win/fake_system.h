@@ -57,6 +57,7 @@ class FakeSystem : public SystemServices, public Prompts {
   // submenus, or else this command id; 0 dismisses it.
   std::string popup_pick;
   UINT popup_choice = 0;
+  bool popup_by_key = false;  // dismissed by Escape rather than by a click elsewhere
 
   std::vector<TrayCall> tray_calls;
   std::vector<MessageBoxCall> message_boxes;
@@ -80,14 +81,15 @@ class FakeSystem : public SystemServices, public Prompts {
   bool foreground_granted = true;
   std::vector<bool> popups_in_front;
   bool bring_to_front(HWND) override { return foreground_granted; }
-  UINT track_popup_menu(HWND owner, HMENU menu, POINT where, bool in_front) override;
+  MenuChoice track_popup_menu(HWND owner, HMENU menu, POINT where, bool in_front) override;
   bool another_instance_running() override { return another_copy; }
 
   std::uint64_t uptime_ms = 0;
   std::vector<ShellCall> shell_calls;
   HCURSOR cursor_at_message_box = nullptr;  // the pointer while the last message box was up
 
-  void shell_empty_recycle_bin(HWND owner) override;
+  HRESULT recycle_answer = S_OK;  // or an empty bin's or a decline's answer (docs/testing.md)
+  HRESULT shell_empty_recycle_bin(HWND owner) override;
   void shell_clear_recent_documents() override;
   void shell_open_file(HWND owner, const std::wstring& file, const std::wstring& folder) override;
   void shell_open_link(const std::wstring& address) override;
@@ -131,6 +133,22 @@ class FakeSystem : public SystemServices, public Prompts {
   int small_icon_size(int dpi) override { return MulDiv(small_icon_at_96_dpi, dpi, 96); }
   int taskbar = screen_dpi();
   int taskbar_dpi() override { return taskbar; }
+  std::vector<std::pair<HWND, UINT>> allowed_messages;
+  bool allow_message(HWND window, UINT message) override { return allowed_messages.push_back({window, message}), true; }
+  // The windows told of a power setting or of their session, and what Windows tells them.
+  std::vector<std::pair<HWND, GUID>> power_watches;
+  std::vector<HWND> session_watches;
+  bool windows_8_or_later() override { return os.major > 6 || (os.major == 6 && os.minor >= 2); }
+  OwnedPowerNotification watch_power_setting(HWND window, const GUID& setting) override {
+    power_watches.push_back({window, setting});
+    return OwnedPowerNotification(RegisterPowerSettingNotification(window, &setting, DEVICE_NOTIFY_WINDOW_HANDLE));
+  }
+  bool watch_session(HWND window) override { return session_watches.push_back(window), true; }
+  void unwatch_session(HWND window) override { std::erase(session_watches, window); }
+  void tell_power_setting(const GUID& setting, DWORD value);  // 0 off, 1 on, 2 dimmed
+  void tell_session(WPARAM event) {
+    for (HWND w : session_watches) SendMessageW(w, WM_WTSSESSION_CHANGE, event, 0);
+  }
   bool high_contrast_on = false;  // which Wine cannot turn on: the tests do it here
   bool high_contrast() override { return high_contrast_on; }
   bool animations_on = true;

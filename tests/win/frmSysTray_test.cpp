@@ -4,6 +4,7 @@
 #include <windowsx.h>
 #include <wtsapi32.h>
 
+#include <algorithm>
 #include <functional>
 #include <set>
 #include <string>
@@ -25,6 +26,9 @@ namespace tamarak {
 using namespace frmSysTray_design;
 namespace {
 
+// A window asked to start its focus cues from the last input (seen by record_sent).
+bool cue_start(const MSG& m) { return m.message == WM_CHANGEUISTATE && LOWORD(m.wParam) == UIS_INITIALIZE; }
+
 TEST_F(MainWindowTest, StartsHiddenWithItsIconAndAmountLabels) {
   start();
   EXPECT_FALSE(IsWindowVisible(hwnd()));
@@ -42,6 +46,7 @@ TEST_F(MainWindowTest, StartsHiddenWithItsIconAndAmountLabels) {
 
   EXPECT_TRUE(system.message_boxes.empty());
   EXPECT_EQ(lifetime.open_windows(), 1);
+  EXPECT_EQ(system.allowed_messages, (std::vector<std::pair<HWND, UINT>>{{hwnd(), system.taskbar_created}}));
   // Only what the hidden window needs: no panel and no menu bar yet.
   EXPECT_EQ(GetWindow(hwnd(), GW_CHILD), nullptr);
   EXPECT_EQ(GetMenu(hwnd()), nullptr);
@@ -85,22 +90,19 @@ TEST_F(MainWindowTest, HiddenTickUpdatesTrayAndIndicatorButNotCaptions) {
   EXPECT_TRUE(system.shell.shown(hwnd(), kTrayIconId));
 
   // No ticks while nobody can see them; at once the current load when someone can again. A display
-  // back on in a locked session is still nobody.
-  const auto display = [&](DWORD state) {
-    alignas(POWERBROADCAST_SETTING) BYTE buffer[sizeof(POWERBROADCAST_SETTING) + sizeof state]{};
-    auto& setting = *reinterpret_cast<POWERBROADCAST_SETTING*>(buffer);
-    setting.PowerSetting = kDisplayState;
-    setting.DataLength = sizeof state;
-    memcpy(setting.Data, &state, sizeof state);
-    EXPECT_TRUE(SendMessageW(hwnd(), WM_POWERBROADCAST, PBT_POWERSETTINGCHANGE, reinterpret_cast<LPARAM>(&setting)));
-  };
-  const auto session = [&](WPARAM event) { SendMessageW(hwnd(), WM_WTSSESSION_CHANGE, event, 0); };
+  // back on in a locked session is still nobody. Remote Desktop into a desk whose monitor is off: the
+  // session's own display comes back, the console's stays off.
+  const auto display = [&](DWORD state) { system.tell_power_setting(kSessionDisplayStatus, state); };
+  const auto off = [&] { system.tell_power_setting(kConsoleDisplayState, 0), display(0); };
+  const auto session = [&](WPARAM event) { system.tell_session(event); };
   const std::vector<std::pair<std::function<void()>, std::function<void()>>> aways = {
-      {[&] { display(0); }, [&] { display(1); }},
+      {off, [&] { display(1); }},
       {[&] { session(WTS_SESSION_LOCK); }, [&] { session(WTS_SESSION_UNLOCK); }},
       {[&] { session(WTS_CONSOLE_DISCONNECT); }, [&] { session(WTS_CONSOLE_CONNECT); }},
       {[&] { session(WTS_REMOTE_DISCONNECT); }, [&] { session(WTS_REMOTE_CONNECT); }},
-      {[&] { display(0), session(WTS_SESSION_LOCK), display(2); }, [&] { session(WTS_SESSION_UNLOCK); }},
+      {[&] { off(), session(WTS_SESSION_LOCK), display(2); }, [&] { session(WTS_SESSION_UNLOCK); }},
+      {[&] { off(), session(WTS_SESSION_LOCK), session(WTS_CONSOLE_DISCONNECT); },
+       [&] { session(WTS_REMOTE_CONNECT), session(WTS_SESSION_UNLOCK), display(1); }},
   };
   for (size_t i = 0; i < aways.size(); ++i) {
     aways[i].first();
@@ -119,6 +121,10 @@ TEST_F(MainWindowTest, HiddenTickUpdatesTrayAndIndicatorButNotCaptions) {
   EXPECT_EQ(label(lblMemoryLoad), "");
   EXPECT_TRUE(control_visible(imgIcon0 + 3));
   EXPECT_EQ(main.controls().text_colour(Label9), RGB(255, 255, 0));
+  DestroyWindow(hwnd());
+  system.os = {2, 6, 1, 7601};  // Windows 7 tells only of the console's display
+  start();
+  EXPECT_TRUE(system.power_watches.back() == std::pair(hwnd(), kConsoleDisplayState));
 }
 
 TEST_F(MainWindowTest, ExactlyOneBandLitAfterEveryRefresh) {
@@ -151,6 +157,7 @@ TEST_F(MainWindowTest, ExactlyOneBandLitAfterEveryRefresh) {
 TEST_F(MainWindowTest, DoubleClickShowsAndFillsThePanelOnlyWhenHidden) {
   system.memory = {54, 268'435'456, 122'692'362, 0, 0, 140'737'488'224'256, 70'000'000'000'000};
   start();
+  const OwnedHook cues(SetWindowsHookExW(WH_CALLWNDPROC, record_sent, nullptr, GetCurrentThreadId()));
   tray_callback(WM_LBUTTONDBLCLK);
   EXPECT_TRUE(IsWindowVisible(hwnd()));
   EXPECT_EQ(
@@ -174,6 +181,8 @@ TEST_F(MainWindowTest, DoubleClickShowsAndFillsThePanelOnlyWhenHidden) {
     tray_callback(WM_LBUTTONDBLCLK);
     EXPECT_TRUE(IsWindowVisible(hwnd()) && !IsIconic(hwnd()) && !IsZoomed(hwnd())) << launcher;
   }
+  // Focus cues as the system starts them after a double-click, at the first showing only.
+  EXPECT_EQ(std::count_if(g_sent.begin(), g_sent.end(), cue_start), 1);
 
   // A screen reader reads each figure with its row and column, as they change, and each level
   // button with what its tip says.
@@ -205,11 +214,11 @@ TEST_F(MainWindowTest, CallbackIgnoresOtherIconsAndMouseMessages) {
   EXPECT_TRUE(system.popups.empty());
   EXPECT_EQ(system.tray_calls.size(), calls);
 
-  tray_callback(WM_RBUTTONDOWN);  // dismissed: the focus goes back to the notification area
+  tray_callback(WM_RBUTTONDOWN);  // dismissed by a click elsewhere: the focus stays where it went
   ASSERT_EQ(system.popups.size(), 1u);
   EXPECT_EQ(system.popups[0], main.tray_popup());
   EXPECT_EQ(system.popup_points[0].x, 400);  // at the pointer
-  EXPECT_EQ(last_tray_call().operation, DWORD{NIM_SETFOCUS});
+  EXPECT_EQ(system.tray_calls.size(), calls);
   EXPECT_FALSE(IsWindowVisible(hwnd()));
   bool woken = false;  // a message after the menu, which Windows needs to end it in the background
   for (MSG m; PeekMessageW(&m, hwnd(), 0, 0, PM_REMOVE);) woken |= m.message == WM_NULL;
@@ -219,7 +228,9 @@ TEST_F(MainWindowTest, CallbackIgnoresOtherIconsAndMouseMessages) {
   // tells the menu so, which then watches the input itself.
   system.icon_rect = RECT{10, 20, 30, 40};
   system.foreground_granted = false;
+  system.popup_by_key = true;  // by Escape: the focus goes back to the notification area
   tray_callback(WM_RBUTTONDOWN);
+  EXPECT_EQ(last_tray_call().operation, DWORD{NIM_SETFOCUS});
   EXPECT_EQ(system.popup_points[1].x, 20);
   EXPECT_EQ(system.popup_points[1].y, 30);
   EXPECT_EQ(system.popups_in_front, (std::vector<bool>{true, false}));
@@ -229,8 +240,10 @@ TEST_F(MainWindowTest, CallbackIgnoresOtherIconsAndMouseMessages) {
   EXPECT_EQ(system.popup_points[2].x, GET_X_LPARAM(GetMessagePos()));
   system.popups.clear();
 
-  system.popup_choice = mnuPopupOpen;
+  system.popup_choice = mnuPopupOpen;  // by keys: the cues as the system starts them after keys
+  const OwnedHook cues(SetWindowsHookExW(WH_CALLWNDPROC, record_sent, nullptr, GetCurrentThreadId()));
   tray_callback(WM_RBUTTONDOWN);
+  EXPECT_EQ(std::count_if(g_sent.begin(), g_sent.end(), cue_start), 1);
   EXPECT_TRUE(IsWindowVisible(hwnd()));
   EXPECT_EQ(label(lblTotalPhys), "257 MB");
 }
@@ -343,6 +356,7 @@ TEST_F(MainWindowTest, TrayShowsTheCurrentLoadAtTheFirstTickTheShellAnswers) {
   };
   const ExpectFailures refused("notify_icon");
   system.shell.answers = Answers::refusing;  // no taskbar yet at log-on
+  SetLastError(ERROR_ACCESS_DENIED);         // left by some other call: the shell sets no code of its own
   start();
   tick();
   EXPECT_EQ(system.shell.shown(hwnd(), kTrayIconId), nullptr);
@@ -370,6 +384,7 @@ TEST_F(MainWindowTest, TrayShowsTheCurrentLoadAtTheFirstTickTheShellAnswers) {
     tick();
     EXPECT_TRUE(shows(load)) << what;
   }
+  EXPECT_EQ(refused.codes(), 0u);
 }
 
 TEST_F(MainWindowTest, UnregisteredTaskbarMessageIsNotTakenForWmNull) {
@@ -486,7 +501,7 @@ TEST(RealPopup, EndsOnAPressElsewhereOrEscapeWithoutTheForeground) {
           return 0;
         },
         &input, 0, nullptr));
-    EXPECT_EQ(prompts.track_popup_menu(owner.get(), menu.get(), {300, 300}, false), 0u) << press;
+    EXPECT_EQ(prompts.track_popup_menu(owner.get(), menu.get(), {300, 300}, false), (MenuChoice{0, !press})) << press;
     WaitForSingleObject(user.get(), INFINITE);
     EXPECT_FALSE(input.forced) << (press ? "a press elsewhere" : "Escape");
   }

@@ -30,6 +30,14 @@ inline std::string narrow(std::wstring_view utf16) {
   return out;
 }
 
+// The messages this thread's windows are sent while a WH_CALLWNDPROC hook of record_sent is set.
+inline std::vector<MSG> g_sent;
+inline LRESULT CALLBACK record_sent(int code, WPARAM wparam, LPARAM lparam) {
+  const auto* sent = reinterpret_cast<CWPSTRUCT*>(lparam);
+  if (code == HC_ACTION) g_sent.push_back({sent->hwnd, sent->message, sent->wParam, sent->lParam, 0, {}});
+  return CallNextHookEx(nullptr, code, wparam, lparam);
+}
+
 // Every failure the program notes fails the running test (test_main.cpp), but one the test provokes:
 // while the guard lasts, notes of calls holding `call` are taken, and the test fails if none came.
 class [[nodiscard]] ExpectFailures {
@@ -37,13 +45,15 @@ class [[nodiscard]] ExpectFailures {
   explicit ExpectFailures(const char* call);
   ~ExpectFailures();
   ExpectFailures(const ExpectFailures&) = delete;
-  static bool expected(std::string_view call);
+  static bool expected(std::string_view call, unsigned long code);
+  unsigned long codes() const { return codes_; }  // the codes noted, or-ed
 
  private:
   inline static ExpectFailures* innermost_ = nullptr;
   const char* call_;
   ExpectFailures* outer_;
   int taken_ = 0;
+  unsigned long codes_ = 0;
 };
 
 // The control with this id anywhere inside `window`, in a frame or a viewport as well.

@@ -21,9 +21,9 @@ ExpectFailures::~ExpectFailures() {
   EXPECT_GT(taken_, 0) << "the program noted no failure of " << call_;
 }
 
-bool ExpectFailures::expected(std::string_view call) {
+bool ExpectFailures::expected(std::string_view call, unsigned long code) {
   for (ExpectFailures* guard = innermost_; guard; guard = guard->outer_)
-    if (call.find(guard->call_) != std::string_view::npos) return ++guard->taken_;
+    if (call.find(guard->call_) != std::string_view::npos) return guard->codes_ |= code, ++guard->taken_;
   return false;
 }
 
@@ -74,7 +74,7 @@ int main(int argc, char** argv) {
   ::testing::UnitTest::GetInstance()->listeners().Append(new Watchdog(seconds ? seconds : 60));
   tamarak::set_failure_sink([](const tamarak::FailureNote& note) {
     const std::string call = tamarak::narrow(note.call);
-    if (!tamarak::ExpectFailures::expected(call))
+    if (!tamarak::ExpectFailures::expected(call, note.code))
       ADD_FAILURE() << "the program noted a failure: " << call << " in " << (note.function ? note.function : "?")
                     << ", line " << note.line << " (error " << note.code << ")";
   });

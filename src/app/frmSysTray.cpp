@@ -52,6 +52,8 @@ void frmSysTray::on_create() {
   run_.emplace(system_, lifetime_.busy_state(), hwnd(), kRunDone);
   taskbar_created_ = system_.taskbar_created_message();
   schedule_.emplace(hwnd());
+  // The tray popup is the system's to draw in the app mode from the first.
+  follow_system_colours();
 }
 
 void frmSysTray::Form_Load() {
@@ -68,7 +70,9 @@ void frmSysTray::Form_Load() {
   if (system_.another_instance_running()) {
     say(kSecondCopyMessage, MB_ICONEXCLAMATION);
     unload(CloseReason::program);
+    return;
   }
+  lifetime_.save_power(system_);
 }
 
 // Each part hands on only what changed: the shell its picture and tip, the panel its texts.
@@ -82,7 +86,7 @@ void frmSysTray::RefreshMemoryStatus(const MemorySample& sample) {
 void frmSysTray::build_panel() {
   make_controls();
   controls().set_backdrop(paint_gradient, kWindowScheme);
-  controls().follow_system_colours(system_.high_contrast());
+  follow_system_colours();
   load_meter_icons();
   show_amounts(controls(), startup_total_);
   show_band(controls(), band_);
@@ -142,9 +146,11 @@ bool frmSysTray::fit_tray_icons() {
 }
 
 // The panel's meter pictures keep their colours whatever the scheme: they carry the load, and their
-// black outline shows on any background.
+// black outline shows on any background. The gradient and what stands on it are the design's in
+// either app mode.
 void frmSysTray::follow_system_colours() {
-  if (has_controls()) controls().follow_system_colours(system_.high_contrast());
+  const ColourMode mode = system_.follow_app_mode(hwnd());
+  if (has_controls()) controls().follow_system_colours(mode);
 }
 
 // Moved to a monitor of another scale: the panel at the new dpi. The tray stays where the taskbar is.
@@ -211,6 +217,7 @@ void frmSysTray::mnuFileExit_Click() { unload(CloseReason::program); }
 // The windows keep answering and the tray keeps refreshing while the memory is written.
 void frmSysTray::run_optimiser(OptimiserLevel level) {
   if (run_) run_->start(level, system_.memory_status().total_phys);  // made in WM_CREATE, before any command
+  lifetime_.follow_attention();
 }
 
 void frmSysTray::on_run_done(FillOutcome outcome) {
@@ -220,6 +227,7 @@ void frmSysTray::on_run_done(FillOutcome outcome) {
     if (end.end_program) return unload(CloseReason::task_manager);
     if (!end.message.empty()) say(end.message, MB_OK | end.icon);
   }
+  lifetime_.follow_attention();
   lifetime_.hold_input();
 }
 

@@ -127,6 +127,31 @@ OsVersion FakeSystem::os_version() {
   return os;
 }
 
+namespace {
+
+FakeSystem* theme_caller = nullptr;  // whose exports were looked up last
+
+int WINAPI set_preferred_app_mode(int mode) {
+  theme_caller->theme_calls.push_back("135 " + std::to_string(mode));
+  return 0;
+}
+void WINAPI flush_menu_themes() { theme_caller->theme_calls.push_back("136"); }
+BOOL WINAPI allow_dark_mode_for_window(HWND window, BOOL allow) {
+  theme_caller->theme_calls.push_back(IsWindow(window) && allow ? "133" : "133 refused");
+  return TRUE;
+}
+
+}  // namespace
+
+FARPROC FakeSystem::uxtheme_export(WORD ordinal) {
+  theme_caller = this;
+  void (*found)() = nullptr;
+  if (ordinal == 135) found = reinterpret_cast<void (*)()>(set_preferred_app_mode);
+  if (ordinal == 136) found = reinterpret_cast<void (*)()>(flush_menu_themes);
+  if (ordinal == 133) found = reinterpret_cast<void (*)()>(allow_dark_mode_for_window);
+  return theme_exports ? reinterpret_cast<FARPROC>(found) : nullptr;
+}
+
 void FakeSystem::run_modal(HWND window) {
   modal_windows.push_back(window);
   if (while_modal) while_modal(window);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "about/credit_scroller.h"
@@ -266,6 +267,59 @@ TEST_F(AboutFromTheMainWindow, HighContrastDrawsBothWindowsInTheSystemsColoursUn
   ShowWindow(later.hwnd(), SW_SHOW);
   EXPECT_GT(share(later.hwnd(), 0, COLOR_WINDOW), 0.7);
   DestroyWindow(later.hwnd());
+}
+
+// The dark app mode as Windows announces it: About's backdrop, texts and links go dark, its ticker and
+// the main window's gradient, boxes and buttons stay as designed; the system's menus are told at start
+// and at each change of mode, only from 1903 on and where uxtheme has them; high contrast wins.
+TEST_F(AboutFromTheMainWindow, DarkAppModeDarkensOnlyTheSystemsColoursLiveAndHighContrastWins) {
+  system.dark_mode_on = true;
+  start();
+  EXPECT_EQ(system.theme_calls, (std::vector<std::string>{"135 1", "136", "133"}));
+  tray_callback(WM_LBUTTONDBLCLK);
+  command(mnuHelpVer);
+  const HWND about = system.modal_windows.at(0), shown = hwnd();
+  SetWindowPos(about, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  const auto share = [&](HWND w, int id, COLORREF c) { return colour_share(id ? GetDlgItem(w, id) : w, c); };
+  const COLORREF backdrop = dark_colour(COLOR_BTNFACE), value_box = RGB(192, 192, 192), button = RGB(192, 192, 255);
+  EXPECT_GT(share(about, 0, backdrop), 0.6);
+  EXPECT_GT(share(about, frmAbout_design::Label8, RGB(255, 255, 255)), 0.0);
+  EXPECT_GT(share(about, frmAbout_design::Label1, dark_colour(COLOR_HOTLIGHT)), 0.0);
+  EXPECT_GT(share(about, frmAbout_design::Picture1, RGB(0, 0, 0)), 0.6);
+  const double panel[] = {share(shown, 0, value_box), share(shown, cmdMemLow, button)};
+  const auto flushes = [&] { return std::count(system.theme_calls.begin(), system.theme_calls.end(), "136"); };
+  const auto broadcast = [&] {
+    for (HWND w : {shown, about}) SendMessageW(w, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(L"ImmersiveColorSet"));
+  };
+  broadcast();  // an accent colour changed: nothing to tell the menus
+  EXPECT_EQ(flushes(), 1);
+
+  system.dark_mode_on = false;
+  broadcast();
+  EXPECT_EQ(flushes(), 2);
+  EXPECT_EQ(share(about, 0, backdrop), 0.0);
+  EXPECT_GT(drawn_share(about, COLOR_BTNFACE), 0.6);
+  EXPECT_EQ(share(shown, 0, value_box), panel[0]);
+  EXPECT_EQ(share(shown, cmdMemLow, button), panel[1]);
+
+  system.dark_mode_on = system.high_contrast_on = true;
+  broadcast();
+  EXPECT_EQ(share(about, 0, backdrop), 0.0);
+  EXPECT_GT(drawn_share(shown, COLOR_WINDOW), 0.7);
+
+  // Before 1903, or without the exports, nothing is asked of uxtheme; the windows go dark all the same.
+  for (const auto& [build, exports] : {std::pair{17763u, true}, std::pair{19045u, false}}) {
+    FakeSystem other;
+    other.dark_mode_on = true;
+    other.os.build = build;
+    other.theme_exports = exports;
+    Form<frmSysTray> window(other, other, lifetime);
+    ASSERT_TRUE(window.create());
+    ShowWindow(window.hwnd(), SW_SHOW);
+    EXPECT_TRUE(other.theme_calls.empty());
+    EXPECT_EQ(window.controls().line_colour(lin2), dark_colour(COLOR_BTNHIGHLIGHT));
+    DestroyWindow(window.hwnd());
+  }
 }
 
 // The tray popup stays reachable while the About window is up; what it opens meanwhile waits

@@ -39,6 +39,7 @@ add_library(tamarak_ui STATIC
   src/ui/colour_button.cpp
   src/ui/common_controls.cpp
   src/ui/controls.cpp
+  src/ui/dark_menu_bar.cpp
   src/ui/designed_window.cpp
   src/ui/fonts.cpp
   src/ui/link_label.cpp

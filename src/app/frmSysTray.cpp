@@ -16,6 +16,7 @@
 #include "commands/program_paths.h"
 #include "commands/uptime_text.h"
 #include "monitor/memory_figures.h"
+#include "ui/dark_menu_bar.h"
 #include "ui/gradient.h"
 #include "ui/popup_menu.h"
 #include "ui/rounded_frame.h"
@@ -366,6 +367,9 @@ void frmSysTray::on_command(int id, int /*notification*/) { run(static_cast<Comm
 void frmSysTray::on_cancel() { run(mnuFileClose); }
 
 LRESULT frmSysTray::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
+  // The menu bar comes with the controls.
+  if (has_controls() && controls().colour_mode() == ColourMode::dark)
+    if (const auto drawn = draw_dark_menu_bar(hwnd(), message, wparam, lparam)) return *drawn;
   switch (message) {
     case WM_CREATE: on_create(); return 0;
     case kTrayCallbackMessage: on_tray_callback(static_cast<UINT>(wparam), static_cast<UINT>(lparam)); return 0;

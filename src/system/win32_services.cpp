@@ -120,15 +120,15 @@ FARPROC Win32Services::uxtheme_export(WORD ordinal) {
   return uxtheme ? GetProcAddress(uxtheme, MAKEINTRESOURCEA(ordinal)) : nullptr;
 }
 
-// Windows 8 and later have the call; 10 1709 and later take the throttling.
+// Windows 8 and later have the call; 10 1709 and later take the throttling. A refusal is the system's
+// answer that it has none (Wine's too), not a failure to note.
 bool Win32Services::run_efficiently(bool on) {
   using SetInformation = BOOL(WINAPI*)(HANDLE, PROCESS_INFORMATION_CLASS, void*, DWORD);
   static const auto set_information = system_function<SetInformation>(L"kernel32.dll", "SetProcessInformation");
   PROCESS_POWER_THROTTLING_STATE state{PROCESS_POWER_THROTTLING_CURRENT_VERSION,
                                        PROCESS_POWER_THROTTLING_EXECUTION_SPEED,
                                        on ? PROCESS_POWER_THROTTLING_EXECUTION_SPEED : 0u};
-  return set_information &&
-         NOTE_IF_FALSE(set_information(GetCurrentProcess(), ProcessPowerThrottling, &state, sizeof state));
+  return set_information && set_information(GetCurrentProcess(), ProcessPowerThrottling, &state, sizeof state);
 }
 
 // An empty root (not a null one) selects the Recycle Bins of all drives; flags 0 leaves the

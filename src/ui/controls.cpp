@@ -236,17 +236,19 @@ void Controls::follow_system_colours(ColourMode mode) {
   // The system tells only top-level windows; common controls keep the colours they had until told.
   for (const Control& control : controls_) SendMessageW(control.hwnd, WM_SYSCOLORCHANGE, 0, 0);
   drop_canvas();
-  // Erased too: a window without a backdrop of its own is filled in its colour then.
-  RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+  // Erased too, as a window without a backdrop of its own is filled then; and the frame, which holds
+  // the menu bar.
+  RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 // The system's dark themes for what it draws itself: push buttons, scroll bars, tool tips. A themed group
-// box draws its caption black whatever the mode, so it goes unthemed, in the colours the window hands it.
+// box draws its caption black whatever the mode, so it goes unthemed (a name no theme has), in the
+// colours the window hands it.
 void Controls::theme_controls(bool dark) {
   for (const Control& control : controls_) {
     const Kind kind = control.row->kind;
     if (kind == Kind::group)
-      SetWindowTheme(control.hwnd, dark ? L"" : nullptr, dark ? L"" : nullptr);
+      SetWindowTheme(control.hwnd, dark ? L" " : nullptr, dark ? L" " : nullptr);
     else if (kind == Kind::button || kind == Kind::edit || kind == Kind::list)
       SetWindowTheme(control.hwnd, dark ? L"DarkMode_Explorer" : nullptr, nullptr);
   }

@@ -60,9 +60,12 @@ constexpr int system_colour_index(COLORREF colour) { return static_cast<int>(col
 // scheme of those the designs use, as Explorer's dark windows show them.
 constexpr COLORREF dark_colour(int index) {
   switch (index) {
-    case COLOR_BTNFACE: return RGB(32, 32, 32);
+    case COLOR_BTNFACE:
+    case COLOR_MENUBAR: return RGB(32, 32, 32);
     case COLOR_BTNSHADOW: return RGB(20, 20, 20);
     case COLOR_BTNHIGHLIGHT: return RGB(77, 77, 77);
+    case COLOR_MENUHILIGHT: return RGB(65, 65, 65);
+    case COLOR_GRAYTEXT: return RGB(128, 128, 128);
     case COLOR_HOTLIGHT: return RGB(153, 235, 255);
     default: return RGB(255, 255, 255);  // the texts
   }

@@ -11,6 +11,7 @@
 #include "fixtures.h"
 #include "layout_checks.h"
 #include "process_counts.h"
+#include "ui/dark_menu_bar.h"
 
 namespace tamarak {
 
@@ -287,6 +288,25 @@ TEST_F(AboutFromTheMainWindow, DarkAppModeDarkensOnlyTheSystemsColoursLiveAndHig
   EXPECT_GT(share(about, frmAbout_design::Label1, dark_colour(COLOR_HOTLIGHT)), 0.0);
   EXPECT_GT(share(about, frmAbout_design::Picture1, RGB(0, 0, 0)), 0.6);
   const double panel[] = {share(shown, 0, value_box), share(shown, cmdMemLow, button)};
+  // The menu bar strip as a themed Windows offers it to the window: dark, "ファイル(F)" on it light.
+  const auto bar_share = [&](COLORREF colour) {
+    const HDC frame = GetWindowDC(shown);
+    UahDrawMenuItem step{{ODT_MENU, 0, 0, ODA_DRAWENTIRE, ODS_NOACCEL, shown, frame}, {GetMenu(shown), frame}, 0};
+    SendMessageW(shown, kUahDrawMenu, 0, reinterpret_cast<LPARAM>(&step.menu));
+    RECT window, at;
+    GetWindowRect(shown, &window);
+    GetMenuItemRect(shown, step.menu.menu, 0, &at);
+    OffsetRect(&at, -window.left, -window.top);
+    step.item.rcItem = at;
+    SendMessageW(shown, kUahDrawMenuItem, 0, reinterpret_cast<LPARAM>(&step));
+    int count = 0;
+    for (int y = at.top; y < at.bottom; ++y)
+      for (int x = at.left; x < at.right; ++x) count += GetPixel(frame, x, y) == colour;
+    ReleaseDC(shown, frame);
+    return static_cast<double>(count) / ((at.right - at.left) * (at.bottom - at.top));
+  };
+  EXPECT_GT(bar_share(dark_colour(COLOR_MENUBAR)), 0.5);
+  EXPECT_GT(bar_share(RGB(255, 255, 255)), 0.0);
   const auto flushes = [&] { return std::count(system.theme_calls.begin(), system.theme_calls.end(), "136"); };
   const auto broadcast = [&] {
     for (HWND w : {shown, about}) SendMessageW(w, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(L"ImmersiveColorSet"));
@@ -301,6 +321,7 @@ TEST_F(AboutFromTheMainWindow, DarkAppModeDarkensOnlyTheSystemsColoursLiveAndHig
   EXPECT_GT(drawn_share(about, COLOR_BTNFACE), 0.6);
   EXPECT_EQ(share(shown, 0, value_box), panel[0]);
   EXPECT_EQ(share(shown, cmdMemLow, button), panel[1]);
+  EXPECT_EQ(bar_share(dark_colour(COLOR_MENUBAR)), 0.0);  // left to the system
 
   system.dark_mode_on = system.high_contrast_on = true;
   broadcast();

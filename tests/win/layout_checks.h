@@ -33,11 +33,13 @@ inline bool contains(const RECT& outer, const RECT& inner) {
          inner.bottom <= outer.bottom;
 }
 
-// The share of a window's or control's client area, children included, drawn in `colour`.
-inline double colour_share(HWND window, COLORREF colour) {
+// The share of a window's or control's client area (or its first `rows`), children included, drawn in
+// `colour`.
+inline double colour_share(HWND window, COLORREF colour, int rows = 0) {
   RedrawWindow(GetAncestor(window, GA_ROOT), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
   RECT r;
   GetClientRect(window, &r);
+  if (rows) r.bottom = rows;
   const HDC dc = GetDCEx(window, nullptr, DCX_CACHE);
   int count = 0;
   for (int i = 0; i < r.right * r.bottom; ++i) count += GetPixel(dc, i % r.right, i / r.right) == colour;

@@ -109,6 +109,7 @@ TEST_F(ToolWindowTest, DarkAppModeDarkensOnlyWhatTheSystemColoursAndHighContrast
   HWND window = tools().ip()->hwnd();
   EXPECT_GT(colour_share(window, backdrop), 0.4);
   EXPECT_GT(colour_share(GetDlgItem(window, frmIp_design::lblOsName), white), 0.0);
+  EXPECT_GT(colour_share(GetDlgItem(window, frmIp_design::frm2), white, MulDiv(12, screen_dpi(), 96)), 0.0);
   EXPECT_GT(colour_share(GetDlgItem(window, frmIp_design::txtOsName), RGB(192, 192, 192)), 0.5);
   system.high_contrast_on = true;
   SendMessageW(window, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);

@@ -149,7 +149,7 @@ FARPROC FakeSystem::uxtheme_export(WORD ordinal) {
   if (ordinal == 135) found = reinterpret_cast<void (*)()>(set_preferred_app_mode);
   if (ordinal == 136) found = reinterpret_cast<void (*)()>(flush_menu_themes);
   if (ordinal == 133) found = reinterpret_cast<void (*)()>(allow_dark_mode_for_window);
-  return theme_exports ? reinterpret_cast<FARPROC>(found) : nullptr;
+  return ordinal == missing_export ? nullptr : reinterpret_cast<FARPROC>(found);
 }
 
 void FakeSystem::run_modal(HWND window) {

@@ -137,9 +137,9 @@ class FakeSystem : public SystemServices, public Prompts {
   bool animations() override { return animations_on; }
   bool dark_mode_on = false;  // AppsUseLightTheme 0
   bool dark_app_mode() override { return dark_mode_on; }
-  // uxtheme's unnamed exports as Windows 10 1903 and later have them (none where `theme_exports` is
-  // false), each call kept: "135 1", "136", "133".
-  bool theme_exports = true;
+  // uxtheme's unnamed exports as Windows 10 1903 and later have them, but for `missing_export`, each
+  // call kept: "135 1", "136", "133".
+  WORD missing_export = 0;
   std::vector<std::string> theme_calls;
   FARPROC uxtheme_export(WORD ordinal) override;
   // The efficiency (EcoQoS) asked of the system, in order; refused as before Windows 10 1709.

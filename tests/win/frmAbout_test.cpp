@@ -328,12 +328,12 @@ TEST_F(AboutFromTheMainWindow, DarkAppModeDarkensOnlyTheSystemsColoursLiveAndHig
   EXPECT_EQ(share(about, 0, backdrop), 0.0);
   EXPECT_GT(drawn_share(shown, COLOR_WINDOW), 0.7);
 
-  // Before 1903, or without the exports, nothing is asked of uxtheme; the windows go dark all the same.
-  for (const auto& [build, exports] : {std::pair{17763u, true}, std::pair{19045u, false}}) {
+  // Before 1903, or without one of the exports, nothing is asked of uxtheme; the windows go dark all the same.
+  for (const auto& [build, missing] : {std::pair<std::uint32_t, WORD>{17763, 0}, {19045, 136}}) {
     FakeSystem other;
     other.dark_mode_on = true;
     other.os.build = build;
-    other.theme_exports = exports;
+    other.missing_export = missing;
     Form<frmSysTray> window(other, other, lifetime);
     ASSERT_TRUE(window.create());
     ShowWindow(window.hwnd(), SW_SHOW);

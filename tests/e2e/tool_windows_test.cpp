@@ -151,38 +151,30 @@ TEST_F(ToolWindows, IpWindowShowsTheHostAsWinsockSeesIt) {
   save_screenshot(window, "frmIp");
 
   // The app mode switched as Windows switches it, the registry first, then the broadcast: the window
-  // follows live, and back again. The prefix keeps the mode it had, whatever happens here.
-  struct AppMode {
-    const wchar_t* key = L"Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize";
-    DWORD light = 1, size = sizeof light;
-    const bool set = RegGetValueW(HKEY_CURRENT_USER, key, L"AppsUseLightTheme", RRF_RT_REG_DWORD, nullptr, &light,
-                                  &size) == ERROR_SUCCESS;
-    void become(DWORD value) const {
-      RegSetKeyValueW(HKEY_CURRENT_USER, key, L"AppsUseLightTheme", REG_DWORD, &value, sizeof value);
-      SendMessageTimeoutW(HWND_BROADCAST, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(L"ImmersiveColorSet"),
-                          SMTO_ABORTIFHUNG, 5000, nullptr);
-    }
-    ~AppMode() { set ? become(light) : (void)RegDeleteKeyValueW(HKEY_CURRENT_USER, key, L"AppsUseLightTheme"); }
-  } mode;
-  RECT client;
-  GetClientRect(window, &client);
-  POINT backdrop{3, client.bottom / 2};
-  ClientToScreen(window, &backdrop);
-  const auto backdrop_is = [&](COLORREF colour) {
-    return wait_until([&] {
-      const HDC screen = GetDC(nullptr);
-      const COLORREF seen = GetPixel(screen, backdrop.x, backdrop.y);
-      ReleaseDC(nullptr, screen);
-      return seen == colour;
-    });
+  // follows live, and back again, as the prefix had it.
+  const wchar_t* key = L"Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize";
+  DWORD light = 1, size = sizeof light;
+  RegGetValueW(HKEY_CURRENT_USER, key, L"AppsUseLightTheme", RRF_RT_REG_DWORD, nullptr, &light, &size);
+  const auto become = [&](DWORD value) {
+    RegSetKeyValueW(HKEY_CURRENT_USER, key, L"AppsUseLightTheme", REG_DWORD, &value, sizeof value);
+    SendMessageTimeoutW(HWND_BROADCAST, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(L"ImmersiveColorSet"),
+                        SMTO_ABORTIFHUNG, 5000, nullptr);
   };
-  const COLORREF light = GetSysColor(COLOR_BTNFACE), dark = dark_colour(COLOR_BTNFACE);
-  EXPECT_TRUE(backdrop_is(mode.light ? light : dark));
-  mode.become(!mode.light);
-  EXPECT_TRUE(backdrop_is(mode.light ? dark : light));
-  save_screenshot(window, mode.light ? "frmIp-dark" : "frmIp-light");
-  mode.become(mode.light);
-  EXPECT_TRUE(backdrop_is(mode.light ? light : dark));
+  RECT inside;
+  GetClientRect(window, &inside);
+  POINT at{3, inside.bottom / 2};
+  ClientToScreen(window, &at);
+  const HDC screen = GetDC(nullptr);
+  const auto backdrop_is = [&](DWORD light_mode) {
+    const COLORREF backdrop = light_mode ? GetSysColor(COLOR_BTNFACE) : dark_colour(COLOR_BTNFACE);
+    return wait_until([&] { return GetPixel(screen, at.x, at.y) == backdrop; });
+  };
+  become(!light);
+  EXPECT_TRUE(backdrop_is(!light));
+  save_screenshot(window, light ? "frmIp-dark" : "frmIp-light");
+  become(light);
+  EXPECT_TRUE(backdrop_is(light));
+  ReleaseDC(nullptr, screen);
 }
 
 class ClipDrops : public ToolWindows {

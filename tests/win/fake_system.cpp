@@ -127,28 +127,16 @@ OsVersion FakeSystem::os_version() {
   return os;
 }
 
-namespace {
-
-FakeSystem* theme_caller = nullptr;  // whose exports were looked up last
-
-int WINAPI set_preferred_app_mode(int mode) {
-  theme_caller->theme_calls.push_back("135 " + std::to_string(mode));
-  return 0;
-}
-void WINAPI flush_menu_themes() { theme_caller->theme_calls.push_back("136"); }
-BOOL WINAPI allow_dark_mode_for_window(HWND window, BOOL allow) {
-  theme_caller->theme_calls.push_back(IsWindow(window) && allow ? "133" : "133 refused");
-  return TRUE;
-}
-
-}  // namespace
-
+// Stand-ins for the exports, which keep their calls where the last lookup asked.
 FARPROC FakeSystem::uxtheme_export(WORD ordinal) {
-  theme_caller = this;
-  void (*found)() = nullptr;
-  if (ordinal == 135) found = reinterpret_cast<void (*)()>(set_preferred_app_mode);
-  if (ordinal == 136) found = reinterpret_cast<void (*)()>(flush_menu_themes);
-  if (ordinal == 133) found = reinterpret_cast<void (*)()>(allow_dark_mode_for_window);
+  static std::vector<std::string>* calls;
+  calls = &theme_calls;
+  using Any = void (*)();
+  const Any set_mode =
+      reinterpret_cast<Any>(+[](int mode) { return calls->push_back("135 " + std::to_string(mode)), 0; });
+  const Any flush = reinterpret_cast<Any>(+[] { calls->push_back("136"); });
+  const Any allow = reinterpret_cast<Any>(+[](HWND, BOOL) { return calls->push_back("133"), TRUE; });
+  const Any found = ordinal == 135 ? set_mode : ordinal == 136 ? flush : ordinal == 133 ? allow : nullptr;
   return ordinal == missing_export ? nullptr : reinterpret_cast<FARPROC>(found);
 }
 

@@ -137,18 +137,14 @@ class FakeSystem : public SystemServices, public Prompts {
   bool animations() override { return animations_on; }
   bool dark_mode_on = false;  // AppsUseLightTheme 0
   bool dark_app_mode() override { return dark_mode_on; }
-  // uxtheme's unnamed exports as Windows 10 1903 and later have them, but for `missing_export`, each
-  // call kept: "135 1", "136", "133".
+  // uxtheme's unnamed exports (Windows 10 1903 on) but `missing_export`, calls kept: "135 1", "136", "133".
   WORD missing_export = 0;
   std::vector<std::string> theme_calls;
   FARPROC uxtheme_export(WORD ordinal) override;
   // The efficiency (EcoQoS) asked of the system, in order; refused as before Windows 10 1709.
   std::vector<bool> efficiency;
   bool efficiency_refused = false;
-  bool run_efficiently(bool on) override {
-    efficiency.push_back(on);
-    return !efficiency_refused;
-  }
+  bool run_efficiently(bool on) override { return efficiency.push_back(on), !efficiency_refused; }
   // Where the shell shows the icon (nothing: a shell before Windows 7), and the user's pointer.
   std::optional<RECT> icon_rect;
   std::optional<RECT> tray_icon_rect(HWND, UINT) override { return icon_rect; }

@@ -33,8 +33,7 @@ inline bool contains(const RECT& outer, const RECT& inner) {
          inner.bottom <= outer.bottom;
 }
 
-// The share of a window's or control's client area (or its first `rows`), children included, drawn in
-// `colour`.
+// The share of a window's client area (or its first `rows`), children included, drawn in `colour`.
 inline double colour_share(HWND window, COLORREF colour, int rows = 0) {
   RedrawWindow(GetAncestor(window, GA_ROOT), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
   RECT r;

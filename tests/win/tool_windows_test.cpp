@@ -101,8 +101,8 @@ TEST_F(ToolWindowTest, MinimisedClipWindowIsRestoredByItsMenuItem) {
 }
 
 // In the dark app mode a tool window's backdrop and the texts straight on it go dark with it; its boxes
-// and its list keep their designed colours; high contrast wins, live.
-TEST_F(ToolWindowTest, DarkAppModeDarkensOnlyWhatTheSystemColoursAndHighContrastWins) {
+// and its list keep their designed colours.
+TEST_F(ToolWindowTest, DarkAppModeDarkensOnlyWhatTheSystemColours) {
   system.dark_mode_on = true;
   const COLORREF backdrop = dark_colour(COLOR_BTNFACE), white = RGB(255, 255, 255);
   command(mnuFileIp);
@@ -111,16 +111,9 @@ TEST_F(ToolWindowTest, DarkAppModeDarkensOnlyWhatTheSystemColoursAndHighContrast
   EXPECT_GT(colour_share(GetDlgItem(window, frmIp_design::lblOsName), white), 0.0);
   EXPECT_GT(colour_share(GetDlgItem(window, frmIp_design::frm2), white, MulDiv(12, screen_dpi(), 96)), 0.0);
   EXPECT_GT(colour_share(GetDlgItem(window, frmIp_design::txtOsName), RGB(192, 192, 192)), 0.5);
-  system.high_contrast_on = true;
-  SendMessageW(window, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
-  EXPECT_LT(colour_share(window, backdrop), 0.001);  // the corners the rounded outline cuts off keep it
-  EXPECT_GT(drawn_share(window, COLOR_BTNFACE), 0.4);
   close(window);
-
-  system.high_contrast_on = false;
   command(mnuFileApp);
   window = tools().app_run()->hwnd();
-  EXPECT_GT(colour_share(GetDlgItem(window, frmAppRun_design::Label1), backdrop), 0.5);
   EXPECT_GT(colour_share(GetDlgItem(window, frmAppRun_design::Label1), white), 0.0);
   EXPECT_GT(colour_share(GetDlgItem(window, frmAppRun_design::List1), RGB(0, 0, 0)), 0.9);
   close(window);

@@ -367,7 +367,7 @@ void frmSysTray::on_command(int id, int /*notification*/) { run(static_cast<Comm
 void frmSysTray::on_cancel() { run(mnuFileClose); }
 
 LRESULT frmSysTray::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
-  // The menu bar comes with the controls.
+  // In the dark mode the menu bar strip, attached with the panel, is the window's to draw.
   if (has_controls() && controls().colour_mode() == ColourMode::dark)
     if (const auto drawn = draw_dark_menu_bar(hwnd(), message, wparam, lparam)) return *drawn;
   switch (message) {

@@ -27,6 +27,7 @@ tamarak_layer(tamarak_base FOLDERS base)
 target_link_libraries(tamarak_base PUBLIC gdi32 user32)
 
 add_library(tamarak_system STATIC
+  src/system/app_mode.cpp
   src/system/memory_fill.cpp
   src/system/win32_services.cpp
   src/system/worker_thread.cpp)
@@ -38,6 +39,7 @@ add_library(tamarak_ui STATIC
   src/ui/colour_button.cpp
   src/ui/common_controls.cpp
   src/ui/controls.cpp
+  src/ui/dark_menu_bar.cpp
   src/ui/designed_window.cpp
   src/ui/fonts.cpp
   src/ui/link_label.cpp
@@ -77,14 +79,14 @@ tamarak_layer(tamarak_features FOLDERS ${feature_folders})
 target_link_libraries(tamarak_features PUBLIC tamarak_ui tamarak_system tamarak_rules uuid)
 
 add_library(tamarak_app STATIC src/app/frmSysTray.cpp src/app/frmSysTray_design.cpp src/app/frmSysTray_panel.cpp
-  src/app/menus.cpp)
+  src/app/menus.cpp src/app/program_lifetime.cpp)
 target_compile_options(tamarak_app PRIVATE ${single_thread_statics})
 tamarak_layer(tamarak_app FOLDERS app)
 target_link_libraries(tamarak_app PUBLIC tamarak_features)
 
 # DLLs that only a window or a command needs are delay-loaded: they come in at their first call,
 # after the program has restricted where DLLs may come from, and cost nothing until then.
-foreach(dll comctl32 ole32 ws2_32 wtsapi32)
+foreach(dll comctl32 dwmapi ole32 uxtheme ws2_32 wtsapi32)
   set(delay_lib ${CMAKE_BINARY_DIR}/lib${dll}_delay.a)
   add_custom_command(OUTPUT ${delay_lib}
                      COMMAND ${CMAKE_DLLTOOL} -d ${CMAKE_SOURCE_DIR}/cmake/delay_load/${dll}.def -y ${delay_lib}

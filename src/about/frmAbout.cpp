@@ -53,13 +53,8 @@ void frmAbout::Show(HWND owner) {
 
 void frmAbout::on_create() {
   make_controls();
-  controls().set_backdrop(
-      [](HDC dc, int width, int height) {
-        const RECT all{0, 0, width, height};
-        FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
-      },
-      kDialogScheme);
-  controls().follow_system_colours(system_.high_contrast());
+  controls().set_backdrop(nullptr, kDialogScheme);
+  controls().follow_system_colours(system_.follow_app_mode(hwnd()));
   load_icons();
 }
 
@@ -70,10 +65,10 @@ void frmAbout::relayout_for_dpi() {
   prepare_strip();
 }
 
-// High contrast turned on or off, or the system's colours changed: the strip is drawn again too, and
-// starts again from the bottom.
+// High contrast or the app mode turned on or off, or the system's colours changed: the strip is drawn
+// again too, and starts again from the bottom.
 void frmAbout::follow_system_colours() {
-  controls().follow_system_colours(system_.high_contrast());
+  controls().follow_system_colours(system_.follow_app_mode(hwnd()));
   prepare_strip();
 }
 

@@ -16,6 +16,7 @@
 #include "commands/program_paths.h"
 #include "commands/uptime_text.h"
 #include "monitor/memory_figures.h"
+#include "ui/dark_menu_bar.h"
 #include "ui/gradient.h"
 #include "ui/popup_menu.h"
 #include "ui/rounded_frame.h"
@@ -54,6 +55,8 @@ void frmSysTray::on_create() {
   // A copy started as administrator hears a restarted shell too.
   if (taskbar_created_) system_.allow_message(hwnd(), taskbar_created_);
   schedule_.emplace(system_, hwnd());
+  // The tray popup is the system's to draw in the app mode from the first.
+  follow_system_colours();
 }
 
 void frmSysTray::Form_Load() {
@@ -70,7 +73,9 @@ void frmSysTray::Form_Load() {
   if (system_.another_instance_running()) {
     say(kSecondCopyMessage, MB_ICONEXCLAMATION);
     unload(CloseReason::program);
+    return;
   }
+  lifetime_.save_power(system_);
 }
 
 // Each part hands on only what changed: the shell its picture and tip, the panel its texts.
@@ -84,7 +89,7 @@ void frmSysTray::RefreshMemoryStatus(const MemorySample& sample) {
 void frmSysTray::build_panel() {
   make_controls();
   controls().set_backdrop(paint_gradient, kWindowScheme);
-  controls().follow_system_colours(system_.high_contrast());
+  follow_system_colours();
   load_meter_icons();
   show_amounts(controls(), startup_total_);
   show_band(controls(), band_);
@@ -144,9 +149,11 @@ bool frmSysTray::fit_tray_icons() {
 }
 
 // The panel's meter pictures keep their colours whatever the scheme: they carry the load, and their
-// black outline shows on any background.
+// black outline shows on any background. The gradient and what stands on it are the design's in
+// either app mode.
 void frmSysTray::follow_system_colours() {
-  if (has_controls()) controls().follow_system_colours(system_.high_contrast());
+  const ColourMode mode = system_.follow_app_mode(hwnd());
+  if (has_controls()) controls().follow_system_colours(mode);
 }
 
 // Moved to a monitor of another scale: the panel at the new dpi. The tray stays where the taskbar is.
@@ -213,6 +220,7 @@ void frmSysTray::mnuFileExit_Click() { unload(CloseReason::program); }
 // The windows keep answering and the tray keeps refreshing while the memory is written.
 void frmSysTray::run_optimiser(OptimiserLevel level) {
   if (run_) run_->start(level, system_.memory_status().total_phys);  // made in WM_CREATE, before any command
+  lifetime_.follow_attention();
 }
 
 void frmSysTray::on_run_done(FillOutcome outcome) {
@@ -222,6 +230,7 @@ void frmSysTray::on_run_done(FillOutcome outcome) {
     if (end.end_program) return unload(CloseReason::task_manager);
     if (!end.message.empty()) say(end.message, MB_OK | end.icon);
   }
+  lifetime_.follow_attention();
   lifetime_.hold_input();
 }
 
@@ -361,6 +370,9 @@ void frmSysTray::on_command(int id, int /*notification*/) { run(static_cast<Comm
 void frmSysTray::on_cancel() { run(mnuFileClose); }
 
 LRESULT frmSysTray::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
+  // In the dark mode the menu bar strip, attached with the panel, is the window's to draw.
+  if (has_controls() && controls().colour_mode() == ColourMode::dark)
+    if (const auto drawn = draw_dark_menu_bar(hwnd(), message, wparam, lparam)) return *drawn;
   switch (message) {
     case WM_CREATE: on_create(); return 0;
     case kTrayCallbackMessage: on_tray_callback(static_cast<UINT>(wparam), static_cast<UINT>(lparam)); return 0;

@@ -13,9 +13,11 @@
 #include <string_view>
 #include <vector>
 
+#include "base/colour_mode.h"
 #include "base/failure_note.h"
 #include "base/handles.h"
 #include "base/sessions.h"
+#include "system/app_mode.h"
 #include "system/stop_token.h"
 #include "system/values.h"
 
@@ -61,6 +63,15 @@ class SystemServices {
   virtual bool high_contrast() = 0;
   // The user's "show animations in Windows" setting: while it is off, nothing moves on its own.
   virtual bool animations() = 0;
+  // The user's app mode: true while apps are to be dark.
+  virtual bool dark_app_mode() = 0;
+  // How `window` is to draw, and its title bar and the system's menus in the mode: system/app_mode.h.
+  ColourMode follow_app_mode(HWND window) { return app_mode_.follow(*this, window); }
+  // uxtheme's export of this number, uxtheme loaded from System32 only; null where it has none.
+  virtual FARPROC uxtheme_export(WORD ordinal) = 0;
+  // Asks the system to run the program efficiently (EcoQoS: slower, on efficient cores) or at full
+  // speed; false where it refuses, as every Windows before 10 1709 does.
+  virtual bool run_efficiently(bool on) = 0;
 
   // The optimiser's run, on a thread of its own: see system/memory_fill.h.
   virtual FillOutcome fill_memory(std::uint64_t count, StopToken stop) = 0;
@@ -118,6 +129,7 @@ class SystemServices {
     if (!com_) com_.emplace();
   }
   std::optional<ComSession> com_;
+  AppMode app_mode_;
 };
 
 }  // namespace tamarak

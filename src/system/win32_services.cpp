@@ -129,6 +129,30 @@ bool Win32Services::animations() {
   return !NOTE_IF_FALSE(SystemParametersInfoW(SPI_GETCLIENTAREAANIMATION, 0, &on, 0)) || on;
 }
 
+// Missing (before Windows 10 1809, or never set) is light.
+bool Win32Services::dark_app_mode() {
+  DWORD light = 1, size = sizeof light;
+  RegGetValueW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize",
+               L"AppsUseLightTheme", RRF_RT_REG_DWORD, nullptr, &light, &size);
+  return light == 0;
+}
+
+FARPROC Win32Services::uxtheme_export(WORD ordinal) {
+  static const HMODULE uxtheme = LoadLibraryExW(L"uxtheme.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+  return uxtheme ? GetProcAddress(uxtheme, MAKEINTRESOURCEA(ordinal)) : nullptr;
+}
+
+// Windows 8 and later have the call; 10 1709 and later take the throttling. A refusal is the system's
+// answer that it has none (Wine's too), not a failure to note.
+bool Win32Services::run_efficiently(bool on) {
+  using SetInformation = BOOL(WINAPI*)(HANDLE, PROCESS_INFORMATION_CLASS, void*, DWORD);
+  static const auto set_information = system_function<SetInformation>(L"kernel32.dll", "SetProcessInformation");
+  PROCESS_POWER_THROTTLING_STATE state{PROCESS_POWER_THROTTLING_CURRENT_VERSION,
+                                       PROCESS_POWER_THROTTLING_EXECUTION_SPEED,
+                                       on ? PROCESS_POWER_THROTTLING_EXECUTION_SPEED : 0u};
+  return set_information && set_information(GetCurrentProcess(), ProcessPowerThrottling, &state, sizeof state);
+}
+
 // An empty root (not a null one) selects the Recycle Bins of all drives; flags 0 leaves the
 // confirmation, progress and sound to the shell.
 HRESULT Win32Services::shell_empty_recycle_bin(HWND owner) { return SHEmptyRecycleBinW(owner, L"", 0); }

@@ -22,6 +22,9 @@ class Win32Services : public SystemServices {
   void unwatch_session(HWND window) override;
   bool high_contrast() override;
   bool animations() override;
+  bool dark_app_mode() override;
+  FARPROC uxtheme_export(WORD ordinal) override;
+  bool run_efficiently(bool on) override;
   std::optional<RECT> tray_icon_rect(HWND window, UINT id) override;
   FillOutcome fill_memory(std::uint64_t count, StopToken stop) override;
   std::uint64_t milliseconds_since_start() override;

@@ -7,8 +7,9 @@ ToolWindow::ToolWindow(SystemServices& system, Prompts& prompts, WindowHost& hos
 
 void ToolWindow::relayout_for_dpi() { controls().relayout(dpi()); }
 
-// The boxes and the list in the system's colours while high contrast is on.
-void ToolWindow::follow_system_colours() { controls().follow_system_colours(system_.high_contrast()); }
+// The boxes and the list in the system's colours while high contrast is on; the window's own in the
+// dark app mode's.
+void ToolWindow::follow_system_colours() { controls().follow_system_colours(system_.follow_app_mode(hwnd())); }
 
 void ToolWindow::on_cancel() { SendMessageW(hwnd(), WM_CLOSE, 0, 0); }
 

@@ -1,5 +1,7 @@
 #include "ui/controls.h"
 
+#include <uxtheme.h>
+
 #include <algorithm>
 #include <utility>
 
@@ -139,18 +141,29 @@ void Controls::set_text_colour(int id, COLORREF colour) {
   InvalidateRect(control->hwnd, nullptr, TRUE);
 }
 
-// Colours as they are drawn, system colours looked up.
+// The colour to draw with: a system colour looked up, in the dark app mode in its dark scheme.
+COLORREF Controls::actual(COLORREF colour) const {
+  if (!is_system_colour(colour)) return colour;
+  const int index = system_colour_index(colour);
+  return mode_ == ColourMode::dark ? dark_colour(index) : GetSysColor(index);
+}
+
+// Colours as they are drawn. A backdrop of the window's own drawing keeps what stands on it in the dark
+// app mode; one in the system's colours takes it along.
 Look Controls::drawn(const Control& control) const {
-  Look look = high_contrast_ ? high_contrast_look(control.row->kind, control.look,
-                                                  control.look.text != control.row->look.text, scheme_)
-                             : control.look;
-  look.text = actual_colour(look.text);
-  if (look.background) look.background = actual_colour(*look.background);
+  Look look = control.look;
+  if (mode_ == ColourMode::high_contrast)
+    look = high_contrast_look(control.row->kind, look, control.look.text != control.row->look.text, scheme_);
+  else if (mode_ == ColourMode::dark && !draw_backdrop_)
+    look = dark_look(control.row->kind, look, scheme_);
+  look.text = actual(look.text);
+  if (look.background) look.background = actual(*look.background);
   return look;
 }
 
 COLORREF Controls::drawn(const Line& line) const {
-  return actual_colour(high_contrast_ ? high_contrast_line(line.row.colour, line.colour, scheme_) : line.colour);
+  return actual(mode_ == ColourMode::high_contrast ? high_contrast_line(line.row.colour, line.colour, scheme_)
+                                                   : line.colour);
 }
 
 COLORREF Controls::text_colour(int id) const {
@@ -209,18 +222,41 @@ void Controls::relayout(int dpi) {
   RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
-void Controls::set_backdrop(std::function<void(HDC, int, int)> draw, SystemScheme high_contrast) {
+void Controls::set_backdrop(std::function<void(HDC, int, int)> draw, SystemScheme scheme) {
   draw_backdrop_ = std::move(draw);
-  scheme_ = high_contrast;
+  scheme_ = scheme;
+  backdrop_ = true;
 }
 
-void Controls::follow_system_colours(bool high_contrast) {
-  high_contrast_ = high_contrast;
+void Controls::follow_system_colours(ColourMode mode) {
+  const bool dark = mode == ColourMode::dark;
+  if (dark != (mode_ == ColourMode::dark)) theme_controls(dark);
+  mode_ = mode;
   brushes_.clear();
   // The system tells only top-level windows; common controls keep the colours they had until told.
   for (const Control& control : controls_) SendMessageW(control.hwnd, WM_SYSCOLORCHANGE, 0, 0);
   drop_canvas();
-  RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+  // Erased too, as a window without a backdrop of its own is filled then; and the frame, which holds
+  // the menu bar.
+  RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+// The system's dark themes for what it draws itself: push buttons, scroll bars, tool tips. A themed group
+// box draws its caption black whatever the mode, so it goes unthemed (a name no theme has), in the
+// colours the window hands it.
+void Controls::theme_controls(bool dark) {
+  for (const Control& control : controls_) {
+    const Kind kind = control.row->kind;
+    if (kind == Kind::group)
+      SetWindowTheme(control.hwnd, dark ? L" " : nullptr, dark ? L" " : nullptr);
+    else if (kind == Kind::button || kind == Kind::edit || kind == Kind::list)
+      SetWindowTheme(control.hwnd, dark ? L"DarkMode_Explorer" : nullptr, nullptr);
+  }
+  if (tips_) tips_->follow_app_mode(dark);
+}
+
+HBRUSH Controls::system_brush(int index) {
+  return mode_ == ColourMode::dark ? solid_brush(dark_colour(index)) : GetSysColorBrush(index);
 }
 
 HBRUSH Controls::solid_brush(COLORREF colour) {
@@ -239,7 +275,12 @@ std::optional<LRESULT> Controls::colour(HDC dc, HWND child) {
     SetBkColor(dc, *look.background);
     return reinterpret_cast<LRESULT>(solid_brush(*look.background));
   }
-  if (!draw_backdrop_) return std::nullopt;
+  if (!backdrop_) {
+    if (mode_ != ColourMode::dark) return std::nullopt;
+    SetTextColor(dc, look.text);
+    SetBkColor(dc, dark_colour(scheme_.backdrop));
+    return reinterpret_cast<LRESULT>(backdrop_brush());
+  }
   // The control fills with the returned brush before drawing: a hollow one keeps the canvas copy.
   SetTextColor(dc, look.text);
   RECT r;
@@ -286,12 +327,10 @@ HDC Controls::canvas() {
   }
   const HDC dc = canvas_dc_.get();
   canvas_selection_.emplace(dc, canvas_bitmap_.get());
-  if (draw_backdrop_) {
-    if (high_contrast_)
-      FillRect(dc, &client, GetSysColorBrush(scheme_.backdrop));
-    else
-      draw_backdrop_(dc, client.right, client.bottom);
-  }
+  if (draw_backdrop_ && mode_ != ColourMode::high_contrast)
+    draw_backdrop_(dc, client.right, client.bottom);
+  else if (backdrop_)
+    FillRect(dc, &client, backdrop_brush());
   canvas_pen_.emplace(dc, GetStockObject(DC_PEN));
   for (const Line& l : lines_) draw_line(dc, l);
   return dc;

@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/colour_mode.h"
 #include "base/guards.h"
 #include "base/handles.h"
 #include "ui/design.h"
@@ -47,16 +48,22 @@ class Controls {
   void set_line_right_end(int line, int right_in_pixels);
   void set_icon(int id, HICON icon);
 
-  // As drawn now: in high contrast, the system's colours.
+  // As drawn now: in high contrast, the system's colours; in the dark app mode, the dark scheme's.
   COLORREF text_colour(int id) const;
   COLORREF line_colour(int line) const;
 
-  // The backdrop, drawn into a canvas of the client size, or in high contrast filled in the scheme's
-  // colour; without one, labels that name no colours of their own are left to the system.
-  void set_backdrop(std::function<void(HDC, int width, int height)> draw, SystemScheme high_contrast);
-  bool has_backdrop() const { return static_cast<bool>(draw_backdrop_); }
-  // High contrast turned on or off, or the system's colours changed: everything drawn again.
-  void follow_system_colours(bool high_contrast);
+  // The backdrop, in a canvas of the client size: drawn by `draw` as designed (in high contrast filled
+  // in the scheme's backdrop colour), or without it in the scheme's backdrop colour. Without a
+  // backdrop, labels that name no colours of their own are left to the system, but in the dark app
+  // mode, whose colours the system does not know.
+  void set_backdrop(std::function<void(HDC, int width, int height)> draw, SystemScheme scheme);
+  bool has_backdrop() const { return backdrop_; }
+  // What the window's backdrop, or the window itself without one, is filled with.
+  HBRUSH backdrop_brush() { return system_brush(scheme_.backdrop); }
+  // High contrast or the app mode turned on or off, or the system's colours changed: everything drawn
+  // again, the controls the system draws in their themes for the mode.
+  void follow_system_colours(ColourMode mode);
+  ColourMode colour_mode() const { return mode_; }
 
   // Every control and line again at `dpi`, in faces made for it: the window has moved to a monitor
   // of another scale.
@@ -97,6 +104,9 @@ class Controls {
   const Line* find_line(int id) const;
   HFONT font(Face face);
   HBRUSH solid_brush(COLORREF colour);
+  HBRUSH system_brush(int index);
+  COLORREF actual(COLORREF colour) const;
+  void theme_controls(bool dark);
   RECT scale(const DesignRect& r) const;
   RECT line_bounds(const Line& line) const;
   void draw_line(HDC dc, const Line& line) const;
@@ -112,7 +122,8 @@ class Controls {
   std::unique_ptr<Tooltips> tips_;
   std::function<void(HDC, int, int)> draw_backdrop_;
   SystemScheme scheme_ = kDialogScheme;
-  bool high_contrast_ = false;
+  bool backdrop_ = false;
+  ColourMode mode_ = ColourMode::light;
   // Destroyed in reverse: the bitmap is taken out of the DC before either goes.
   OwnedDC canvas_dc_;
   OwnedBitmap canvas_bitmap_;

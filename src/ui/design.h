@@ -50,11 +50,25 @@ struct ControlRow {
   const char* name = nullptr;
 };
 
-// A colour that follows the system's colour scheme, as GetSysColor(index) gives it when drawn.
+// A colour that follows the system's colour scheme, as GetSysColor(index) gives it when drawn, or in
+// the dark app mode dark_colour(index).
 constexpr COLORREF system_colour(int index) { return 0x80000000u | static_cast<COLORREF>(index); }
-// The colour to draw with.
-inline COLORREF actual_colour(COLORREF colour) {
-  return colour & 0x80000000u ? GetSysColor(static_cast<int>(colour & 0xFF)) : colour;
+constexpr bool is_system_colour(COLORREF colour) { return colour & 0x80000000u; }
+constexpr int system_colour_index(COLORREF colour) { return static_cast<int>(colour & 0xFF); }
+
+// The system's colours stay light in the dark app mode (GetSysColor does not follow it): the dark
+// scheme of those the designs use, as Explorer's dark windows show them.
+constexpr COLORREF dark_colour(int index) {
+  switch (index) {
+    case COLOR_BTNFACE:
+    case COLOR_MENUBAR: return RGB(32, 32, 32);
+    case COLOR_BTNSHADOW: return RGB(20, 20, 20);
+    case COLOR_BTNHIGHLIGHT: return RGB(77, 77, 77);
+    case COLOR_MENUHILIGHT: return RGB(65, 65, 65);
+    case COLOR_GRAYTEXT: return RGB(128, 128, 128);
+    case COLOR_HOTLIGHT: return RGB(153, 235, 255);
+    default: return RGB(255, 255, 255);  // the texts
+  }
 }
 
 // A line drawn on the window's backdrop, end point included.
@@ -88,10 +102,19 @@ constexpr Look high_contrast_look(Kind kind, Look look, bool set_apart, SystemSc
   return in(kind == Kind::link ? COLOR_HOTLIGHT : scheme.text, std::nullopt);
 }
 
+// A control's look in the dark app mode, on a backdrop in the system's colours: a text straight on it
+// goes dark with it, as in high contrast, so nothing is dark on dark; a box or button with a fill of
+// its own keeps that and its text.
+constexpr Look dark_look(Kind kind, Look look, SystemScheme scheme) {
+  if (look.background || kind == Kind::colour_button) return look;
+  look.text = system_colour(kind == Kind::link ? COLOR_HOTLIGHT : scheme.text);
+  return look;
+}
+
 // A line's colour in high contrast; one in a system colour by design keeps it.
 constexpr COLORREF high_contrast_line(COLORREF designed, COLORREF set, SystemScheme scheme) {
   if (set != designed) return system_colour(COLOR_HIGHLIGHT);
-  return designed & 0x80000000u ? designed : system_colour(scheme.text);
+  return is_system_colour(designed) ? designed : system_colour(scheme.text);
 }
 
 // A whole window as designed: each window's design is the namespace <window>_design, its ids in

@@ -50,7 +50,7 @@ LRESULT DesignedWindow::on_message(UINT message, WPARAM wparam, LPARAM lparam) {
       if (controls_ && !controls_->has_backdrop()) {
         RECT client;
         GetClientRect(hwnd(), &client);
-        FillRect(dc_param(wparam), &client, GetSysColorBrush(COLOR_BTNFACE));
+        FillRect(dc_param(wparam), &client, controls_->backdrop_brush());
       }
       return 1;
     case WM_PAINT:

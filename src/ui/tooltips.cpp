@@ -1,6 +1,7 @@
 #include "ui/tooltips.h"
 
 #include <commctrl.h>
+#include <uxtheme.h>
 
 #include <string>
 
@@ -37,5 +38,7 @@ void Tooltips::add(HWND control, std::string_view utf8_text) {
   info.lpszText = text.data();
   NOTE_IF_REFUSED(SendMessageW(tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info)));
 }
+
+void Tooltips::follow_app_mode(bool dark) { SetWindowTheme(tips_, dark ? L"DarkMode_Explorer" : nullptr, nullptr); }
 
 }  // namespace tamarak

@@ -15,6 +15,8 @@ class Tooltips {
   Tooltips& operator=(const Tooltips&) = delete;
 
   void add(HWND control, std::string_view utf8_text);
+  // In the system's dark tool tip theme, or its own again.
+  void follow_app_mode(bool dark);
 
  private:
   HWND owner_;

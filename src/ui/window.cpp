@@ -24,6 +24,11 @@ SIZE frame_size(SIZE client, DWORD style, DWORD ex_style, bool menu_bar, int dpi
   return {frame.right - frame.left, frame.bottom - frame.top};
 }
 
+// The user switched apps between light and dark (or changed the accent colour).
+bool app_mode_changed(LPARAM setting) {
+  return setting && lstrcmpW(reinterpret_cast<const wchar_t*>(setting), L"ImmersiveColorSet") == 0;
+}
+
 }  // namespace
 
 Window::Window(WindowHost& host) : host_(host), dpi_(screen_dpi()) {}
@@ -128,12 +133,15 @@ LRESULT CALLBACK Window::window_proc(HWND hwnd, UINT message, WPARAM wparam, LPA
     self->on_dpi_changed(HIWORD(wparam), struct_param<RECT>(lparam));
     return 0;
   }
-  if (message == WM_SYSCOLORCHANGE || (message == WM_SETTINGCHANGE && wparam == SPI_SETHIGHCONTRAST))
+  if (message == WM_SYSCOLORCHANGE || (message == WM_SETTINGCHANGE && wparam == SPI_SETHIGHCONTRAST) ||
+      (message == WM_SETTINGCHANGE && app_mode_changed(lparam)))
     self->follow_system_colours();
+  if (message == WM_SHOWWINDOW) self->host_.window_shown(hwnd, wparam != FALSE);
   const LRESULT result = self->on_message(message, wparam, lparam);
   if (message == WM_NCDESTROY) {
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     self->hwnd_ = nullptr;
+    self->host_.window_shown(hwnd, false);
     self->host_.window_closed();
   }
   return result;

@@ -13,6 +13,8 @@ class WindowHost {
  public:
   virtual void window_opened() = 0;
   virtual void window_closed() = 0;
+  // Shown or hidden, or destroyed.
+  virtual void window_shown(HWND window, bool shown) = 0;
   // While the program works (an optimiser run), its windows show the hourglass.
   virtual bool busy() const = 0;
   virtual ModalSession* modal() const = 0;
@@ -47,7 +49,8 @@ class Window {
   // The window has moved to a monitor of another scale, dpi() already the new one: everything of it
   // at that dpi. The frame follows on its own.
   virtual void relayout_for_dpi() {}
-  // High contrast turned on or off, or the system's colours changed: everything drawn again in them.
+  // High contrast or the app mode turned on or off, or the system's colours changed: everything drawn
+  // again in them.
   virtual void follow_system_colours() {}
   // The designed client area at `dpi`; a window the user sizes keeps its own, scaled.
   SIZE client_at(int dpi) const;

@@ -17,6 +17,7 @@
 #include "tools/frmAppRun_design.h"
 #include "tools/frmClip_design.h"
 #include "tools/frmIp_design.h"
+#include "ui/design.h"
 
 namespace e2e {
 namespace {
@@ -148,6 +149,32 @@ TEST_F(ToolWindows, IpWindowShowsTheHostAsWinsockSeesIt) {
   EXPECT_EQ(control_text(window, frmIp_design::txtOsVer), L"10");
   EXPECT_FALSE(control_text(window, frmIp_design::txtOsBuild).empty());
   save_screenshot(window, "frmIp");
+
+  // The app mode switched as Windows switches it, the registry first, then the broadcast: the window
+  // follows live, and back again, as the prefix had it.
+  const wchar_t* key = L"Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize";
+  DWORD light = 1, size = sizeof light;
+  RegGetValueW(HKEY_CURRENT_USER, key, L"AppsUseLightTheme", RRF_RT_REG_DWORD, nullptr, &light, &size);
+  const auto become = [&](DWORD value) {
+    RegSetKeyValueW(HKEY_CURRENT_USER, key, L"AppsUseLightTheme", REG_DWORD, &value, sizeof value);
+    SendMessageTimeoutW(HWND_BROADCAST, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(L"ImmersiveColorSet"),
+                        SMTO_ABORTIFHUNG, 5000, nullptr);
+  };
+  RECT inside;
+  GetClientRect(window, &inside);
+  POINT at{3, inside.bottom / 2};
+  ClientToScreen(window, &at);
+  const HDC screen = GetDC(nullptr);
+  const auto backdrop_is = [&](DWORD light_mode) {
+    const COLORREF backdrop = light_mode ? GetSysColor(COLOR_BTNFACE) : dark_colour(COLOR_BTNFACE);
+    return wait_until([&] { return GetPixel(screen, at.x, at.y) == backdrop; });
+  };
+  become(!light);
+  EXPECT_TRUE(backdrop_is(!light));
+  save_screenshot(window, light ? "frmIp-dark" : "frmIp-light");
+  become(light);
+  EXPECT_TRUE(backdrop_is(light));
+  ReleaseDC(nullptr, screen);
 }
 
 class ClipDrops : public ToolWindows {

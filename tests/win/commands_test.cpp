@@ -36,6 +36,7 @@ TEST_F(CommandsTest, EachLevelRunsFromItsButtonAndItsPopupItemAlike) {
                           {cmdMemHig, " 60 %", "最適化完了 (・_・ゞ－☆", OptimiserLevel::high},
                           {cmdMemHigHig, " 80 %", "最適化完了 ヽ(^｡^)ノ", OptimiserLevel::highest}};
   const HCURSOR wait = LoadCursorW(nullptr, IDC_WAIT), arrow = LoadCursorW(nullptr, IDC_ARROW);
+  system.while_message_box = [&] { EXPECT_FALSE(system.efficiency.back()); };  // at full speed from the click
   for (const Level& level : levels) {
     for (bool from_popup : {false, true}) {
       system.message_boxes.clear();
@@ -54,6 +55,7 @@ TEST_F(CommandsTest, EachLevelRunsFromItsButtonAndItsPopupItemAlike) {
       EXPECT_EQ(system.cursor_at_message_box, wait);
       EXPECT_EQ(GetCursor(), arrow);
       EXPECT_FALSE(IsWindowVisible(hwnd()));  // a run from the tray leaves the window hidden
+      EXPECT_TRUE(system.efficiency.back());
     }
   }
   EXPECT_TRUE(system.shell_calls.empty());

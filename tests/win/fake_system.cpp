@@ -139,6 +139,19 @@ OsVersion FakeSystem::os_version() {
   return os;
 }
 
+// Stand-ins for the exports, which keep their calls where the last lookup asked.
+FARPROC FakeSystem::uxtheme_export(WORD ordinal) {
+  static std::vector<std::string>* calls;
+  calls = &theme_calls;
+  using Any = void (*)();
+  const Any set_mode =
+      reinterpret_cast<Any>(+[](int mode) { return calls->push_back("135 " + std::to_string(mode)), 0; });
+  const Any flush = reinterpret_cast<Any>(+[] { calls->push_back("136"); });
+  const Any allow = reinterpret_cast<Any>(+[](HWND, BOOL) { return calls->push_back("133"), TRUE; });
+  const Any found = ordinal == 135 ? set_mode : ordinal == 136 ? flush : ordinal == 133 ? allow : nullptr;
+  return ordinal == missing_export ? nullptr : reinterpret_cast<FARPROC>(found);
+}
+
 void FakeSystem::run_modal(HWND window) {
   modal_windows.push_back(window);
   if (while_modal) while_modal(window);

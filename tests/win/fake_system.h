@@ -153,6 +153,16 @@ class FakeSystem : public SystemServices, public Prompts {
   bool high_contrast() override { return high_contrast_on; }
   bool animations_on = true;
   bool animations() override { return animations_on; }
+  bool dark_mode_on = false;  // AppsUseLightTheme 0
+  bool dark_app_mode() override { return dark_mode_on; }
+  // uxtheme's unnamed exports (Windows 10 1903 on) but `missing_export`, calls kept: "135 1", "136", "133".
+  WORD missing_export = 0;
+  std::vector<std::string> theme_calls;
+  FARPROC uxtheme_export(WORD ordinal) override;
+  // The efficiency (EcoQoS) asked of the system, in order; refused as before Windows 10 1709.
+  std::vector<bool> efficiency;
+  bool efficiency_refused = false;
+  bool run_efficiently(bool on) override { return efficiency.push_back(on), !efficiency_refused; }
   // Where the shell shows the icon (nothing: a shell before Windows 7), and the user's pointer.
   std::optional<RECT> icon_rect;
   std::optional<RECT> tray_icon_rect(HWND, UINT) override { return icon_rect; }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "about/credit_scroller.h"
@@ -10,6 +11,7 @@
 #include "fixtures.h"
 #include "layout_checks.h"
 #include "process_counts.h"
+#include "ui/dark_menu_bar.h"
 
 namespace tamarak {
 
@@ -266,6 +268,66 @@ TEST_F(AboutFromTheMainWindow, HighContrastDrawsBothWindowsInTheSystemsColoursUn
   ShowWindow(later.hwnd(), SW_SHOW);
   EXPECT_GT(share(later.hwnd(), 0, COLOR_WINDOW), 0.7);
   DestroyWindow(later.hwnd());
+}
+
+// The dark app mode as Windows announces it: About's backdrop, texts and links go dark, its ticker and
+// the main window's gradient, boxes and buttons stay as designed; the system's menus are told at start
+// and at each change of mode, only from 1903 on and where uxtheme has them; high contrast wins.
+TEST_F(AboutFromTheMainWindow, DarkAppModeDarkensOnlyTheSystemsColoursLiveAndHighContrastWins) {
+  system.dark_mode_on = true;
+  start();
+  EXPECT_EQ(system.theme_calls, (std::vector<std::string>{"135 1", "136", "133"}));
+  tray_callback(WM_LBUTTONDBLCLK);
+  command(mnuHelpVer);
+  const HWND about = system.modal_windows.at(0), shown = hwnd();
+  SetWindowPos(about, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  const auto share = [&](HWND w, int id, COLORREF c) { return colour_share(id ? GetDlgItem(w, id) : w, c); };
+  const COLORREF backdrop = dark_colour(COLOR_BTNFACE);
+  EXPECT_GT(share(about, 0, backdrop), 0.6);
+  EXPECT_GT(share(about, frmAbout_design::Label8, RGB(255, 255, 255)), 0.0);
+  EXPECT_GT(share(about, frmAbout_design::Label1, dark_colour(COLOR_HOTLIGHT)), 0.0);
+  EXPECT_GT(share(shown, Label12, RGB(255, 0, 255)), 0.0);  // on the gradient, as designed
+  // The menu bar as a themed Windows offers it to the window: dark, "ファイル(F)" on it light.
+  const auto bar_share = [&](COLORREF colour) {
+    RedrawWindow(shown, nullptr, nullptr, RDW_UPDATENOW);  // what is due first, the frame too
+    const HDC dc = GetWindowDC(shown);
+    UahDrawMenuItem step{
+        {ODT_MENU, 0, 0, ODA_DRAWENTIRE, ODS_NOACCEL, shown, dc, {0, 0, 80, 20}}, {GetMenu(shown), dc}, 0};
+    SendMessageW(shown, kUahDrawMenu, 0, reinterpret_cast<LPARAM>(&step.menu));
+    SendMessageW(shown, kUahDrawMenuItem, 0, reinterpret_cast<LPARAM>(&step));
+    int count = 0;
+    for (int i = 0; i < 80 * 20; ++i) count += GetPixel(dc, i % 80, i / 80) == colour;
+    ReleaseDC(shown, dc);
+    return count / 1600.0;
+  };
+  EXPECT_GT(bar_share(dark_colour(COLOR_MENUBAR)), 0.5);
+  EXPECT_GT(bar_share(RGB(255, 255, 255)), 0.0);
+  const auto flushes = [&] { return std::count(system.theme_calls.begin(), system.theme_calls.end(), "136"); };
+  const auto broadcast = [&] {
+    for (HWND w : {shown, about}) SendMessageW(w, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(L"ImmersiveColorSet"));
+  };
+  broadcast();  // an accent colour changed: nothing to tell the menus
+  EXPECT_EQ(flushes(), 1);
+
+  system.dark_mode_on = false;
+  broadcast();
+  EXPECT_EQ(flushes(), 2);
+  EXPECT_GT(drawn_share(about, COLOR_BTNFACE), 0.6);
+  EXPECT_EQ(bar_share(dark_colour(COLOR_MENUBAR)), 0.0);  // left to the system
+
+  system.dark_mode_on = system.high_contrast_on = true;
+  broadcast();
+  EXPECT_EQ(share(about, 0, backdrop), 0.0);
+  EXPECT_GT(drawn_share(shown, COLOR_WINDOW), 0.7);
+
+  // Before 1903, or without one of the exports, nothing is asked of uxtheme.
+  for (const auto& [build, missing] : {std::pair<std::uint32_t, WORD>{17763, 0}, {19045, 136}}) {
+    FakeSystem other;
+    other.dark_mode_on = true, other.os.build = build, other.missing_export = missing;
+    Form<frmSysTray> window(other, other, lifetime);
+    ASSERT_TRUE(window.create());
+    EXPECT_TRUE(other.theme_calls.empty());
+  }
 }
 
 // The tray popup stays reachable while the About window is up; what it opens meanwhile waits

@@ -47,6 +47,7 @@ TEST_F(MainWindowTest, StartsHiddenWithItsIconAndAmountLabels) {
   EXPECT_TRUE(system.message_boxes.empty());
   EXPECT_EQ(lifetime.open_windows(), 1);
   EXPECT_EQ(system.allowed_messages, (std::vector<std::pair<HWND, UINT>>{{hwnd(), system.taskbar_created}}));
+  EXPECT_EQ(system.efficiency, std::vector<bool>{true});  // nobody looks at it
   // Only what the hidden window needs: no panel and no menu bar yet.
   EXPECT_EQ(GetWindow(hwnd(), GW_CHILD), nullptr);
   EXPECT_EQ(GetMenu(hwnd()), nullptr);
@@ -57,6 +58,7 @@ TEST_F(MainWindowTest, StartsHiddenWithItsIconAndAmountLabels) {
   RECT before;
   GetWindowRect(hwnd(), &before);
   ShowWindow(hwnd(), SW_SHOW);
+  EXPECT_EQ(system.efficiency, (std::vector<bool>{true, false}));
   EXPECT_TRUE(GetMenu(hwnd()));
   RECT client, after;
   GetClientRect(hwnd(), &client);
@@ -156,6 +158,7 @@ TEST_F(MainWindowTest, ExactlyOneBandLitAfterEveryRefresh) {
 
 TEST_F(MainWindowTest, DoubleClickShowsAndFillsThePanelOnlyWhenHidden) {
   system.memory = {54, 268'435'456, 122'692'362, 0, 0, 140'737'488'224'256, 70'000'000'000'000};
+  system.efficiency_refused = true;  // as before Windows 10 1709
   start();
   const OwnedHook cues(SetWindowsHookExW(WH_CALLWNDPROC, record_sent, nullptr, GetCurrentThreadId()));
   tray_callback(WM_LBUTTONDBLCLK);
@@ -201,6 +204,7 @@ TEST_F(MainWindowTest, DoubleClickShowsAndFillsThePanelOnlyWhenHidden) {
   press_key(GetDlgItem(hwnd(), cmdMemLow), VK_ESCAPE);
   EXPECT_FALSE(IsWindowVisible(hwnd()));
   EXPECT_TRUE(IsWindow(hwnd()));
+  EXPECT_EQ(system.efficiency, std::vector<bool>{true});  // refused once, asked no more
 }
 
 TEST_F(MainWindowTest, CallbackIgnoresOtherIconsAndMouseMessages) {

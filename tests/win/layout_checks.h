@@ -33,17 +33,20 @@ inline bool contains(const RECT& outer, const RECT& inner) {
          inner.bottom <= outer.bottom;
 }
 
-// The share of a window's or control's client area, children included, drawn in system colour `index`.
-inline double drawn_share(HWND window, int index) {
+// The share of a window's client area (or its first `rows`), children included, drawn in `colour`.
+inline double colour_share(HWND window, COLORREF colour, int rows = 0) {
   RedrawWindow(GetAncestor(window, GA_ROOT), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
   RECT r;
   GetClientRect(window, &r);
+  if (rows) r.bottom = rows;
   const HDC dc = GetDCEx(window, nullptr, DCX_CACHE);
   int count = 0;
-  for (int i = 0; i < r.right * r.bottom; ++i) count += GetPixel(dc, i % r.right, i / r.right) == GetSysColor(index);
+  for (int i = 0; i < r.right * r.bottom; ++i) count += GetPixel(dc, i % r.right, i / r.right) == colour;
   ReleaseDC(window, dc);
   return static_cast<double>(count) / (r.right * r.bottom);
 }
+// In system colour `index`.
+inline double drawn_share(HWND window, int index) { return colour_share(window, GetSysColor(index)); }
 
 // `design_client` is the client area as designed, at 96 dpi; `filled` lists the controls whose
 // text the window sets itself; `resized` those the window lays out itself.

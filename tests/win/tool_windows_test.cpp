@@ -11,6 +11,7 @@
 #include "base/sessions.h"
 #include "fake_file_data.h"
 #include "fixtures.h"
+#include "layout_checks.h"
 #include "tools/frmAppRun_design.h"
 #include "tools/frmClip_design.h"
 #include "tools/frmIp_design.h"
@@ -58,6 +59,7 @@ TEST_F(ToolWindowTest, EveryMenuItemOpensItsOneModelessInstanceAgainAfterAClose)
       EXPECT_FALSE(IsWindowVisible(owner));
     }
     EXPECT_TRUE(IsWindowEnabled(main.hwnd()));  // modeless
+    EXPECT_FALSE(system.efficiency.back());
 
     choose_from_tray(o.popup_item);  // the same window from the other menu
     EXPECT_EQ(o.instance(), instance);
@@ -69,6 +71,7 @@ TEST_F(ToolWindowTest, EveryMenuItemOpensItsOneModelessInstanceAgainAfterAClose)
     close(first);
     EXPECT_FALSE(IsWindow(first));
     EXPECT_EQ(lifetime.open_windows(), --open);
+    EXPECT_EQ(system.efficiency.back(), open == 1);  // efficient again once only the hidden main window is left
     choose_from_tray(o.popup_item);
     EXPECT_EQ(o.instance(), instance);
     ASSERT_TRUE(IsWindow(instance->hwnd()));
@@ -95,6 +98,27 @@ TEST_F(ToolWindowTest, MinimisedClipWindowIsRestoredByItsMenuItem) {
   choose_from_tray("多用途クリップボード");
   EXPECT_FALSE(IsIconic(clip));
   EXPECT_EQ(tools().clip()->hwnd(), clip);
+}
+
+// In the dark app mode a tool window's backdrop and the texts straight on it go dark with it; its boxes
+// and its list keep their designed colours.
+TEST_F(ToolWindowTest, DarkAppModeDarkensOnlyWhatTheSystemColours) {
+  system.dark_mode_on = true;
+  const COLORREF backdrop = dark_colour(COLOR_BTNFACE), white = RGB(255, 255, 255);
+  command(mnuFileIp);
+  HWND window = tools().ip()->hwnd();
+  EXPECT_GT(colour_share(window, backdrop), 0.4);
+  EXPECT_GT(colour_share(GetDlgItem(window, frmIp_design::lblOsName), white), 0.0);
+  EXPECT_GT(colour_share(GetDlgItem(window, frmIp_design::frm2), white, MulDiv(12, screen_dpi(), 96)), 0.0);
+  EXPECT_GT(colour_share(GetDlgItem(window, frmIp_design::txtOsName), RGB(192, 192, 192)), 0.5);
+  close(window);
+  command(mnuFileApp);
+  window = tools().app_run()->hwnd();
+  EXPECT_GT(colour_share(GetDlgItem(window, frmAppRun_design::Label1), white), 0.0);
+  EXPECT_GT(colour_share(GetDlgItem(window, frmAppRun_design::List1), RGB(0, 0, 0)), 0.9);
+  close(window);
+  command(mnuFileClip);
+  EXPECT_GT(colour_share(GetDlgItem(tools().clip()->hwnd(), frmClip_design::txtList), RGB(0, 192, 192)), 0.9);
 }
 
 // ---- frmAppRun ----

@@ -254,9 +254,8 @@ TEST_F(CommandsTest, ShellCommandsMakeExactlyOneCallEach) {
 
 TEST_F(CommandsTest, SystemScreenSaverIsAskedOfTheMainWindowEvenWhenHidden) {
   start();
-  const HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, record_sent, nullptr, GetCurrentThreadId());
   for (bool from_popup : {false, true}) {
-    g_sent.clear();
+    const OwnedHook hook = record_sent_messages();
     if (from_popup)
       choose_from_tray("デフォルト");
     else
@@ -267,7 +266,6 @@ TEST_F(CommandsTest, SystemScreenSaverIsAskedOfTheMainWindowEvenWhenHidden) {
         ++saver_requests;
     EXPECT_EQ(saver_requests, 1) << from_popup;
   }
-  UnhookWindowsHookEx(hook);
   EXPECT_TRUE(system.shell_calls.empty());
   EXPECT_TRUE(system.message_boxes.empty());
 }

@@ -26,7 +26,7 @@ namespace tamarak {
 using namespace frmSysTray_design;
 namespace {
 
-// A window asked to start its focus cues from the last input (seen by record_sent).
+// A window asked to start its focus cues from the last input (seen in g_sent).
 bool cue_start(const MSG& m) { return m.message == WM_CHANGEUISTATE && LOWORD(m.wParam) == UIS_INITIALIZE; }
 
 TEST_F(MainWindowTest, StartsHiddenWithItsIconAndAmountLabels) {
@@ -160,7 +160,7 @@ TEST_F(MainWindowTest, DoubleClickShowsAndFillsThePanelOnlyWhenHidden) {
   system.memory = {54, 268'435'456, 122'692'362, 0, 0, 140'737'488'224'256, 70'000'000'000'000};
   system.efficiency_refused = true;  // as before Windows 10 1709
   start();
-  const OwnedHook cues(SetWindowsHookExW(WH_CALLWNDPROC, record_sent, nullptr, GetCurrentThreadId()));
+  const OwnedHook cues = record_sent_messages();
   tray_callback(WM_LBUTTONDBLCLK);
   EXPECT_TRUE(IsWindowVisible(hwnd()));
   EXPECT_EQ(
@@ -245,7 +245,7 @@ TEST_F(MainWindowTest, CallbackIgnoresOtherIconsAndMouseMessages) {
   system.popups.clear();
 
   system.popup_choice = mnuPopupOpen;  // by keys: the cues as the system starts them after keys
-  const OwnedHook cues(SetWindowsHookExW(WH_CALLWNDPROC, record_sent, nullptr, GetCurrentThreadId()));
+  const OwnedHook cues = record_sent_messages();
   tray_callback(WM_RBUTTONDOWN);
   EXPECT_EQ(std::count_if(g_sent.begin(), g_sent.end(), cue_start), 1);
   EXPECT_TRUE(IsWindowVisible(hwnd()));

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/program_identity.h"
+#include "base/handles.h"
 #include "base/system_function.h"
 #include "monitor/tray_icon.h"
 
@@ -30,12 +31,19 @@ inline std::string narrow(std::wstring_view utf16) {
   return out;
 }
 
-// The messages this thread's windows are sent while a WH_CALLWNDPROC hook of record_sent is set.
+// The messages this thread's windows are sent from now on, for as long as the hook returned lives;
+// what an earlier test recorded is gone.
 inline std::vector<MSG> g_sent;
-inline LRESULT CALLBACK record_sent(int code, WPARAM wparam, LPARAM lparam) {
-  const auto* sent = reinterpret_cast<CWPSTRUCT*>(lparam);
-  if (code == HC_ACTION) g_sent.push_back({sent->hwnd, sent->message, sent->wParam, sent->lParam, 0, {}});
-  return CallNextHookEx(nullptr, code, wparam, lparam);
+inline OwnedHook record_sent_messages() {
+  g_sent.clear();
+  return OwnedHook(SetWindowsHookExW(
+      WH_CALLWNDPROC,
+      [](int code, WPARAM wparam, LPARAM lparam) -> LRESULT {
+        const auto* sent = reinterpret_cast<CWPSTRUCT*>(lparam);
+        if (code == HC_ACTION) g_sent.push_back({sent->hwnd, sent->message, sent->wParam, sent->lParam, 0, {}});
+        return CallNextHookEx(nullptr, code, wparam, lparam);
+      },
+      nullptr, GetCurrentThreadId()));
 }
 
 // Every failure the program notes fails the running test (test_main.cpp), but one the test provokes:

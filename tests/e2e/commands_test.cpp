@@ -163,6 +163,10 @@ TEST(ScreenSaver, FullScreenCoversEveryMonitorOnTopWithoutPointerOneAtATimeAndEn
   // The meter and its text, and black around them.
   EXPECT_TRUE(wait_until([&] { return lit_pixels(area) > 500; }));
   EXPECT_LT(lit_pixels(area), (area.right - area.left) * (area.bottom - area.top) / 50);
+  // Drifting: forty ticks on, nothing left in the corner it started from.
+  for (int i = 0; i < 40; ++i) SendMessageW(window, WM_TIMER, 1, 0);
+  const RECT corner{area.left, area.top, area.left + 300, area.top + 180};
+  EXPECT_TRUE(wait_until([&] { return lit_pixels(corner) == 0 && lit_pixels(area) > 500; }));
   // The display turned off, as Windows tells it (GUID_SESSION_DISPLAY_STATUS): nothing is drawn, not even
   // on a repaint, until it is on again.
   struct {

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "about/credit_scroller.h"
 #include "app/commands.h"
@@ -234,6 +236,31 @@ TEST_F(AboutFromTheMainWindow, ModalOverTheProgramUntilClosedByKeyboardOrCloseBo
   EXPECT_EQ(lifetime.open_windows(), 1);
 }
 
+// System colours swapped for a scheme's and back, back however the test ends. Wine makes the system's
+// brushes when first asked for, and anew after a change: each is asked for, so GDI counts compare.
+class SystemColours {
+ public:
+  explicit SystemColours(std::vector<std::pair<int, COLORREF>> scheme) : other_(std::move(scheme)) {
+    for (const auto& entry : other_) GetSysColorBrush(entry.first);
+  }
+  ~SystemColours() {
+    if (swapped_) swap();
+  }
+  void swap() {
+    for (auto& [index, colour] : other_) {
+      const COLORREF now = GetSysColor(index);
+      SetSysColors(1, &index, &colour);
+      GetSysColorBrush(index);
+      colour = now;
+    }
+    swapped_ = !swapped_;
+  }
+
+ private:
+  std::vector<std::pair<int, COLORREF>> other_;
+  bool swapped_ = false;
+};
+
 // High contrast as Windows announces it, to both windows: no gradient, texts, boxes, buttons, links and
 // the ticker in the system's colours, the lit legend as a selection; off again, both as they were.
 TEST_F(AboutFromTheMainWindow, HighContrastDrawsBothWindowsInTheSystemsColoursUntilItIsOff) {
@@ -244,8 +271,16 @@ TEST_F(AboutFromTheMainWindow, HighContrastDrawsBothWindowsInTheSystemsColoursUn
   SetWindowPos(about, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);  // off the main window
   const auto share = [&](HWND w, int id, int index) { return drawn_share(id ? GetDlgItem(w, id) : w, index); };
   const double designed[] = {share(shown, 0, COLOR_WINDOW), share(about, 0, COLOR_WINDOW)};
-  GetSysColorBrush(COLOR_WINDOW);  // Wine makes the system's brushes when first asked for
+  // A scheme's colours as high contrast sets them, each apart, so that one taken for another shows.
+  SystemColours scheme({{COLOR_WINDOW, 0},
+                        {COLOR_WINDOWTEXT, RGB(255, 255, 255)},
+                        {COLOR_BTNFACE, RGB(0, 0, 96)},
+                        {COLOR_BTNTEXT, RGB(255, 255, 0)},
+                        {COLOR_HIGHLIGHT, RGB(0, 255, 255)},
+                        {COLOR_HIGHLIGHTTEXT, RGB(96, 0, 0)},
+                        {COLOR_HOTLIGHT, RGB(128, 255, 128)}});
   const int gdi_objects = gdi_object_count();
+  scheme.swap();
   system.high_contrast_on = true;
   for (HWND w : {shown, about}) SendMessageW(w, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
   for (int i = 0; i < 40; ++i) SendMessageW(about, WM_TIMER, 1, 0);  // the strip half into the viewport
@@ -253,9 +288,17 @@ TEST_F(AboutFromTheMainWindow, HighContrastDrawsBothWindowsInTheSystemsColoursUn
   EXPECT_GT(share(shown, Label9, COLOR_WINDOWTEXT), 0.0);
   EXPECT_GT(share(shown, Label11, COLOR_HIGHLIGHT), 0.5);
   EXPECT_GT(share(shown, cmdMemLow, COLOR_BTNFACE), 0.5);
+  EXPECT_GT(share(about, 0, COLOR_BTNFACE), 0.3);
+  EXPECT_GT(share(about, frmAbout_design::Label8, COLOR_BTNTEXT), 0.0);
   EXPECT_GT(share(about, frmAbout_design::Label1, COLOR_HOTLIGHT), 0.0);
   EXPECT_GT(share(about, frmAbout_design::Picture1, COLOR_WINDOW), 0.75);  // under 0.6 with the strip still black
+  {  // the lit legend's callout as a selection, the others in the window's text colour
+    const WindowDC dc(shown);
+    EXPECT_EQ(GetPixel(dc.get(), 76, 88), GetSysColor(COLOR_HIGHLIGHT));
+    EXPECT_EQ(GetPixel(dc.get(), 78, 60), GetSysColor(COLOR_WINDOWTEXT));
+  }
   system.high_contrast_on = false;
+  scheme.swap();
   for (HWND w : {shown, about}) SendMessageW(w, WM_SYSCOLORCHANGE, 0, 0);
   EXPECT_EQ(share(shown, 0, COLOR_WINDOW), designed[0]);
   EXPECT_EQ(share(about, 0, COLOR_WINDOW), designed[1]);
@@ -310,8 +353,14 @@ TEST_F(AboutFromTheMainWindow, DarkAppModeDarkensOnlyTheSystemsColoursLiveAndHig
   EXPECT_EQ(flushes(), 1);
 
   system.dark_mode_on = false;
-  broadcast();
+  {
+    const OwnedHook hook = record_sent_messages();
+    broadcast();
+  }
   EXPECT_EQ(flushes(), 2);
+  // The system's own buttons themed again (SetWindowTheme ends by sending WM_THEMECHANGED).
+  const HWND ok = GetDlgItem(about, frmAbout_design::cmdOK);
+  EXPECT_TRUE(std::ranges::any_of(g_sent, [&](const MSG& m) { return m.hwnd == ok && m.message == WM_THEMECHANGED; }));
   EXPECT_GT(drawn_share(about, COLOR_BTNFACE), 0.6);
   EXPECT_EQ(bar_share(dark_colour(COLOR_MENUBAR)), 0.0);  // left to the system
 

@@ -445,7 +445,7 @@ TEST(RealSingleInstance, AMutexThisCopyMayNotOpenMeansAnotherCopyRuns) {
 }
 
 // A popup whose owner is not in front, as after a drop from another program: the program in front
-// takes the press elsewhere and Escape, yet the menu ends on either.
+// takes the press elsewhere and Escape, yet the menu ends on either; a press on it still chooses.
 TEST(RealPopup, EndsOnAPressElsewhereOrEscapeWithoutTheForeground) {
   struct Front {
     HWND window = nullptr;
@@ -472,11 +472,13 @@ TEST(RealPopup, EndsOnAPressElsewhereOrEscapeWithoutTheForeground) {
   const OwnedMenu menu(CreatePopupMenu());
   AppendMenuW(menu.get(), MF_STRING, 1, L"item");
   Win32Prompts prompts;
-  for (const bool press : {true, false}) {
+  // A press elsewhere, a press on the item (which the watch must let through to the menu), Escape.
+  for (const int x : {700, 320, 0}) {
     struct Input {
-      bool press, forced = false;
+      int x;
+      bool forced = false;
       HWND owner;
-    } input{press, false, owner.get()};
+    } input{x, false, owner.get()};
     const OwnedHandle user(CreateThread(
         nullptr, 0,
         [](void* data) -> DWORD {
@@ -487,10 +489,10 @@ TEST(RealPopup, EndsOnAPressElsewhereOrEscapeWithoutTheForeground) {
           };
           for (int i = 0; i < 500 && !menu_up(); ++i) Sleep(10);
           INPUT event[2]{};
-          if (in.press) {
+          if (in.x) {
             event[0].type = event[1].type = INPUT_MOUSE;
-            event[0].mi.dx = 700 * 65535 / GetSystemMetrics(SM_CXSCREEN);
-            event[0].mi.dy = 700 * 65535 / GetSystemMetrics(SM_CYSCREEN);
+            event[0].mi.dx = in.x * 65535 / GetSystemMetrics(SM_CXSCREEN);
+            event[0].mi.dy = (in.x == 700 ? 700 : 308) * 65535 / GetSystemMetrics(SM_CYSCREEN);
             event[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTDOWN;
             event[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
           } else {
@@ -505,13 +507,18 @@ TEST(RealPopup, EndsOnAPressElsewhereOrEscapeWithoutTheForeground) {
           return 0;
         },
         &input, 0, nullptr));
-    EXPECT_EQ(prompts.track_popup_menu(owner.get(), menu.get(), {300, 300}, false), (MenuChoice{0, !press})) << press;
+    const MenuChoice expected{x == 320 ? 1u : 0u, x == 0};
+    EXPECT_EQ(prompts.track_popup_menu(owner.get(), menu.get(), {300, 300}, false), expected) << x;
     WaitForSingleObject(user.get(), INFINITE);
-    EXPECT_FALSE(input.forced) << (press ? "a press elsewhere" : "Escape");
+    EXPECT_FALSE(input.forced) << x;
   }
   PostThreadMessageW(GetThreadId(other.get()), WM_QUIT, 0, 0);
   WaitForSingleObject(other.get(), 10000);
   CloseHandle(front.ready);
+  // A modal showing lasts as long as its window.
+  PostMessageW(owner.get(), WM_CLOSE, 0, 0);
+  prompts.run_modal(owner.get());
+  EXPECT_FALSE(IsWindow(owner.get()));
 }
 
 }  // namespace

@@ -74,6 +74,7 @@ TEST(FailureNote, TheDebuggerLineNamesTheFunctionLineAndCodeAnHresultInHex) {
   test_support::DebugOutput debug;
   write_to_debugger({L"SetWindowRgn(window, region.get(), TRUE)", "apply_rounded_frame", 1907, 1400});
   write_to_debugger({L"OleGetClipboard(&data)", "txtList_PasteFiles", 86, 0x8007000E});
+  write_to_debugger({L"Shell_NotifyIconW(NIM_ADD, &data)", "add", 0, 0});  // a refusal with no code
   // A writer waits until the reader has taken the line before, so once this one is in, every copy of
   // the two notes is.
   OutputDebugStringA("end");
@@ -85,7 +86,8 @@ TEST(FailureNote, TheDebuggerLineNamesTheFunctionLineAndCodeAnHresultInHex) {
   lines.pop_back();
   EXPECT_EQ(lines, (std::vector<std::string>{
                        "tamarak: apply_rounded_frame:1907: SetWindowRgn(window, region.get(), TRUE) (error 1400)\n",
-                       "tamarak: txtList_PasteFiles:86: OleGetClipboard(&data) (error 0x8007000E)\n"}));
+                       "tamarak: txtList_PasteFiles:86: OleGetClipboard(&data) (error 0x8007000E)\n",
+                       "tamarak: add:0: Shell_NotifyIconW(NIM_ADD, &data) (error 0)\n"}));
 }
 
 }  // namespace

@@ -345,6 +345,12 @@ TEST_F(AboutFromTheMainWindow, DarkAppModeDarkensOnlyTheSystemsColoursLiveAndHig
   };
   EXPECT_GT(bar_share(dark_colour(COLOR_MENUBAR)), 0.5);
   EXPECT_GT(bar_share(RGB(255, 255, 255)), 0.0);
+  MENUBARINFO bar{sizeof bar};  // and the bar's strip past its items
+  RECT outer;
+  ASSERT_TRUE(GetMenuBarInfo(shown, OBJID_MENU, 0, &bar) && GetWindowRect(shown, &outer));
+  const HDC frame = GetWindowDC(shown);
+  EXPECT_EQ(GetPixel(frame, bar.rcBar.right - 3 - outer.left, bar.rcBar.top + 3 - outer.top), dark_colour(COLOR_MENUBAR));
+  ReleaseDC(shown, frame);
   const auto flushes = [&] { return std::count(system.theme_calls.begin(), system.theme_calls.end(), "136"); };
   const auto broadcast = [&] {
     for (HWND w : {shown, about}) SendMessageW(w, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(L"ImmersiveColorSet"));

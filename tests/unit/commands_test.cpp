@@ -76,6 +76,10 @@ TEST(SaverRules, ReadsEverySpellingOfTheProtocolRefusesTheRestAndDriftsBetweenTh
   }
   EXPECT_EQ(drift_origin(9, {5, 5, 25, 25}, 30, 30, 3), (Point{5, 5}));
 
+  // A jitter of a few pixels is no move; one more on either axis, either way, is.
+  EXPECT_FALSE(moved_enough(-4, 4) || moved_enough(4, -4));
+  for (const auto& [dx, dy] : {std::pair{5, 0}, {-5, 0}, {0, 5}, {0, -5}}) EXPECT_TRUE(moved_enough(dx, dy));
+
   // Meiryo UI where the system has it, else Yu Gothic UI.
   EXPECT_STREQ(saver_face([](const wchar_t*) { return true; }), L"Meiryo UI");
   EXPECT_STREQ(saver_face([](const wchar_t* face) { return std::wstring_view(face) != L"Meiryo UI"; }),

@@ -198,6 +198,14 @@ TEST_F(MainWindowTest, DoubleClickShowsAndFillsThePanelOnlyWhenHidden) {
   // By keys alone: the shown window starts from a control; Enter presses the focused level button
   // (drawn by the window, so never the default one); Escape hides the window as its close does.
   EXPECT_EQ(GetFocus(), GetDlgItem(hwnd(), cmdMemLow));
+  // Another program activated and left again: the focus back where it was; not while minimised.
+  SetFocus(GetDlgItem(hwnd(), cmdMemMid));
+  for (const WPARAM minimised : {TRUE, FALSE}) {
+    SendMessageW(hwnd(), WM_ACTIVATE, WA_INACTIVE, 0);
+    SetFocus(nullptr);
+    SendMessageW(hwnd(), WM_ACTIVATE, MAKEWPARAM(WA_ACTIVE, minimised), 0);
+    EXPECT_EQ(GetFocus() == GetDlgItem(hwnd(), cmdMemMid), !minimised);
+  }
   system.memory.total_phys = 10'000'000;
   press_key(GetDlgItem(hwnd(), cmdMemHig), VK_RETURN);
   finish_run();

@@ -60,7 +60,7 @@ class OptimiserRun {
   OptimiserLevel level_ = OptimiserLevel::low;
   std::unique_ptr<BusySession> busy_;
   bool end_program_ = false;
-  WorkerThread worker_;
+  WorkerThread worker_{system_};
 };
 
 }  // namespace tamarak

@@ -75,6 +75,8 @@ class SystemServices {
 
   // The optimiser's run, on a thread of its own: see system/memory_fill.h.
   virtual FillOutcome fill_memory(std::uint64_t count, StopToken stop) = 0;
+  // That thread, running `routine`; null, the last error set, when the system has none to give.
+  virtual HANDLE start_thread(LPTHREAD_START_ROUTINE routine, void* data) = 0;
 
   // Shell commands, each one call whose result nobody looks at. COM comes first on the calling
   // thread, as the shell asks: the handler it starts may be a COM server. It comes with the first

@@ -82,6 +82,10 @@ int Win32Services::small_icon_size(int dpi) {
 
 FillOutcome Win32Services::fill_memory(std::uint64_t count, StopToken stop) { return fill_and_release(count, stop); }
 
+HANDLE Win32Services::start_thread(LPTHREAD_START_ROUTINE routine, void* data) {
+  return CreateThread(nullptr, 0, routine, data, 0, nullptr);
+}
+
 std::optional<RECT> Win32Services::tray_icon_rect(HWND window, UINT id) {
   using GetRect = HRESULT(WINAPI*)(const NOTIFYICONIDENTIFIER*, RECT*);
   static auto get_rect = system_function<GetRect>(L"shell32.dll", "Shell_NotifyIconGetRect");

@@ -27,6 +27,7 @@ class Win32Services : public SystemServices {
   bool run_efficiently(bool on) override;
   std::optional<RECT> tray_icon_rect(HWND window, UINT id) override;
   FillOutcome fill_memory(std::uint64_t count, StopToken stop) override;
+  HANDLE start_thread(LPTHREAD_START_ROUTINE routine, void* data) override;
   std::uint64_t milliseconds_since_start() override;
   UtcTime utc_now() override;
   std::optional<std::vector<std::wstring>> running_processes() override;

@@ -8,7 +8,7 @@ bool WorkerThread::start(Job job) {
   stop_and_join();
   running_ = std::make_unique<Running>();
   running_->job = std::move(job);
-  thread_.reset(NOTE_IF_NULL(CreateThread(nullptr, 0, &WorkerThread::run, running_.get(), 0, nullptr)));
+  thread_.reset(NOTE_IF_NULL(system_.start_thread(&WorkerThread::run, running_.get())));
   if (!thread_) running_.reset();
   return thread_ != nullptr;
 }

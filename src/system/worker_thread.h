@@ -9,6 +9,7 @@
 
 #include "base/handles.h"
 #include "system/stop_token.h"
+#include "system/system_services.h"
 
 namespace tamarak {
 
@@ -16,7 +17,7 @@ class WorkerThread {
  public:
   using Job = std::function<void(StopToken)>;
 
-  WorkerThread() = default;
+  explicit WorkerThread(SystemServices& system) : system_(system) {}
   WorkerThread(const WorkerThread&) = delete;
   WorkerThread& operator=(const WorkerThread&) = delete;
   // No job outlives its owner.
@@ -34,6 +35,7 @@ class WorkerThread {
   };
   static DWORD WINAPI run(void* running);
 
+  SystemServices& system_;
   std::unique_ptr<Running> running_;
   OwnedHandle thread_;
 };

@@ -91,6 +91,15 @@ TEST_F(CommandsTest, RunOutOfMemoryStopsReleasesAndSaysSo) {
   EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_ARROW));
   EXPECT_TRUE(IsWindow(hwnd()));
   EXPECT_LT(committed_bytes(memory_of()), before + 1'000'000u);
+  system.threads_refused = true;  // no thread for the run: out of memory at once, and noted
+  {
+    const ExpectFailures refused("start_thread");
+    command(cmdMemLow);
+    finish_run();
+  }
+  EXPECT_EQ(system.message_boxes.size(), 2u);
+  EXPECT_EQ(system.message_boxes.back().text, system.message_boxes[0].text);
+  system.threads_refused = false;
   system.memory.total_phys = 268'435'456;
   command(cmdMemLow);  // and the program goes on working
   finish_run();

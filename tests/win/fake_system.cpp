@@ -88,6 +88,12 @@ bool in_apartment() {
 
 }  // namespace
 
+HANDLE FakeSystem::start_thread(LPTHREAD_START_ROUTINE routine, void* data) {
+  if (!threads_refused) return CreateThread(nullptr, 0, routine, data, 0, nullptr);
+  SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+  return nullptr;
+}
+
 HRESULT FakeSystem::shell_empty_recycle_bin(HWND owner) {
   shell_calls.push_back({"recycle", owner, {}, {}, in_apartment()});
   if (owner) EnableWindow(owner, TRUE);  // as its confirmation box does on closing

@@ -72,6 +72,8 @@ class FakeSystem : public SystemServices, public Prompts {
   std::atomic<int> fills{0};
   std::atomic<std::uint64_t> last_fill_count{0};  // the strings the last run was asked to write, less one
   FillOutcome fill_memory(std::uint64_t count, StopToken stop) override;
+  bool threads_refused = false;  // as when the process has no memory left for a stack
+  HANDLE start_thread(LPTHREAD_START_ROUTINE routine, void* data) override;
   unsigned long os_major_version() override { return major_version; }
   bool notify_icon(DWORD operation, const NOTIFYICONDATAW& record) override;
   UINT taskbar_created_message() override { return taskbar_created; }

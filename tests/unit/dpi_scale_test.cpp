@@ -2,19 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "ui/gradient.h"
 
 namespace tamarak {
 namespace {
 
 TEST(ScaleToDpi, RoundsHalvesAwayFromZeroLikeMulDiv) {
-  EXPECT_EQ(scale_to_dpi(508, 96), 508);
-  EXPECT_EQ(scale_to_dpi(508, 120), 635);
-  EXPECT_EQ(scale_to_dpi(17, 144), 26);  // 25.5
-  EXPECT_EQ(scale_to_dpi(1, 144), 2);    // 1.5
-  EXPECT_EQ(scale_to_dpi(-36, 144), -54);
-  EXPECT_EQ(scale_to_dpi(-1, 144), -2);
-  EXPECT_EQ(scale_to_dpi(147, 192), 294);
+  for (int dpi : {96, 120, 144, 192})
+    for (int pixels = -600; pixels <= 600; ++pixels)
+      ASSERT_EQ(scale_to_dpi(pixels, dpi), std::lround(pixels * dpi / 96.0)) << pixels << " at " << dpi;
 }
 
 TEST(Gradient, BlackAtTheTopToPureBlueAtTheBottom) {

@@ -2,54 +2,19 @@
 // started together and measured after the same idle time; then what tamarak.exe keeps after its
 // window was shown once and hidden again, and after each tool window was opened and closed.
 #include <windows.h>
+// After windows.h, which it needs.
 #include <psapi.h>
 
 #include <cstdio>
 #include <cstdlib>
-#include <functional>
-#include <string>
 
 #include "../tests/win/process_counts.h"
 #include "app/commands.h"
+#include "harness.h"
 
 namespace {
 
-struct Started {
-  PROCESS_INFORMATION info{};
-  explicit Started(std::wstring command) {
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info);
-  }
-  ~Started() {
-    TerminateProcess(info.hProcess, 0);
-    WaitForSingleObject(info.hProcess, 5000);
-    CloseHandle(info.hThread);
-    CloseHandle(info.hProcess);
-  }
-  PROCESS_MEMORY_COUNTERS_EX memory() const { return memory_of(info.hProcess); }
-};
-
 double private_mb(const PROCESS_MEMORY_COUNTERS_EX& c) { return committed_bytes(c) / 1e6; }
-
-bool wait_until(const std::function<bool()>& condition) {
-  for (int i = 0; i < 1500; ++i) {
-    if (condition()) return true;
-    Sleep(20);
-  }
-  return false;
-}
-
-// A top-level window of the process with this class.
-HWND window_of(DWORD pid, const wchar_t* class_name) {
-  for (HWND w = FindWindowExW(nullptr, nullptr, class_name, nullptr); w;
-       w = FindWindowExW(nullptr, w, class_name, nullptr)) {
-    DWORD owner = 0;
-    GetWindowThreadProcessId(w, &owner);
-    if (owner == pid) return w;
-  }
-  return nullptr;
-}
 
 }  // namespace
 
@@ -59,10 +24,9 @@ int wmain(int argc, wchar_t** argv) {
     return 2;
   }
   const int seconds = argc > 3 ? _wtoi(argv[3]) : 60;
-  Started tamarak(std::wstring(L"\"") + argv[1] + L"\"");
-  Started bare(std::wstring(L"\"") + argv[2] + L"\"");
+  const Started tamarak(argv[1]), bare(argv[2]);
   Sleep(seconds * 1000);
-  const auto t = tamarak.memory(), b = bare.memory();
+  const auto t = memory_of(tamarak.info.hProcess), b = memory_of(bare.info.hProcess);
   std::printf("after %d s idle:        tamarak.exe    bare program   ratio (goal <= 1.10)\n", seconds);
   std::printf("private bytes (MB)      %8.2f       %8.2f       %.2f%s\n", private_mb(t), private_mb(b),
               private_mb(t) / private_mb(b), private_mb(t) / private_mb(b) <= 1.10 ? "" : "  GOAL MISSED");
@@ -74,19 +38,17 @@ int wmain(int argc, wchar_t** argv) {
   const HWND main = window_of(pid, L"TamarakMain");
   if (!main) return 1;
   const double idle = private_mb(t);
-  const auto after = [&](const char* what) {
-    Sleep(5000);
-    const double now = private_mb(tamarak.memory());
+  const auto after = [&](DWORD settle_ms, const char* what) {
+    Sleep(settle_ms);
+    const double now = private_mb(memory_of(tamarak.info.hProcess));
     std::printf("%-44s %6.2f MB  (%+.2f MB on the idle figure)\n", what, now, now - idle);
   };
   PostMessageW(main, WM_USER + 100, 100, WM_LBUTTONDBLCLK);
   wait_until([&] { return IsWindowVisible(main); });
-  Sleep(1000);
-  const double shown = private_mb(tamarak.memory());
-  std::printf("%-44s %6.2f MB  (%+.2f MB on the idle figure)\n", "main window shown", shown, shown - idle);
+  after(1000, "main window shown");
   PostMessageW(main, WM_SYSCOMMAND, SC_CLOSE, 0);
   wait_until([&] { return !IsWindowVisible(main); });
-  after("shown once and hidden again");
+  after(5000, "shown once and hidden again");
   const struct {
     UINT command;
     const wchar_t* window_class;
@@ -101,7 +63,7 @@ int wmain(int argc, wchar_t** argv) {
     Sleep(500);
     PostMessageW(window, WM_CLOSE, 0, 0);
     wait_until([&] { return !IsWindow(window); });
-    after(tool.what);
+    after(5000, tool.what);
   }
   return 0;
 }

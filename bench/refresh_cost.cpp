@@ -14,6 +14,7 @@
 #include "../tests/win/process_counts.h"
 #include "app/frmSysTray.h"
 #include "bare_icon.h"
+#include "harness.h"
 #include "system/win32_services.h"
 #include "ui/win32_prompts.h"
 
@@ -33,11 +34,6 @@ double cpu_seconds_of(auto&& work) {
   const double start = thread_cpu_seconds();
   work();
   return thread_cpu_seconds() - start;
-}
-
-void pump() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
 }
 
 double bare_pairs(HWND window) {

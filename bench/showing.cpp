@@ -11,23 +11,12 @@
 #include "../tests/win/process_counts.h"
 #include "app/frmSysTray.h"
 #include "bare_icon.h"
+#include "harness.h"
 #include "monitor/tray_icon.h"
 #include "system/win32_services.h"
 #include "ui/win32_prompts.h"
 
 namespace {
-
-double now_ms() {
-  LARGE_INTEGER ticks, frequency;
-  QueryPerformanceCounter(&ticks);
-  QueryPerformanceFrequency(&frequency);
-  return 1000.0 * double(ticks.QuadPart) / double(frequency.QuadPart);
-}
-
-void pump() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-}
 
 // GDI objects a bare hidden window with one tray icon holds.
 int bare_objects() {

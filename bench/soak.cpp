@@ -10,6 +10,7 @@
 
 #include "../tests/win/process_counts.h"
 #include "app/frmSysTray.h"
+#include "harness.h"
 #include "monitor/tray_icon.h"
 #include "system/win32_services.h"
 #include "ui/win32_prompts.h"
@@ -39,11 +40,6 @@ int kernel_handles() {
   for (ULONG i = 0; i < count; ++i)
     if (entries[i].owner_pid == GetCurrentProcessId()) ++own;
   return own;
-}
-
-void pump() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
 }
 
 struct Counts {

@@ -8,17 +8,11 @@
 #include <vector>
 
 #include "../tests/e2e/driver.h"
+#include "harness.h"
 
 namespace {
 
 constexpr int kRuns = 7;
-
-double now_ms() {
-  LARGE_INTEGER ticks, frequency;
-  QueryPerformanceCounter(&ticks);
-  QueryPerformanceFrequency(&frequency);
-  return 1000.0 * double(ticks.QuadPart) / double(frequency.QuadPart);
-}
 
 BOOL CALLBACK close_windows_of(HWND window, LPARAM pid) {
   DWORD owner = 0;
@@ -30,26 +24,17 @@ BOOL CALLBACK close_windows_of(HWND window, LPARAM pid) {
 // Milliseconds until the tray shows one icon more than before the start; negative on failure.
 double time_to_icon(const std::wstring& program) {
   const int before = e2e::tray_icon_count();
-  std::wstring command = L"\"" + program + L"\"";
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  const double start = now_ms();
-  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-    return -1;
   double elapsed = -1;
-  while (now_ms() - start < 20'000) {
-    if (e2e::tray_icon_count() > before) {
-      elapsed = now_ms() - start;
-      break;
-    }
+  {  // the process is ended at the end of the block, then its icon waited away
+    const double start = now_ms();
+    const Started process(program, 10'000);
+    if (!process) return -1;
+    while (elapsed < 0 && now_ms() - start < 20'000)
+      if (e2e::tray_icon_count() > before) elapsed = now_ms() - start;
+    // A close as another program's End task sends it: both programs take their icon away and end.
+    EnumWindows(close_windows_of, static_cast<LPARAM>(process.info.dwProcessId));
   }
-  // A close as another program's End task sends it: both programs take their icon away and end.
-  EnumWindows(close_windows_of, static_cast<LPARAM>(process.dwProcessId));
-  if (WaitForSingleObject(process.hProcess, 10'000) != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);
   e2e::wait_until([&] { return e2e::tray_icon_count() == before; }, 5000);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
   return elapsed;
 }
 

@@ -7,25 +7,10 @@
 #include <cstdio>
 #include <cwchar>
 #include <initializer_list>
-#include <string>
+
+#include "harness.h"
 
 namespace {
-
-struct Found {
-  DWORD pid;
-  HWND window = nullptr;
-};
-
-BOOL CALLBACK find_main(HWND window, LPARAM param) {
-  auto& found = *reinterpret_cast<Found*>(param);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  wchar_t name[32] = L"";
-  GetClassNameW(window, name, 32);
-  if (owner != found.pid || std::wcscmp(name, L"TamarakMain") != 0) return TRUE;
-  found.window = window;
-  return FALSE;
-}
 
 // WM_POWERBROADCAST carries a pointer, which no process but the program can read: the setting is
 // written into its memory, as the system would hand it over. Both the console's display and the
@@ -54,28 +39,18 @@ int wmain(int argc, wchar_t** argv) {
     std::fprintf(stderr, "usage: bench_ticks <program> <seconds> on|off\n");
     return 2;
   }
-  std::wstring command = L"\"" + std::wstring(argv[1]) + L"\"";
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+  // Given ten seconds to take its icon away and end after the close.
+  const Started program(argv[1], 10'000);
+  HWND window = nullptr;
+  if (!wait_until([&] { return (window = window_of(program.info.dwProcessId, L"TamarakMain")) != nullptr; }, 20'000))
     return 1;
-  Found found{process.dwProcessId};
-  for (int i = 0; i < 2000 && !found.window; ++i) {
-    Sleep(10);
-    EnumWindows(find_main, reinterpret_cast<LPARAM>(&found));
-  }
-  if (!found.window) return 1;
   Sleep(3000);  // past the start-up's own calls
-  if (std::wcscmp(argv[3], L"off") == 0) display_off(process.hProcess, found.window);
+  if (std::wcscmp(argv[3], L"off") == 0) display_off(program.info.hProcess, window);
   char marker[64];
-  std::snprintf(marker, sizeof marker, "bench: from %04lx", static_cast<unsigned long>(process.dwProcessId));
+  std::snprintf(marker, sizeof marker, "bench: from %04lx", static_cast<unsigned long>(program.info.dwProcessId));
   OutputDebugStringA(marker);
   Sleep(static_cast<DWORD>(std::wcstoul(argv[2], nullptr, 10) * 1000));
   OutputDebugStringA("bench: to");
-  PostMessageW(found.window, WM_CLOSE, 0, 0);
-  if (WaitForSingleObject(process.hProcess, 10'000) != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
+  PostMessageW(window, WM_CLOSE, 0, 0);
   return 0;
 }

@@ -20,38 +20,6 @@ inline void require(bool holds, const char* what, std::string_view detail = {}) 
   if (!holds) fail(what, detail);
 }
 
-// Strict UTF-8 to code points: no overlong forms, no surrogates, nothing above U+10FFFF.
-inline std::optional<std::u32string> utf8_code_points(std::string_view s) {
-  std::u32string out;
-  for (std::size_t i = 0; i < s.size();) {
-    const auto lead = static_cast<unsigned char>(s[i]);
-    int extra;
-    char32_t c;
-    if (lead < 0x80) {
-      extra = 0, c = lead;
-    } else if (lead >= 0xC2 && lead < 0xE0) {
-      extra = 1, c = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead < 0xF0) {
-      extra = 2, c = lead & 0x0F;
-    } else if (lead >= 0xF0 && lead < 0xF5) {
-      extra = 3, c = lead & 0x07;
-    } else {
-      return std::nullopt;
-    }
-    if (s.size() - i <= static_cast<std::size_t>(extra)) return std::nullopt;
-    for (int k = 1; k <= extra; ++k) {
-      const auto next = static_cast<unsigned char>(s[i + k]);
-      if ((next & 0xC0) != 0x80) return std::nullopt;
-      c = (c << 6) | (next & 0x3F);
-    }
-    const char32_t smallest[] = {0, 0x80, 0x800, 0x10000};
-    if (c < smallest[extra] || c > 0x10FFFF || (c >= 0xD800 && c < 0xE000)) return std::nullopt;
-    out += c;
-    i += 1 + extra;
-  }
-  return out;
-}
-
 // A decimal integer as the rules write it: optional minus, no leading zeros, no "-0".
 inline std::optional<long long> plain_integer(std::string_view s) {
   const bool negative = !s.empty() && s[0] == '-';

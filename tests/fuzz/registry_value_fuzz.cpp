@@ -2,6 +2,7 @@
 // beyond the buffer and odd), any bytes in the buffer.
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -23,24 +24,13 @@ std::u16string expected_units(const std::uint8_t* bytes, std::size_t size) {
   return units;
 }
 
-void check_dword_text(const std::u16string& wide, const std::uint8_t* bytes) {
-  std::uint32_t value = 0;
-  for (std::size_t i = 0; i < 4; ++i) value |= std::uint32_t{bytes[i]} << (8 * i);
-  std::string text;
-  for (char16_t c : wide) {
-    require(c < 0x80, "DWORD text not ASCII");
-    text += static_cast<char>(c);
-  }
-  require(text.size() >= 3 && text.compare(0, 2, "&h") == 0, "DWORD text lacks its &h prefix", text);
-  const std::string digits = text.substr(2);
-  require(digits.size() <= 8 && (digits == "0" || digits[0] != '0'), "DWORD digits have leading zeros", text);
-  std::uint32_t read_back = 0;
-  for (char c : digits) {
-    const bool decimal = c >= '0' && c <= '9', upper = c >= 'A' && c <= 'F';
-    require(decimal || upper, "DWORD digit not upper-case hex", text);
-    read_back = read_back << 4 | static_cast<std::uint32_t>(decimal ? c - '0' : c - 'A' + 10);
-  }
-  require(read_back == value, "DWORD text is not the stored value", text);
+// The C library's upper-case hex, which has no leading zeros.
+void check_dword_text(const std::u16string& text, const std::uint8_t* bytes) {
+  char expected[16];
+  std::snprintf(expected, sizeof expected, "&h%X",
+                bytes[0] | bytes[1] << 8 | bytes[2] << 16 | unsigned{bytes[3]} << 24);
+  require(text == std::u16string(expected, expected + std::strlen(expected)), "DWORD text is not the stored value",
+          expected);
 }
 
 }  // namespace

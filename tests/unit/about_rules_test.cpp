@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "about/credit_scroller.h"
@@ -82,48 +84,39 @@ TEST(RegistryValue, OtherTypesLeaveTheTextAsPassed) {
 }
 
 TEST(RegistryValue, EmptyTooLongAndFailedQueriesClearTheText) {
-  std::u16string text = u"as passed";
-  EXPECT_EQ(decode_value(queried({}, kRegSz), text), KeyValue::no_data);
-  EXPECT_EQ(text, u"");
-  text = u"as passed";
-  EXPECT_EQ(decode_value(queried({}, kRegDword), text), KeyValue::no_data);
-  EXPECT_EQ(text, u"");
-
   const std::vector<std::uint8_t> too_long = utf16le(std::u16string(513, u'x'));
-  text = u"as passed";
-  EXPECT_EQ(decode_value(queried(too_long, kRegSz), text), KeyValue::not_found);
-  EXPECT_EQ(text, u"");
-  text = u"as passed";
-  EXPECT_EQ(decode_value(queried(too_long, kRegSz, false), text), KeyValue::not_found);
-  EXPECT_EQ(text, u"");
-
+  const std::pair<RegistryValue, KeyValue> cases[] = {{queried({}, kRegSz), KeyValue::no_data},
+                                                      {queried({}, kRegDword), KeyValue::no_data},
+                                                      {queried(too_long, kRegSz), KeyValue::not_found},
+                                                      {queried(utf16le(u"x"), kRegSz, false), KeyValue::not_found}};
+  for (const auto& [value, result] : cases) {
+    std::u16string text = u"as passed";
+    EXPECT_EQ(decode_value(value, text), result);
+    EXPECT_EQ(text, u"");
+  }
   // Exactly the buffer is still read.
+  std::u16string text;
   EXPECT_EQ(decode_value(queried(utf16le(std::u16string(512, u'y')), kRegSz), text), KeyValue::read);
   EXPECT_EQ(text, std::u16string(512, u'y'));
 }
 
-TEST(CreditScroller, StartsCentredJustBelowAndRisesTenTwipsATick) {
-  // The viewport's inside at 96 dpi (277 x 21 pixels) and a two-line strip 152 x 32 pixels.
+TEST(CreditScroller, StartsCentredJustBelowRisesTenTwipsATickAndWrapsOnlyOnceWhollyPastTheTop) {
+  // The viewport's inside at 96 dpi (277 x 21 pixels) and a two-line strip 152 x 32 pixels: the 80th
+  // step takes it past -480.
   CreditScroller scroller(4155, 315, 2280, 480);
   EXPECT_FLOAT_EQ(scroller.left(), 937.5f);
   EXPECT_FLOAT_EQ(scroller.top(), 315);
-  for (int n = 1; n <= 79; ++n) {
+  for (int n = 1; n <= 80; ++n) {
     scroller.tick();
     ASSERT_FLOAT_EQ(scroller.top(), 315 - 10.0f * n) << n;
   }
-  EXPECT_FLOAT_EQ(scroller.left(), 937.5f);
-}
-
-TEST(CreditScroller, WrapsOnlyOnceWhollyPastTheTop) {
-  CreditScroller scroller(4155, 315, 2280, 480);
-  for (int n = 0; n < 79; ++n) scroller.tick();
-  EXPECT_FLOAT_EQ(scroller.top(), -475);
-  scroller.tick();
-  EXPECT_FLOAT_EQ(scroller.top(), -485);  // the step that takes it past -480
   scroller.tick();
   EXPECT_FLOAT_EQ(scroller.top(), 315);  // back at the bottom
   scroller.tick();
   EXPECT_FLOAT_EQ(scroller.top(), 305);
+  EXPECT_FLOAT_EQ(scroller.left(), 937.5f);
+  // A strip wider than the viewport is still centred.
+  EXPECT_FLOAT_EQ(CreditScroller(1000, 300, 1500, 480).left(), -250);
 
   // At exactly -height it still moves once more.
   CreditScroller exact(300, 100, 100, 50);
@@ -140,20 +133,12 @@ TEST(CreditScroller, WrapsOnlyOnceWhollyPastTheTop) {
   EXPECT_FLOAT_EQ(exact.top(), 100);
 }
 
-TEST(CreditScroller, StripWiderThanTheViewportIsStillCentred) {
-  CreditScroller scroller(1000, 300, 1500, 480);
-  EXPECT_FLOAT_EQ(scroller.left(), -250);
-}
-
 TEST(TwipsAndPixels, FifteenTwipsAPixelAtNinetySixDpi) {
-  EXPECT_EQ(twips_to_pixels(315, 96), 21);
-  EXPECT_EQ(twips_to_pixels(305, 96), 20);     // 20.33
-  EXPECT_EQ(twips_to_pixels(295, 96), 20);     // 19.67
-  EXPECT_EQ(twips_to_pixels(937.5f, 96), 63);  // 62.5: halves away from zero
-  EXPECT_EQ(twips_to_pixels(-485, 96), -32);   // -32.33
-  EXPECT_EQ(twips_to_pixels(-7.5f, 96), -1);
-  EXPECT_EQ(twips_to_pixels(300, 120), 25);
-  EXPECT_EQ(twips_to_pixels(300, 144), 30);
+  // 20.33, 19.67, 62.5 (halves away from zero), -32.33 and -0.5 pixels among them.
+  const std::tuple<float, int, int> to_pixels[] = {{315, 96, 21},   {305, 96, 20},   {295, 96, 20},  {937.5f, 96, 63},
+                                                   {-485, 96, -32}, {-7.5f, 96, -1}, {300, 120, 25}, {300, 144, 30}};
+  for (const auto& [twips, dpi, pixels] : to_pixels)
+    EXPECT_EQ(twips_to_pixels(twips, dpi), pixels) << twips << " " << dpi;
   EXPECT_FLOAT_EQ(pixels_to_twips(21, 96), 315);
   EXPECT_FLOAT_EQ(pixels_to_twips(25, 120), 300);
   EXPECT_FLOAT_EQ(pixels_to_twips(32, 144), 320);

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
+#include <utility>
 
 #include "commands/program_paths.h"
 #include "commands/uptime_text.h"
@@ -22,24 +24,17 @@ TEST(UptimeText, HoursKeepCountingAndRemaindersAreDropped) {
 }
 
 TEST(ProgramPaths, FilesBesideTheProgram) {
-  const std::u16string tools = program_folder(u"C:\\Tools\\tamarak.exe");
-  EXPECT_EQ(tools, u"C:\\Tools");
-  EXPECT_EQ(beside_program(tools, kOwnScreenSaver), u"C:\\Tools\\ss\\Tamarak's SS.scr");
-  EXPECT_EQ(beside_program(tools, kHelpPage), u"C:\\Tools\\help.htm");
-
-  const std::u16string root = program_folder(u"D:\\tamarak.exe");
-  EXPECT_EQ(root, u"D:\\");
-  EXPECT_EQ(beside_program(root, kHelpPage), u"D:\\help.htm");
-  EXPECT_EQ(beside_program(root, kOwnScreenSaver), u"D:\\ss\\Tamarak's SS.scr");
-
-  const std::u16string odd = program_folder(u"C:\\Bob's Tools\\My Apps\\tamarak.exe");
-  EXPECT_EQ(odd, u"C:\\Bob's Tools\\My Apps");
-  EXPECT_EQ(beside_program(odd, kHelpPage), u"C:\\Bob's Tools\\My Apps\\help.htm");
-
-  const std::u16string unc = program_folder(u"\\\\server\\share\\tamarak.exe");
-  EXPECT_EQ(beside_program(unc, kHelpPage), u"\\\\server\\share\\help.htm");
   const std::u16string long_folder = u"\\\\?\\C:\\" + std::u16string(300, u'x');
-  EXPECT_EQ(program_folder(long_folder + u"\\tamarak.exe"), long_folder);
+  const std::pair<std::u16string, std::u16string> folders[] = {
+      {u"C:\\Tools\\tamarak.exe", u"C:\\Tools"},
+      {u"D:\\tamarak.exe", u"D:\\"},
+      {u"C:\\Bob's Tools\\My Apps\\tamarak.exe", u"C:\\Bob's Tools\\My Apps"},
+      {u"\\\\server\\share\\tamarak.exe", u"\\\\server\\share"},
+      {long_folder + u"\\tamarak.exe", long_folder}};
+  for (const auto& [program, folder] : folders) EXPECT_EQ(program_folder(program), folder);
+  // One backslash between, whether the folder ends in one (a drive's root) or not.
+  EXPECT_EQ(beside_program(u"C:\\Tools", kOwnScreenSaver), u"C:\\Tools\\ss\\Tamarak's SS.scr");
+  EXPECT_EQ(beside_program(u"D:\\", kHelpPage), u"D:\\help.htm");
 }
 
 // How Windows, the Control Panel and the menu item オリジナル start the screen saver, and where its

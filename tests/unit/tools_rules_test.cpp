@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <tuple>
+#include <utility>
 
 #include "base/decimal_digits.h"
 #include "tools/os_texts.h"
@@ -76,25 +78,17 @@ TEST(FileNamePart, EverythingAfterTheLastBackslash) {
 }
 
 TEST(OsTexts, VersionBuildAndFamily) {
-  EXPECT_EQ(os_version_text(4, 10), "4.1");
-  EXPECT_EQ(os_version_text(4, 0), "4");
-  EXPECT_EQ(os_version_text(4, 90), "4.9");
-  EXPECT_EQ(os_version_text(5, 0), "5");
-  EXPECT_EQ(os_version_text(5, 1), "5.01");
-  EXPECT_EQ(os_version_text(6, 3), "6.03");
-  EXPECT_EQ(os_version_text(10, 0), "10");
-
-  EXPECT_EQ(os_build_text(19045), "19045");
-  EXPECT_EQ(os_build_text(0x040A08AE), "2222");  // Windows 98: version in the high word
-  EXPECT_EQ(os_build_text(40000), "-25536");
-  EXPECT_EQ(os_build_text(0xFFFF), "-1");
-  EXPECT_EQ(os_build_text(0), "0");
-
-  EXPECT_EQ(os_family_name(0), "Win32s");
-  EXPECT_EQ(os_family_name(1), "Windows 95/98");
-  EXPECT_EQ(os_family_name(2), "Windows NT");
-  EXPECT_EQ(os_family_name(3), "");
-  EXPECT_EQ(os_family_name(0x10002), "Windows NT");  // only the low 16 bits count
+  const std::tuple<std::uint32_t, std::uint32_t, std::string> versions[] = {
+      {4, 10, "4.1"}, {4, 0, "4"}, {4, 90, "4.9"}, {5, 0, "5"}, {5, 1, "5.01"}, {6, 3, "6.03"}, {10, 0, "10"}};
+  for (const auto& [major, minor, text] : versions) EXPECT_EQ(os_version_text(major, minor), text);
+  // Windows 98 keeps its version in the build's high word; the low word is a signed 16-bit figure.
+  const std::pair<std::uint32_t, std::string> builds[] = {
+      {19045, "19045"}, {0x040A08AE, "2222"}, {40000, "-25536"}, {0xFFFF, "-1"}, {0, "0"}};
+  for (const auto& [build, text] : builds) EXPECT_EQ(os_build_text(build), text) << build;
+  // Only the platform's low 16 bits count.
+  const std::pair<std::uint32_t, std::string> families[] = {
+      {0, "Win32s"}, {1, "Windows 95/98"}, {2, "Windows NT"}, {3, ""}, {0x10002, "Windows NT"}};
+  for (const auto& [platform, name] : families) EXPECT_EQ(os_family_name(platform), name) << platform;
 }
 
 TEST(SingleText, SevenSignificantDigitsInPlainDecimal) {

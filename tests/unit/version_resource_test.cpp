@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -31,12 +32,10 @@ Bytes block(std::u16string_view key, const Bytes& value, const std::vector<Bytes
     pad(out);
     out.insert(out.end(), child.begin(), child.end());
   }
-  out[0] = static_cast<std::uint8_t>(out.size());
-  out[1] = static_cast<std::uint8_t>(out.size() >> 8);
-  const std::size_t value_length = text ? value.size() / 2 : value.size();
-  out[2] = static_cast<std::uint8_t>(value_length);
-  out[3] = static_cast<std::uint8_t>(value_length >> 8);
-  out[4] = text;
+  Bytes header;
+  for (std::size_t field : {out.size(), text ? value.size() / 2 : value.size(), std::size_t{text}})
+    put16(header, field);
+  std::copy(header.begin(), header.end(), out.begin());
   return out;
 }
 

@@ -45,10 +45,9 @@ bool system_information_registered() {
   return path || folder;
 }
 
-TEST(About, OpensModallyFromTheHelpMenuScrollsAndClosesOnEscape) {
-  Program program;
-  const HWND main = wait_for_main_window(program.pid());
-  ASSERT_TRUE(main);
+using About = ProgramTest;
+
+TEST_F(About, OpensModallyFromTheHelpMenuScrollsAndClosesOnEscape) {
   ASSERT_TRUE(show_main_window(main));
 
   const HWND about = open_about_from_the_help_menu(program, main);

@@ -16,15 +16,8 @@ namespace {
 
 using namespace tamarak;
 
-class RunningProgram : public ::testing::Test {
+class RunningProgram : public ProgramTest {
  protected:
-  Program program;
-  HWND main = nullptr;
-
-  void SetUp() override {
-    main = wait_for_main_window(program.pid());
-    ASSERT_TRUE(main);
-  }
   // The program's message box, once it is up; its text, then closed with OK. An optimiser run on a
   // busy machine may take minutes to write its share of the memory.
   std::wstring answer_message_box() {
@@ -215,14 +208,17 @@ TEST(ScreenSaver, FullScreenCoversEveryMonitorOnTopWithoutPointerOneAtATimeAndEn
   send_input({INPUT_KEYBOARD, {.ki = {VK_SHIFT, 0, KEYEVENTF_KEYUP}}});
   EXPECT_TRUE(second.wait_for_exit());
   // So does any button or the wheel.
-  for (const MOUSEINPUT& press : {MOUSEINPUT{0, 0, 0, MOUSEEVENTF_LEFTDOWN}, {0, 0, 0, MOUSEEVENTF_RIGHTDOWN},
-                                  {0, 0, 0, MOUSEEVENTF_MIDDLEDOWN}, {0, 0, XBUTTON1, MOUSEEVENTF_XDOWN},
+  for (const MOUSEINPUT& press : {MOUSEINPUT{0, 0, 0, MOUSEEVENTF_LEFTDOWN},
+                                  {0, 0, 0, MOUSEEVENTF_RIGHTDOWN},
+                                  {0, 0, 0, MOUSEEVENTF_MIDDLEDOWN},
+                                  {0, 0, XBUTTON1, MOUSEEVENTF_XDOWN},
                                   {0, 0, static_cast<DWORD>(-WHEEL_DELTA), MOUSEEVENTF_WHEEL}}) {
     Program next = saver(L"/s");
     ASSERT_TRUE(wait_for_saver(next));
     send_input({INPUT_MOUSE, {.mi = press}});
     EXPECT_TRUE(next.wait_for_exit()) << press.dwFlags;
-    if (press.dwFlags != MOUSEEVENTF_WHEEL) send_input({INPUT_MOUSE, {.mi = {0, 0, press.mouseData, press.dwFlags << 1}}});
+    if (press.dwFlags != MOUSEEVENTF_WHEEL)
+      send_input({INPUT_MOUSE, {.mi = {0, 0, press.mouseData, press.dwFlags << 1}}});
   }
 }
 

@@ -2,6 +2,7 @@
 // by caption, control texts, posted messages and screenshots.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <functional>
@@ -67,6 +68,13 @@ HWND find_window(DWORD pid, const wchar_t* class_name, const std::wstring& capti
 HWND wait_for_window(DWORD pid, const wchar_t* class_name, const std::wstring& caption);
 // The program's main window, hidden or shown, once it exists.
 HWND wait_for_main_window(DWORD pid);
+// Each test with the program started afresh, its main window found.
+class ProgramTest : public ::testing::Test {
+ protected:
+  Program program;
+  HWND main = nullptr;
+  void SetUp() override { ASSERT_TRUE(main = wait_for_main_window(program.pid())); }
+};
 // What the shell posts the main window for a mouse message over the tray icon.
 inline void post_tray_callback(HWND main, UINT mouse) {
   PostMessageW(main, tamarak::kTrayCallbackMessage, tamarak::kTrayIconId, mouse);

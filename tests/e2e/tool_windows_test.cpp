@@ -24,15 +24,8 @@ namespace {
 
 using namespace tamarak;
 
-class ToolWindows : public ::testing::Test {
+class ToolWindows : public ProgramTest {
  protected:
-  Program program;
-  HWND main = nullptr;
-
-  void SetUp() override {
-    main = wait_for_main_window(program.pid());
-    ASSERT_TRUE(main);
-  }
   HWND open(UINT menu_item, const wchar_t* class_name, const char* caption) {
     PostMessageW(main, WM_COMMAND, menu_item, 0);
     const HWND window = wait_for_window(program.pid(), class_name, widen(caption));

@@ -213,17 +213,12 @@ std::wstring Win32Services::host_address() {
 }
 
 OsVersion Win32Services::os_version() {
-  // RtlGetVersion tells the truth whatever the manifest says; GetVersionEx is the fallback.
+  // RtlGetVersion tells the truth whatever the manifest says (GetVersionEx stops at the version the
+  // manifest names); every ntdll since Windows 2000 has it, and it cannot fail.
   RTL_OSVERSIONINFOW info{};
   info.dwOSVersionInfoSize = sizeof info;
   using GetVersion = LONG(WINAPI*)(RTL_OSVERSIONINFOW*);
-  const auto rtl_get_version = system_function<GetVersion>(L"ntdll.dll", "RtlGetVersion");
-  if (!rtl_get_version || rtl_get_version(&info) != 0) {
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-    NOTE_IF_FALSE(GetVersionExW(reinterpret_cast<OSVERSIONINFOW*>(&info)));
-#pragma GCC diagnostic pop
-  }
+  if (const auto rtl_get_version = system_function<GetVersion>(L"ntdll.dll", "RtlGetVersion")) rtl_get_version(&info);
   return {info.dwPlatformId, info.dwMajorVersion, info.dwMinorVersion, info.dwBuildNumber};
 }
 

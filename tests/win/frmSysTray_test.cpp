@@ -16,6 +16,7 @@
 #include "base/display_state.h"
 #include "fixtures.h"
 #include "icon_picture.h"
+#include "layout_checks.h"
 #include "monitor/memory_figures.h"
 #include "optimiser/fill_size.h"
 #include "system/win32_services.h"
@@ -134,23 +135,20 @@ TEST_F(MainWindowTest, ExactlyOneBandLitAfterEveryRefresh) {
   // Made once shown, the panel follows the hidden ticks too.
   ShowWindow(hwnd(), SW_SHOW);
   ShowWindow(hwnd(), SW_HIDE);
-  struct Expect {
-    unsigned load;
-    int band;
-  };
   const int legend[5] = {0, Label11, Label10, Label9, Label8_0};
   const int lines[5][2] = {{-1, -1}, {1, 5}, {6, 2}, {3, 7}, {0, 4}};
   const COLORREF colours[5] = {0, RGB(0, 255, 0), RGB(0, 255, 0), RGB(255, 255, 0), RGB(255, 0, 0)};
   // Up and down again, so every band is also left.
-  for (Expect e : {Expect{24, 0}, {25, 1}, {49, 1}, {50, 2}, {74, 2}, {75, 3}, {99, 3}, {100, 4}, {60, 2}, {3, 0}}) {
-    system.memory.load = e.load;
+  for (const auto& [load, lit] :
+       {std::pair{24u, 0}, {25u, 1}, {49u, 1}, {50u, 2}, {74u, 2}, {75u, 3}, {99u, 3}, {100u, 4}, {60u, 2}, {3u, 0}}) {
+    system.memory.load = load;
     tick();
     for (int band = 0; band < 5; ++band) {
-      EXPECT_EQ(control_visible(imgIcon0 + band), band == e.band) << e.load << " picture " << band;
+      EXPECT_EQ(control_visible(imgIcon0 + band), band == lit) << load << " picture " << band;
       if (band == 0) continue;
-      const COLORREF want = band == e.band ? colours[band] : RGB(255, 255, 255);
-      EXPECT_EQ(main.controls().text_colour(legend[band]), want) << e.load << " label of band " << band;
-      for (int line : lines[band]) EXPECT_EQ(main.controls().line_colour(Line1_0 + line), want) << e.load;
+      const COLORREF want = band == lit ? colours[band] : RGB(255, 255, 255);
+      EXPECT_EQ(main.controls().text_colour(legend[band]), want) << load << " label of band " << band;
+      for (int line : lines[band]) EXPECT_EQ(main.controls().line_colour(Line1_0 + line), want) << load;
     }
   }
   EXPECT_EQ(label(lblMemoryLoad), "");  // the figures wait until the window is shown
@@ -175,8 +173,11 @@ TEST_F(MainWindowTest, DoubleClickShowsAndFillsThePanelOnlyWhenHidden) {
   tray_callback(WM_LBUTTONDBLCLK);  // already shown: only brought to the front
   EXPECT_EQ(system.tray_calls.size(), calls);
   EXPECT_EQ(label(lblMemoryLoad), "54 %");
+  const auto green = [&] { return colour_share(GetDlgItem(hwnd(), Label10), RGB(0, 255, 0)); };
+  EXPECT_GT(green(), 0.0);
   tick();
   EXPECT_EQ(label(lblMemoryLoad), "90 %");
+  EXPECT_EQ(green(), 0.0);  // the legend left is drawn again, white
 
   // A launcher's show state takes the first showing of a window: minimised, maximised, or hidden
   // (as the hidden window is then left). The double-click has it normal all the same.

@@ -202,6 +202,8 @@ target_link_libraries(bench_soak PRIVATE tamarak_app ntdll)
 add_executable(bench_startup EXCLUDE_FROM_ALL bench/startup.cpp tests/e2e/driver.cpp tests/common/debug_output.cpp)
 target_link_options(bench_startup PRIVATE -municode)
 target_include_directories(bench_startup PRIVATE src tests/common)
+# The end-to-end driver it shares holds the tests' fixture as well.
+target_link_libraries(bench_startup PRIVATE GTest::gtest)
 target_compile_definitions(bench_startup PRIVATE TAMARAK_EXE="$<TARGET_FILE:tamarak>")
 add_executable(bench_footprint EXCLUDE_FROM_ALL bench/footprint.cpp)
 target_link_options(bench_footprint PRIVATE -municode)

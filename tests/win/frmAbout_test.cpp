@@ -254,30 +254,6 @@ TEST_F(AboutFromTheMainWindow, ModalOverTheProgramUntilClosedByKeyboardOrCloseBo
   EXPECT_EQ(lifetime.open_windows(), 1);
 }
 
-// System colours swapped for a scheme's and back, back however the test ends. Wine makes the system's
-// brushes when first asked for, and anew after a change: each is asked for, so GDI counts compare.
-class SystemColours {
- public:
-  explicit SystemColours(std::vector<std::pair<int, COLORREF>> scheme) : other_(std::move(scheme)) {
-    for (const auto& entry : other_) GetSysColorBrush(entry.first);
-  }
-  ~SystemColours() {
-    if (swapped_) swap();
-  }
-  void swap() {
-    for (auto& [index, colour] : other_) {
-      COLORREF next = std::exchange(colour, GetSysColor(index));
-      SetSysColors(1, &index, &next);
-      GetSysColorBrush(index);
-    }
-    swapped_ = !swapped_;
-  }
-
- private:
-  std::vector<std::pair<int, COLORREF>> other_;
-  bool swapped_ = false;
-};
-
 // High contrast as Windows announces it, to both windows: no gradient, texts, boxes, buttons, links and
 // the ticker in the system's colours, the lit legend as a selection; off again, both as they were.
 TEST_F(AboutFromTheMainWindow, HighContrastDrawsBothWindowsInTheSystemsColoursUntilItIsOff) {
@@ -289,15 +265,25 @@ TEST_F(AboutFromTheMainWindow, HighContrastDrawsBothWindowsInTheSystemsColoursUn
   const auto share = [&](HWND w, int id, int index) { return drawn_share(id ? GetDlgItem(w, id) : w, index); };
   const double designed[] = {share(shown, 0, COLOR_WINDOW), share(about, 0, COLOR_WINDOW)};
   // A scheme's colours as high contrast sets them, each apart, so that one taken for another shows.
-  SystemColours scheme({{COLOR_WINDOW, 0},
-                        {COLOR_WINDOWTEXT, RGB(255, 255, 255)},
-                        {COLOR_BTNFACE, RGB(0, 0, 96)},
-                        {COLOR_BTNTEXT, RGB(255, 255, 0)},
-                        {COLOR_HIGHLIGHT, RGB(0, 255, 255)},
-                        {COLOR_HIGHLIGHTTEXT, RGB(96, 0, 0)},
-                        {COLOR_HOTLIGHT, RGB(128, 255, 128)}});
+  // Wine makes the system's brushes when first asked for, and anew after a change: each is asked for,
+  // so the GDI counts compare.
+  std::pair<int, COLORREF> scheme[] = {{COLOR_WINDOW, 0},
+                                       {COLOR_WINDOWTEXT, RGB(255, 255, 255)},
+                                       {COLOR_BTNFACE, RGB(0, 0, 96)},
+                                       {COLOR_BTNTEXT, RGB(255, 255, 0)},
+                                       {COLOR_HIGHLIGHT, RGB(0, 255, 255)},
+                                       {COLOR_HIGHLIGHTTEXT, RGB(96, 0, 0)},
+                                       {COLOR_HOTLIGHT, RGB(128, 255, 128)}};
+  const auto swap_colours = [&scheme] {
+    for (auto& [index, colour] : scheme) {
+      COLORREF next = std::exchange(colour, GetSysColor(index));
+      SetSysColors(1, &index, &next);
+      GetSysColorBrush(index);
+    }
+  };
+  for (const auto& entry : scheme) GetSysColorBrush(entry.first);
   const int gdi_objects = gdi_object_count();
-  scheme.swap();
+  swap_colours();
   system.high_contrast_on = true;
   for (HWND w : {shown, about}) SendMessageW(w, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
   for (int i = 0; i < 40; ++i) SendMessageW(about, WM_TIMER, 1, 0);  // the strip half into the viewport
@@ -315,7 +301,7 @@ TEST_F(AboutFromTheMainWindow, HighContrastDrawsBothWindowsInTheSystemsColoursUn
     EXPECT_EQ(GetPixel(dc.get(), 78, 60), GetSysColor(COLOR_WINDOWTEXT));
   }
   system.high_contrast_on = false;
-  scheme.swap();
+  swap_colours();
   for (HWND w : {shown, about}) SendMessageW(w, WM_SYSCOLORCHANGE, 0, 0);
   EXPECT_EQ(share(shown, 0, COLOR_WINDOW), designed[0]);
   EXPECT_EQ(share(about, 0, COLOR_WINDOW), designed[1]);

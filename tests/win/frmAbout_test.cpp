@@ -15,6 +15,7 @@
 #include "layout_checks.h"
 #include "process_counts.h"
 #include "ui/dark_menu_bar.h"
+#include "ui/gradient.h"
 
 namespace tamarak {
 
@@ -264,6 +265,12 @@ TEST_F(AboutFromTheMainWindow, HighContrastDrawsBothWindowsInTheSystemsColoursUn
   SetWindowPos(about, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);  // off the main window
   const auto share = [&](HWND w, int id, int index) { return drawn_share(id ? GetDlgItem(w, id) : w, index); };
   const double designed[] = {share(shown, 0, COLOR_WINDOW), share(about, 0, COLOR_WINDOW)};
+  {  // as designed: on its gradient, blue at the bottom
+    RECT client;
+    const WindowDC dc(shown);
+    GetClientRect(shown, &client);
+    EXPECT_EQ(GetPixel(dc.get(), 4, client.bottom - 2), RGB(0, 0, gradient_blue(client.bottom - 2, client.bottom)));
+  }
   // A scheme's colours as high contrast sets them, each apart, so that one taken for another shows.
   // Wine makes the system's brushes when first asked for, and anew after a change: each is asked for,
   // so the GDI counts compare.

@@ -501,19 +501,20 @@ TEST(RealPopup, EndsOnAPressElsewhereOrEscapeWithoutTheForeground) {
             return m && IsWindowVisible(m);
           };
           for (int i = 0; i < 500 && !menu_up(); ++i) Sleep(10);
-          INPUT event[2]{};
-          if (in.x) {
-            event[0].type = event[1].type = INPUT_MOUSE;
-            event[0].mi.dx = in.x * 65535 / GetSystemMetrics(SM_CXSCREEN);
-            event[0].mi.dy = (in.x == 700 ? 700 : 308) * 65535 / GetSystemMetrics(SM_CYSCREEN);
-            event[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTDOWN;
-            event[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-          } else {
-            event[0].type = event[1].type = INPUT_KEYBOARD;
-            event[0].ki.wVk = event[1].ki.wVk = VK_ESCAPE;
-            event[1].ki.dwFlags = KEYEVENTF_KEYUP;
+          // The pointer off the menu first, which ends nothing, then where it presses.
+          INPUT event[4]{{INPUT_MOUSE}, {INPUT_MOUSE}, {INPUT_MOUSE}, {INPUT_MOUSE}};
+          for (int i : {0, 1}) {
+            event[i].mi.dx = (i == 0 || !in.x ? 700 : in.x) * 65535 / GetSystemMetrics(SM_CXSCREEN);
+            event[i].mi.dy = (i == 1 && in.x == 320 ? 308 : 700) * 65535 / GetSystemMetrics(SM_CYSCREEN);
+            event[i].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
           }
-          SendInput(2, event, sizeof(INPUT));
+          event[2].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+          event[3].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+          if (!in.x) {
+            event[2] = event[3] = {INPUT_KEYBOARD, {.ki = {VK_ESCAPE}}};
+            event[3].ki.dwFlags = KEYEVENTF_KEYUP;
+          }
+          SendInput(4, event, sizeof(INPUT));
           for (int i = 0; i < 500 && menu_up(); ++i) Sleep(10);
           // Still up after five seconds: ended from here, so the test fails instead of hanging.
           if ((in.forced = menu_up())) PostMessageW(in.owner, WM_CANCELMODE, 0, 0);

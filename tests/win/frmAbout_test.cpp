@@ -227,7 +227,7 @@ TEST_F(AboutFromTheMainWindow, ModalOverTheProgramUntilClosedByKeyboardOrCloseBo
   };
   command(mnuHelpVer);
   ASSERT_EQ(system.modal_windows.size(), 1u);
-  EXPECT_TRUE(IsWindowEnabled(main.hwnd()));
+  EXPECT_EQ(GetActiveWindow(), main.hwnd());  // enabled in time to take the activation back
 
   // Enter presses the focused button: on ｼｽﾃﾑ情報 it starts the launcher and the window stays;
   // then the close box closes it.
@@ -274,7 +274,7 @@ TEST_F(AboutFromTheMainWindow, HighContrastDrawsBothWindowsInTheSystemsColoursUn
   // A scheme's colours as high contrast sets them, each apart, so that one taken for another shows.
   // Wine makes the system's brushes when first asked for, and anew after a change: each is asked for,
   // so the GDI counts compare.
-  std::pair<int, COLORREF> scheme[] = {{COLOR_WINDOW, 0},
+  std::pair<int, COLORREF> scheme[] = {{COLOR_WINDOW, RGB(48, 0, 48)},
                                        {COLOR_WINDOWTEXT, RGB(255, 255, 255)},
                                        {COLOR_BTNFACE, RGB(0, 0, 96)},
                                        {COLOR_BTNTEXT, RGB(255, 255, 0)},

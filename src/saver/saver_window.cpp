@@ -192,9 +192,11 @@ class Saver {
     RECT client{};
     GetClientRect(window_, &client);
     const Point at = drift_origin(ticks_++, {0, 0, client.right, client.bottom}, item.cx, item.cy, step_);
-    InvalidateRect(window_, &item_, TRUE);
-    item_ = RECT{at.x, at.y, at.x + item.cx, at.y + item.cy};
-    InvalidateRect(window_, &item_, TRUE);
+    const RECT next{at.x, at.y, at.x + item.cx, at.y + item.cy};
+    RECT both{};
+    UnionRect(&both, &item_, &next);
+    item_ = next;
+    InvalidateRect(window_, &both, TRUE);
   }
 
   SIZE text_size() const {

@@ -54,8 +54,10 @@ TEST(SaverRules, ReadsEverySpellingOfTheProtocolRefusesTheRestAndDriftsBetweenTh
        {bare + L"/c", quoted + L"/C ", bare, quoted, L"C:\\x /p 5\\Tamarak's SS.scr"s, quoted + L"x"})
     EXPECT_EQ(saver_request(line), SaverRequest{SaverMode::settings}) << line;
   EXPECT_EQ(saver_request(bare + L"/c:4242"), (SaverRequest{SaverMode::settings, 4242}));
-  for (const wchar_t* arguments : {L"/p", L"/p 0", L"/p:", L"/p 12x", L"/p 99999999999999999999999", L"/s 5", L"/sx",
-                                   L"/c:y", L"/a", L"/A:1234", L"/", L"//s", L"/x"})
+  EXPECT_EQ(saver_request(bare + L"/p 18446744073709551615"), (SaverRequest{SaverMode::preview, UINTPTR_MAX}));
+  for (const wchar_t* arguments :
+       {L"/p", L"/p 0", L"/p:", L"/p 12x", L"/p 18446744073709551616", L"/p 99999999999999999999999", L"/s 5", L"/sx",
+        L"/c:y", L"/a", L"/A:1234", L"/", L"//s", L"/x"})
     EXPECT_EQ(saver_request(bare + arguments), SaverRequest{}) << arguments;
 
   // On an L of monitors, one left of the primary, the item on each reaches every edge of its own

@@ -103,8 +103,7 @@ TEST_F(DpiTest, EveryWindowAsDesignedWhenMadeAndAtEveryScaleAsIfMadeThere) {
     change_dpi(window, client, 144);
     SIZE exact{};
     EXPECT_TRUE(SendMessageW(window, 0x02E4, 96, reinterpret_cast<LPARAM>(&exact)));
-    EXPECT_EQ(exact.cx, outer.right - outer.left);
-    EXPECT_EQ(exact.cy, outer.bottom - outer.top);
+    EXPECT_EQ(std::pair(exact.cx, exact.cy), std::pair(outer.right - outer.left, outer.bottom - outer.top));
     if (window == main.hwnd()) continue;
     // Closed at another scale and opened again: made at the scale of the monitor it is on now.
     SendMessageW(window, WM_CLOSE, 0, 0);

@@ -462,7 +462,7 @@ TEST(RealSingleInstance, AMutexThisCopyMayNotOpenMeansAnotherCopyRuns) {
 TEST(RealPopup, EndsOnAPressElsewhereOrEscapeWithoutTheForeground) {
   struct Front {
     HWND window = nullptr;
-    HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    OwnedHandle ready{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
   } front;
   // The program in front: a window of another thread, with an input queue of its own.
   const OwnedHandle other(CreateThread(
@@ -472,13 +472,13 @@ TEST(RealPopup, EndsOnAPressElsewhereOrEscapeWithoutTheForeground) {
         f.window = CreateWindowExW(0, L"STATIC", L"front", WS_POPUP | WS_VISIBLE, 600, 600, 200, 200, nullptr, nullptr,
                                    nullptr, nullptr);
         SetForegroundWindow(f.window);
-        SetEvent(f.ready);
+        SetEvent(f.ready.get());
         for (MSG msg; GetMessageW(&msg, nullptr, 0, 0) > 0;) DispatchMessageW(&msg);
         DestroyWindow(f.window);
         return 0;
       },
       &front, 0, nullptr));
-  WaitForSingleObject(front.ready, 10000);
+  WaitForSingleObject(front.ready.get(), 10000);
   ASSERT_EQ(GetForegroundWindow(), front.window);
   const OwnedWindow owner(
       CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr));
@@ -528,7 +528,6 @@ TEST(RealPopup, EndsOnAPressElsewhereOrEscapeWithoutTheForeground) {
   }
   PostThreadMessageW(GetThreadId(other.get()), WM_QUIT, 0, 0);
   WaitForSingleObject(other.get(), 10000);
-  CloseHandle(front.ready);
   // A system that refuses annotations (Wine refuses each) is told once, and asked no more.
   static int notes = 0;
   const FailureSink sink = set_failure_sink([](const FailureNote&) { ++notes; });

@@ -89,10 +89,9 @@ TEST_F(DpiTest, EveryWindowAsDesignedWhenMadeAndAtEveryScaleAsIfMadeThere) {
       UpdateWindow(window);
       expect_as_designed(window, dpi);
       if (window != main.hwnd()) continue;
-      const HRGN region = CreateRectRgn(0, 0, 0, 0);  // its corners as round at every scale
-      EXPECT_NE(GetWindowRgn(window, region), ERROR);
-      EXPECT_FALSE(PtInRegion(region, scale_to_dpi(3, dpi), scale_to_dpi(3, dpi))) << dpi;
-      DeleteObject(region);
+      const OwnedRegion region(CreateRectRgn(0, 0, 0, 0));  // its corners as round at every scale
+      EXPECT_NE(GetWindowRgn(window, region.get()), ERROR);
+      EXPECT_FALSE(PtInRegion(region.get(), scale_to_dpi(3, dpi), scale_to_dpi(3, dpi))) << dpi;
     }
     EXPECT_EQ(gdi_object_count(), objects);
 

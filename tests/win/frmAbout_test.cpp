@@ -274,12 +274,9 @@ TEST_F(AboutFromTheMainWindow, HighContrastDrawsBothWindowsInTheSystemsColoursUn
   // A scheme's colours as high contrast sets them, each apart, so that one taken for another shows.
   // Wine makes the system's brushes when first asked for, and anew after a change: each is asked for,
   // so the GDI counts compare.
-  std::pair<int, COLORREF> scheme[] = {{COLOR_WINDOW, RGB(48, 0, 48)},
-                                       {COLOR_WINDOWTEXT, RGB(255, 255, 255)},
-                                       {COLOR_BTNFACE, RGB(0, 0, 96)},
-                                       {COLOR_BTNTEXT, RGB(255, 255, 0)},
-                                       {COLOR_HIGHLIGHT, RGB(0, 255, 255)},
-                                       {COLOR_HIGHLIGHTTEXT, RGB(96, 0, 0)},
+  std::pair<int, COLORREF> scheme[] = {{COLOR_WINDOW, RGB(48, 0, 48)},      {COLOR_WINDOWTEXT, RGB(255, 255, 255)},
+                                       {COLOR_BTNFACE, RGB(0, 0, 96)},      {COLOR_BTNTEXT, RGB(255, 255, 0)},
+                                       {COLOR_HIGHLIGHT, RGB(0, 255, 255)}, {COLOR_HIGHLIGHTTEXT, RGB(96, 0, 0)},
                                        {COLOR_HOTLIGHT, RGB(128, 255, 128)}};
   const auto swap_colours = [&scheme] {
     for (auto& [index, colour] : scheme) {

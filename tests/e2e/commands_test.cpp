@@ -119,12 +119,15 @@ HWND wait_for_saver(const Program& saver) {
   return window;
 }
 
-// Pixels of the screen area that are not black (for an area whose rows need no padding).
-int lit_pixels(const RECT& area) {
+// Pixels of the screen area that are not black, or only those of one colour (for an area whose rows
+// need no padding).
+int lit_pixels(const RECT& area, COLORREF only = CLR_INVALID) {
   BITMAPINFOHEADER header;
   const std::vector<char> bits = screen_bits(area, header);
+  const auto* bgr = reinterpret_cast<const unsigned char*>(bits.data());
   int lit = 0;
-  for (size_t i = 0; i + 2 < bits.size(); i += 3) lit += (bits[i] | bits[i + 1] | bits[i + 2]) != 0;
+  for (size_t i = 0; i + 2 < bits.size(); i += 3)
+    lit += only == CLR_INVALID ? (bgr[i] | bgr[i + 1] | bgr[i + 2]) != 0 : RGB(bgr[i + 2], bgr[i + 1], bgr[i]) == only;
   return lit;
 }
 
@@ -156,6 +159,7 @@ TEST(ScreenSaver, FullScreenCoversEveryMonitorOnTopWithoutPointerOneAtATimeAndEn
   // The meter and its text, and black around them.
   EXPECT_TRUE(wait_until([&] { return lit_pixels(area) > 500; }));
   EXPECT_LT(lit_pixels(area), (area.right - area.left) * (area.bottom - area.top) / 50);
+  EXPECT_GT(lit_pixels(area, RGB(192, 192, 192)), 20);  // the text in silver
   // Drifting: forty ticks on, nothing left in the corner it started from.
   for (int i = 0; i < 40; ++i) SendMessageW(window, WM_TIMER, 1, 0);
   const RECT corner{area.left, area.top, area.left + 300, area.top + 180};

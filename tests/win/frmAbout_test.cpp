@@ -299,11 +299,9 @@ TEST_F(AboutFromTheMainWindow, HighContrastDrawsBothWindowsInTheSystemsColoursUn
   EXPECT_GT(share(about, frmAbout_design::Label8, COLOR_BTNTEXT), 0.0);
   EXPECT_GT(share(about, frmAbout_design::Label1, COLOR_HOTLIGHT), 0.0);
   EXPECT_GT(share(about, frmAbout_design::Picture1, COLOR_WINDOW), 0.75);  // under 0.6 with the strip still black
-  {  // the lit legend's callout as a selection, the others in the window's text colour
-    const WindowDC dc(shown);
-    EXPECT_EQ(GetPixel(dc.get(), 76, 88), GetSysColor(COLOR_HIGHLIGHT));
-    EXPECT_EQ(GetPixel(dc.get(), 78, 60), GetSysColor(COLOR_WINDOWTEXT));
-  }
+  // The lit legend's callout as a selection, the others in the window's text colour.
+  EXPECT_EQ(GetPixel(WindowDC(shown).get(), 76, 88), GetSysColor(COLOR_HIGHLIGHT));
+  EXPECT_EQ(GetPixel(WindowDC(shown).get(), 78, 60), GetSysColor(COLOR_WINDOWTEXT));
   system.high_contrast_on = false;
   swap_colours();
   for (HWND w : {shown, about}) SendMessageW(w, WM_SYSCOLORCHANGE, 0, 0);

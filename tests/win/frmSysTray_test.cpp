@@ -488,9 +488,10 @@ TEST(RealPopup, EndsOnAPressElsewhereOrEscapeWithoutTheForeground) {
   const OwnedMenu menu(CreatePopupMenu());
   AppendMenuW(menu.get(), MF_STRING, 1, L"item");
   Win32Prompts prompts;
-  // A press elsewhere, a press on the item (which the watch must let through to the menu), Escape, and
-  // no input at all: the menu ended by the system.
-  for (const int x : {700, 320, 0, -1}) {
+  // A press elsewhere, a press on the item (which the watch must let through to the menu), Escape, no
+  // input at all (the menu ended by the system), and Escape with the owner in front, seen by the menu alone.
+  for (const auto& [x, in_front] : {std::pair{700, false}, {320, false}, {0, false}, {-1, false}, {0, true}}) {
+    if (in_front) ShowWindow(owner.get(), SW_SHOW), SetForegroundWindow(owner.get());
     struct Input {
       int x;
       bool forced = false;
@@ -500,10 +501,7 @@ TEST(RealPopup, EndsOnAPressElsewhereOrEscapeWithoutTheForeground) {
         nullptr, 0,
         [](void* data) -> DWORD {
           auto& in = *static_cast<Input*>(data);
-          const auto menu_up = [] {
-            const HWND m = FindWindowW(L"#32768", nullptr);
-            return m && IsWindowVisible(m);
-          };
+          const auto menu_up = [] { return IsWindowVisible(FindWindowW(L"#32768", nullptr)) != FALSE; };
           for (int i = 0; i < 500 && !menu_up(); ++i) Sleep(10);
           if (in.x < 0) return static_cast<DWORD>(PostMessageW(in.owner, WM_CANCELMODE, 0, 0));
           // The pointer off the menu first, which ends nothing, then where it presses.
@@ -527,7 +525,7 @@ TEST(RealPopup, EndsOnAPressElsewhereOrEscapeWithoutTheForeground) {
         },
         &input, 0, nullptr));
     const MenuChoice expected{x == 320 ? 1u : 0u, x == 0};
-    EXPECT_EQ(prompts.track_popup_menu(owner.get(), menu.get(), {300, 300}, false), expected) << x;
+    EXPECT_EQ(prompts.track_popup_menu(owner.get(), menu.get(), {300, 300}, in_front), expected) << x << in_front;
     WaitForSingleObject(user.get(), INFINITE);
     EXPECT_FALSE(input.forced) << x;
   }

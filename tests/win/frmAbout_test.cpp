@@ -270,6 +270,9 @@ TEST_F(AboutFromTheMainWindow, HighContrastDrawsBothWindowsInTheSystemsColoursUn
     const WindowDC dc(shown);
     GetClientRect(shown, &client);
     EXPECT_EQ(GetPixel(dc.get(), 4, client.bottom - 2), RGB(0, 0, gradient_blue(client.bottom - 2, client.bottom)));
+    // A text's blank corner, (492, 134) in the window, lets the gradient under it show.
+    EXPECT_EQ(GetPixel(WindowDC(GetDlgItem(shown, Label14)).get(), 120, 26),
+              RGB(0, 0, gradient_blue(134, client.bottom)));
   }
   // A scheme's colours as high contrast sets them, each apart, so that one taken for another shows.
   // Wine makes the system's brushes when first asked for, and anew after a change: each is asked for,

@@ -21,7 +21,7 @@ if(CMAKE_CXX_COMPILER_ID STREQUAL GNU)
   list(APPEND CMAKE_CXX_LINK_EXECUTABLE "sh ${CMAKE_SOURCE_DIR}/cmake/writable_idata.sh <TARGET>")
 endif()
 
-add_library(tamarak_base STATIC src/base/failure_note.cpp src/base/message_loop.cpp src/base/screen_dpi.cpp src/base/text.cpp)
+add_library(tamarak_base STATIC src/base/failure_note.cpp src/base/font_faces.cpp src/base/message_loop.cpp src/base/screen_dpi.cpp src/base/text.cpp)
 target_compile_options(tamarak_base PRIVATE ${single_thread_statics})
 tamarak_layer(tamarak_base FOLDERS base)
 target_link_libraries(tamarak_base PUBLIC gdi32 user32)

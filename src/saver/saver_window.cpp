@@ -13,6 +13,7 @@
 #include "base/display_state.h"
 #include "base/dpi_scale.h"
 #include "base/failure_note.h"
+#include "base/font_faces.h"
 #include "base/guards.h"
 #include "base/handles.h"
 #include "base/screen_dpi.h"
@@ -39,22 +40,6 @@ class HiddenPointer {
   HiddenPointer(const HiddenPointer&) = delete;
   HiddenPointer& operator=(const HiddenPointer&) = delete;
 };
-
-bool installed(const wchar_t* face) {
-  LOGFONTW wanted{};
-  wanted.lfCharSet = DEFAULT_CHARSET;
-  lstrcpynW(wanted.lfFaceName, face, LF_FACESIZE);
-  bool found = false;
-  const WindowDC screen(nullptr);
-  EnumFontFamiliesExW(
-      screen.get(), &wanted,
-      [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) -> int {
-        *reinterpret_cast<bool*>(found) = true;
-        return 0;
-      },
-      reinterpret_cast<LPARAM>(&found), 0);
-  return found;
-}
 
 class Saver;
 
@@ -88,7 +73,7 @@ class Session {
 
   HINSTANCE instance_;
   HWND preview_parent_;
-  const wchar_t* face_ = saver_face(installed);
+  const wchar_t* face_ = saver_face(face_installed);
   const GUID& display_ = display_setting(IsWindows8OrGreater());
   std::list<Saver> savers_;
   std::optional<POINT> first_pointer_;

@@ -79,8 +79,7 @@ TEST(SaverRules, ReadsEverySpellingOfTheProtocolRefusesTheRestAndDriftsBetweenTh
 
   // Meiryo UI where the system has it, else Yu Gothic UI.
   EXPECT_STREQ(saver_face([](const wchar_t*) { return true; }), L"Meiryo UI");
-  EXPECT_STREQ(saver_face([](const wchar_t* face) { return std::wstring_view(face) != L"Meiryo UI"; }),
-               L"Yu Gothic UI");
+  EXPECT_STREQ(saver_face([](const wchar_t*) { return false; }), L"Yu Gothic UI");
 }
 
 }  // namespace

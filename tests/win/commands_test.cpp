@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/frmSysTray_design.h"
+#include "base/font_faces.h"
 #include "commands/launch_beside_program.h"
 #include "fixtures.h"
 #include "optimiser/fill_size.h"
@@ -294,6 +295,11 @@ TEST_F(CommandsTest, SystemScreenSaverIsAskedOfTheMainWindowEvenWhenHidden) {
   }
   EXPECT_TRUE(system.shell_calls.empty());
   EXPECT_TRUE(system.message_boxes.empty());
+}
+
+// The saver's text in a face the system has; one it lacks is not taken for one it has.
+TEST(RealFaces, OneTheSystemHasIsFoundAndAMissingOneIsNot) {
+  EXPECT_EQ(std::pair(face_installed(L"Tahoma"), face_installed(L"Tamarak Missing Face")), std::pair(true, false));
 }
 
 TEST_F(CommandsTest, UptimeReportReadsTheTickCountOnce) {

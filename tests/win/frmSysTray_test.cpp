@@ -474,8 +474,7 @@ TEST(RealPopup, EndsOnAPressElsewhereOrEscapeWithoutTheForeground) {
         auto& f = *static_cast<Front*>(data);
         f.window = CreateWindowExW(0, L"STATIC", L"front", WS_POPUP | WS_VISIBLE, 600, 600, 200, 200, nullptr, nullptr,
                                    nullptr, nullptr);
-        SetForegroundWindow(f.window);
-        SetEvent(f.ready.get());
+        SetForegroundWindow(f.window), SetEvent(f.ready.get());
         for (MSG msg; GetMessageW(&msg, nullptr, 0, 0) > 0;) DispatchMessageW(&msg);
         DestroyWindow(f.window);
         return 0;
@@ -511,12 +510,10 @@ TEST(RealPopup, EndsOnAPressElsewhereOrEscapeWithoutTheForeground) {
             event[i].mi.dy = (i == 1 && in.x == 320 ? 308 : 700) * 65535 / GetSystemMetrics(SM_CYSCREEN);
             event[i].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
           }
-          event[2].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-          event[3].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-          if (!in.x) {
-            event[2] = event[3] = {INPUT_KEYBOARD, {.ki = {VK_ESCAPE}}};
-            event[3].ki.dwFlags = KEYEVENTF_KEYUP;
-          }
+          event[2].mi.dwFlags = MOUSEEVENTF_LEFTDOWN, event[3].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+          if (!in.x)
+            event[2] = {INPUT_KEYBOARD, {.ki = {VK_ESCAPE}}},
+            event[3] = {INPUT_KEYBOARD, {.ki = {VK_ESCAPE, 0, KEYEVENTF_KEYUP}}};
           SendInput(4, event, sizeof(INPUT));
           for (int i = 0; i < 500 && menu_up(); ++i) Sleep(10);
           // Still up after five seconds: ended from here, so the test fails instead of hanging.

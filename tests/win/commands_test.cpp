@@ -143,8 +143,7 @@ TEST_F(CommandsTest, DuringARunTheTrayRefreshesNoOtherWorkStartsAndAnExitWaitsFo
   SetEvent(gate.get());
   finish_run();
   EXPECT_FALSE(IsWindow(handle));
-  EXPECT_TRUE(system.message_boxes.empty());
-  EXPECT_TRUE(system.shell.icons.empty());
+  EXPECT_TRUE(system.message_boxes.empty() && system.shell.icons.empty());
   EXPECT_EQ(system.fills, 1);
   EXPECT_FALSE(lifetime.busy());
 }
@@ -184,8 +183,7 @@ TEST_F(CommandsTest, LogOffDuringARunCutsItShortAndEndsOnceTheMemoryIsReleased) 
   SendMessageW(hwnd(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
   EXPECT_FALSE(main.optimising());
   EXPECT_EQ(hwnd(), nullptr);
-  EXPECT_TRUE(system.shell.icons.empty());
-  EXPECT_TRUE(system.message_boxes.empty());
+  EXPECT_TRUE(system.shell.icons.empty() && system.message_boxes.empty());
   MSG quit;
   EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
 }
@@ -293,8 +291,7 @@ TEST_F(CommandsTest, SystemScreenSaverIsAskedOfTheMainWindowEvenWhenHidden) {
         ++saver_requests;
     EXPECT_EQ(saver_requests, 1) << from_popup;
   }
-  EXPECT_TRUE(system.shell_calls.empty());
-  EXPECT_TRUE(system.message_boxes.empty());
+  EXPECT_TRUE(system.shell_calls.empty() && system.message_boxes.empty());
 }
 
 // The saver's text in a face the system has; one it lacks is not taken for one it has.

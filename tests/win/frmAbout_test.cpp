@@ -222,6 +222,11 @@ TEST_F(AboutFromTheMainWindow, ModalOverTheProgramUntilClosedByKeyboardOrCloseBo
     EXPECT_NE(GetWindow(about, GW_OWNER), nullptr);
     EXPECT_NE(GetWindow(about, GW_OWNER), main.hwnd());
     EXPECT_FALSE(GetWindowLongW(about, GWL_EXSTYLE) & WS_EX_APPWINDOW);
+    // Asked for again from the tray while another program is in front, it comes to the front.
+    const OwnedWindow other(
+        CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 9, 9, nullptr, nullptr, nullptr, nullptr));
+    SetForegroundWindow(other.get()), command(mnuHelpVer);
+    EXPECT_EQ(GetForegroundWindow(), about);
     press(about, VK_ESCAPE);
     EXPECT_FALSE(IsWindow(about));
   };

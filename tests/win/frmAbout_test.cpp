@@ -215,9 +215,8 @@ TEST_F(AboutFromTheMainWindow, ModalOverTheProgramUntilClosedByKeyboardOrCloseBo
   // Escape closes it; the main window takes no input meanwhile and gets it back before it goes.
   system.while_modal = [&](HWND about) {
     EXPECT_EQ(text_of(about), kProgramTitle);
-    EXPECT_TRUE(IsWindowVisible(about));
+    EXPECT_TRUE(IsWindowVisible(about) && IsWindowEnabled(about));
     EXPECT_FALSE(IsWindowEnabled(main.hwnd()));
-    EXPECT_TRUE(IsWindowEnabled(about));
     // Owned, and so not on the taskbar, but not by the main window, whose end would take it along.
     EXPECT_NE(GetWindow(about, GW_OWNER), nullptr);
     EXPECT_NE(GetWindow(about, GW_OWNER), main.hwnd());

@@ -449,8 +449,7 @@ TEST_F(ClipTest, ClosingLosesTheTextAndTheDragState) {
   EXPECT_EQ(files.references(), 1);
   command(mnuFileClip);
   EXPECT_EQ(text_of(tools().clip()->hwnd(), frmClip_design::txtList), "");
-  EXPECT_FALSE(clip().right_drag());
-  EXPECT_FALSE(clip().holds_drop_data());
+  EXPECT_FALSE(clip().right_drag() || clip().holds_drop_data());
   EXPECT_TRUE(GetWindowLongW(tools().clip()->hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
 }
 

@@ -14,6 +14,7 @@ namespace e2e {
 struct DragOutcome {
   HRESULT result = E_FAIL;  // DoDragDrop's: DRAGDROP_S_DROP when the target took the drop
   DWORD effect = DROPEFFECT_NONE;
+  bool operator==(const DragOutcome&) const = default;
 };
 
 // `while_dropping` runs on a helper thread once the button is released, while the target still

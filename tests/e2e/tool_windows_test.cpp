@@ -191,8 +191,7 @@ TEST_F(ClipDrops, LeftDragPastesFullPathsAndRightDragOffersNames) {
   EXPECT_TRUE(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST);
   const std::vector<std::wstring> files{L"C:\\Data\\報告書 2002.txt", L"C:\\b.txt"};
   const DragOutcome left = drag_files(files, box_centre(), false);
-  EXPECT_EQ(left.result, DRAGDROP_S_DROP);
-  EXPECT_EQ(left.effect, DWORD{DROPEFFECT_COPY});
+  EXPECT_EQ(left, (DragOutcome{DRAGDROP_S_DROP, DROPEFFECT_COPY}));
   settle(window);
   EXPECT_EQ(text_of(box), L"C:\\Data\\報告書 2002.txt\r\nC:\\b.txt\r\n");
 
@@ -212,8 +211,7 @@ TEST_F(ClipDrops, LeftDragPastesFullPathsAndRightDragOffersNames) {
   EXPECT_TRUE(menu_seen);
   EXPECT_NEAR(menu_at.x, box_centre().x, 2);
   EXPECT_NEAR(menu_at.y, box_centre().y, 2);
-  EXPECT_EQ(right.result, DRAGDROP_S_DROP);
-  EXPECT_EQ(right.effect, DWORD{DROPEFFECT_COPY});
+  EXPECT_EQ(right, (DragOutcome{DRAGDROP_S_DROP, DROPEFFECT_COPY}));
   settle(window);
   EXPECT_EQ(text_of(box), L"C:\\Data\\報告書 2002.txt\r\nC:\\b.txt\r\n報告書 2002.txt\r\nb.txt\r\n");
   save_screenshot(window, "frmClip");

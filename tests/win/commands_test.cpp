@@ -48,11 +48,8 @@ TEST_F(CommandsTest, EachLevelRunsFromItsButtonAndItsPopupItemAlike) {
                      reinterpret_cast<LPARAM>(GetDlgItem(hwnd(), level.button)));
       }
       finish_run();
-      ASSERT_EQ(system.message_boxes.size(), 1u) << level.message;
-      EXPECT_EQ(system.message_boxes[0].text, level.message);
+      EXPECT_EQ(boxes_read(system.message_boxes), std::vector{program_box(level.message, MB_OK)});
       EXPECT_EQ(system.last_fill_count, filler_count(system.memory.total_phys, level.strength));
-      EXPECT_EQ(system.message_boxes[0].title, kProgramTitle);
-      EXPECT_EQ(system.message_boxes[0].style, UINT{MB_OK | kInFront});
       EXPECT_EQ(system.cursor_at_message_box, wait);
       EXPECT_EQ(GetCursor(), arrow);
       EXPECT_FALSE(IsWindowVisible(hwnd()));  // a run from the tray leaves the window hidden
@@ -86,9 +83,8 @@ TEST_F(CommandsTest, RunOutOfMemoryStopsReleasesAndSaysSo) {
   const SIZE_T before = committed_bytes(memory_of());
   command(cmdMemHigHig);
   finish_run();
-  ASSERT_EQ(system.message_boxes.size(), 1u);
-  EXPECT_EQ(system.message_boxes[0].text, "メモリが不足したため、最適化を中止しました。");
-  EXPECT_EQ(system.message_boxes[0].style, UINT{MB_OK | MB_ICONEXCLAMATION | kInFront});
+  ASSERT_EQ(boxes_read(system.message_boxes),
+            std::vector{program_box("メモリが不足したため、最適化を中止しました。", MB_OK | MB_ICONEXCLAMATION)});
   EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_ARROW));
   EXPECT_TRUE(IsWindow(hwnd()));
   EXPECT_LT(committed_bytes(memory_of()), before + 1'000'000u);
@@ -303,10 +299,8 @@ TEST_F(CommandsTest, UptimeReportReadsTheTickCountOnce) {
   system.uptime_ms = 4'294'967'296ull + 3'723'999;  // past the 49.7 days a 32-bit count could hold
   start();
   command(mnuFileTime);
-  ASSERT_EQ(system.message_boxes.size(), 1u);
-  EXPECT_EQ(system.message_boxes[0].text, "起動してから，1194時間4分51秒 経過しました");
-  EXPECT_EQ(system.message_boxes[0].title, kProgramTitle);
-  EXPECT_EQ(system.message_boxes[0].style, UINT{MB_OK | kInFront});
+  EXPECT_EQ(boxes_read(system.message_boxes),
+            std::vector{program_box("起動してから，1194時間4分51秒 経過しました", MB_OK)});
 }
 
 TEST_F(CommandsTest, RoundedOutlineFollowsEveryResize) {

@@ -7,6 +7,7 @@
 
 #include <initializer_list>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/commands.h"
@@ -15,6 +16,16 @@
 #include "helpers.h"
 
 namespace tamarak {
+
+// The boxes the program showed as the user reads them, to compare with `program_box`es: each one's
+// text, under the program's title, in front.
+using Box = std::tuple<std::string, std::string, UINT>;
+inline std::vector<Box> boxes_read(const std::vector<MessageBoxCall>& calls) {
+  std::vector<Box> read;
+  for (const MessageBoxCall& call : calls) read.emplace_back(call.text, call.title, call.style);
+  return read;
+}
+inline Box program_box(std::string text, UINT style) { return {std::move(text), kProgramTitle, style | kInFront}; }
 
 class MainWindowTest : public ::testing::Test {
  protected:

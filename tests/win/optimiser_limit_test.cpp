@@ -23,8 +23,8 @@ TEST_F(OptimiserUnderALimit, StopsMidwayGivesEverythingBackAndGoesOnWorking) {
   const SIZE_T before = committed_bytes(memory_of());
   command(cmdMemLow);
   finish_run();
-  ASSERT_EQ(system.message_boxes.size(), 1u);
-  EXPECT_EQ(system.message_boxes[0].text, "メモリが不足したため、最適化を中止しました。");
+  ASSERT_EQ(boxes_read(system.message_boxes),
+            std::vector{program_box("メモリが不足したため、最適化を中止しました。", MB_OK | MB_ICONEXCLAMATION)});
   // It stopped partway, with a gigabyte or more already written, not at its first allocation.
   EXPECT_GE(memory_of().PeakWorkingSetSize, before + 1'000'000'000u);
   EXPECT_LT(committed_bytes(memory_of()), before + 1'000'000u);

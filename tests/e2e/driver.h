@@ -49,10 +49,10 @@ class Program {
   HANDLE handle() const { return info_.hProcess; }
   bool running() const { return WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
   bool wait_for_exit(DWORD ms = 10000) const { return WaitForSingleObject(info_.hProcess, ms) == WAIT_OBJECT_0; }
-  DWORD exit_code() const {
+  // Once it has ended, or STILL_ACTIVE if it has not by `ms`.
+  DWORD exit_code(DWORD ms = 10000) const {
     DWORD code = STILL_ACTIVE;
-    GetExitCodeProcess(info_.hProcess, &code);
-    return code;
+    return wait_for_exit(ms) && GetExitCodeProcess(info_.hProcess, &code) ? code : STILL_ACTIVE;
   }
 
  private:

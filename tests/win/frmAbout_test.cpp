@@ -363,6 +363,9 @@ TEST_F(AboutFromTheMainWindow, DarkAppModeDarkensOnlyTheSystemsColoursLiveAndHig
   const HDC frame = GetWindowDC(shown);
   EXPECT_EQ(GetPixel(frame, bar.rcBar.right - 3 - outer.left, bar.rcBar.top + 3 - outer.top),
             dark_colour(COLOR_MENUBAR));
+  // The frame drawn again, as the system asks: its light line under the bar is covered.
+  SendMessageW(shown, WM_NCPAINT, 1, 0);
+  EXPECT_EQ(GetPixel(frame, 4, bar.rcBar.bottom - outer.top), dark_colour(COLOR_MENUBAR));
   ReleaseDC(shown, frame);
   const auto flushes = [&] { return std::count(system.theme_calls.begin(), system.theme_calls.end(), "136"); };
   const auto broadcast = [&] {

@@ -14,7 +14,6 @@ std::wstring_view trimmed(std::wstring_view text) {
 
 // A window handle as Windows writes it: decimal digits, nonzero, fitting a pointer. 0 for anything else.
 std::uintptr_t handle_value(std::wstring_view digits) {
-  if (digits.empty() || digits.size() > 20) return 0;
   std::uintptr_t value = 0;
   for (wchar_t c : digits) {
     if (c < L'0' || c > L'9') return 0;

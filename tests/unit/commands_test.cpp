@@ -57,7 +57,7 @@ TEST(SaverRules, ReadsEverySpellingOfTheProtocolRefusesTheRestAndDriftsBetweenTh
   EXPECT_EQ(saver_request(bare + L"/p 18446744073709551615"), (SaverRequest{SaverMode::preview, UINTPTR_MAX}));
   for (const wchar_t* arguments :
        {L"/p", L"/p 0", L"/p:", L"/p 12x", L"/p 18446744073709551616", L"/p 99999999999999999999999", L"/s 5", L"/sx",
-        L"/c:y", L"/a", L"/A:1234", L"/", L"//s", L"/x"})
+        L"/c:y", L"/a", L"/A:1234", L"/", L"//s", L"/x", L"/p1234"})
     EXPECT_EQ(saver_request(bare + arguments), SaverRequest{}) << arguments;
 
   // On an L of monitors, one left of the primary, the item on each reaches every edge of its own
@@ -72,6 +72,7 @@ TEST(SaverRules, ReadsEverySpellingOfTheProtocolRefusesTheRestAndDriftsBetweenTh
     EXPECT_EQ(far, (Point{m.right - 300, m.bottom - 200}));
   }
   EXPECT_EQ(drift_origin(9, {5, 5, 25, 25}, 30, 30, 3), (Point{5, 5}));
+  EXPECT_EQ(drift_origin(5, {0, 0, 99, 99}, 9, 9, 2), (Point{10, 6}));  // three down for every five across
 
   // A jitter of a few pixels is no move; one more on either axis, either way, is.
   EXPECT_FALSE(moved_enough(-4, 4) || moved_enough(4, -4));

@@ -169,6 +169,7 @@ TEST_F(MainWindowTest, DoubleClickShowsAndFillsThePanelOnlyWhenHidden) {
       (std::vector<std::string>{"54 %", "257 MB", "117 MB", "54 %", "0 MB", "0 %", "134 TB", "67116 GB", "50 %"}));
   for (const ControlRow& row : kDesign.controls)  // all in sight but the band pictures, one at a time
     EXPECT_TRUE(row.kind == Kind::image || control_visible(row.id)) << row.id;
+  EXPECT_TRUE(SendDlgItemMessageW(hwnd(), imgIcon0 + 2, STM_GETICON, 0, 0));  // the lit band's meter
   const size_t calls = system.tray_calls.size();
 
   system.memory.load = 90;
@@ -238,12 +239,12 @@ TEST_F(MainWindowTest, CallbackIgnoresOtherIconsAndMouseMessages) {
   for (LPARAM mouse : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONUP, WM_RBUTTONDBLCLK, WM_MBUTTONDOWN})
     tray_callback(mouse);
   EXPECT_FALSE(IsWindowVisible(hwnd()));
+  EXPECT_TRUE(GetWindow(hwnd(), GW_CHILD));  // made ready to show, as the pointer rests on the icon
   EXPECT_TRUE(system.popups.empty());
   EXPECT_EQ(system.tray_calls.size(), calls);
 
   tray_callback(WM_RBUTTONDOWN);  // dismissed by a click elsewhere: the focus stays where it went
-  ASSERT_EQ(system.popups.size(), 1u);
-  EXPECT_EQ(system.popups[0], main.tray_popup());
+  ASSERT_EQ(system.popups, std::vector{main.tray_popup()});
   EXPECT_EQ(system.popup_points[0].x, 400);  // at the pointer
   EXPECT_EQ(system.tray_calls.size(), calls);
   EXPECT_FALSE(IsWindowVisible(hwnd()));

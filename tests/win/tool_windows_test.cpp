@@ -250,8 +250,7 @@ TEST_F(ClipTest, RightDropOffersTheMenuAtTheDropPoint) {
   system.popup_choice = frmClip_design::mnuPopup_FileName;
   EXPECT_EQ(drag(&files, MK_RBUTTON | MK_LBUTTON), DWORD{DROPEFFECT_COPY});
   EXPECT_TRUE(clip().right_drag());
-  ASSERT_EQ(system.popups.size(), 1u);
-  EXPECT_EQ(system.popups[0], clip().popup_menu());
+  ASSERT_EQ(system.popups, std::vector{clip().popup_menu()});
   EXPECT_EQ(GetMenuDefaultItem(clip().popup_menu(), FALSE, 0), UINT{frmClip_design::mnuPopup_FullPath});
   EXPECT_EQ(system.popup_points[0].x, drop_point.x);
   EXPECT_EQ(system.popup_points[0].y, drop_point.y);

@@ -35,12 +35,10 @@ TEST_F(MainWindowTest, StartsHiddenWithItsIconAndAmountLabels) {
   EXPECT_FALSE(IsWindowVisible(hwnd()));
   ASSERT_EQ(system.tray_calls.size(), 1u);
   const TrayCall& add = system.tray_calls[0];
-  EXPECT_EQ(add.operation, DWORD{NIM_ADD});
-  EXPECT_EQ(add.record.cbSize, sizeof(NOTIFYICONDATAW));
-  EXPECT_EQ(add.record.hWnd, hwnd());
-  EXPECT_EQ(add.record.uID, kTrayIconId);
-  EXPECT_EQ(add.record.uFlags, kTrayFlags);
-  EXPECT_EQ(add.record.uCallbackMessage, kTrayCallbackMessage);
+  EXPECT_EQ(std::tuple(add.operation, add.record.cbSize, add.record.hWnd, add.record.uID, add.record.uFlags,
+                       add.record.uCallbackMessage),
+            std::tuple(DWORD{NIM_ADD}, DWORD{sizeof(NOTIFYICONDATAW)}, hwnd(), kTrayIconId, kTrayFlags,
+                       kTrayCallbackMessage));
   EXPECT_EQ(narrow(add.record.szTip), "メモリ使用率 : 25%");
   // The picture of band 25 \ 25 = 1, drawn at the shell's small icon size.
   EXPECT_EQ(icon_picture(add.record.hIcon), meter_picture(1, system.small_icon_size(screen_dpi())));

@@ -92,11 +92,14 @@ TEST_F(AboutTest, TickerStartsCentredJustBelowTheViewportAndRisesTenTwipsATick) 
 
   const float viewport_twips = pixels_to_twips(inside.bottom, dpi), strip_twips = pixels_to_twips(height, dpi);
   int ticks = 0;
+  const OwnedHook moves = record_sent_messages();
   for (; ticks < 10; ++ticks) {
     tick();
     ASSERT_EQ(strip_rect().top, twips_to_pixels(viewport_twips - 10.0f * (ticks + 1), dpi)) << ticks;
     EXPECT_EQ(strip_rect().left, start.left);
   }
+  // A step of less than a pixel leaves the strip alone.
+  EXPECT_LT(std::ranges::count(g_sent, WM_WINDOWPOSCHANGING, &MSG::message), 10);
   // On until it comes back to the bottom: the last step before that has the strip wholly above.
   RECT last{};
   while (strip_rect().top != inside.bottom && ticks < 1000) {

@@ -55,7 +55,9 @@ TEST_F(MainWindowTest, StartsHiddenWithItsIconAndAmountLabels) {
   // sample, whenever the panel is made.
   system.memory.total_phys *= 2;
   RECT before;
-  GetWindowRect(hwnd(), &before);
+  GetWindowRect(hwnd(), &before);  // made in the middle of the screen
+  EXPECT_NEAR(before.left + before.right, GetSystemMetrics(SM_CXSCREEN), 1);
+  EXPECT_NEAR(before.top + before.bottom, GetSystemMetrics(SM_CYSCREEN), 1);
   // The frame kept the menu bar less room than it takes (another font, say): the client comes out whole.
   SetWindowPos(hwnd(), nullptr, 0, 0, before.right - before.left, before.bottom - before.top - 7, SWP_NOMOVE);
   ShowWindow(hwnd(), SW_SHOW);

@@ -50,8 +50,8 @@ TEST(SaverRules, ReadsEverySpellingOfTheProtocolRefusesTheRestAndDriftsBetweenTh
   for (const std::wstring& line :
        {bare + L"/p 1234", quoted + L"/P:1234", bare + L"-p\t1234", L"\"C:\\a b\\Tamarak's SS.scr /p 1234"s})
     EXPECT_EQ(saver_request(line), (SaverRequest{SaverMode::preview, 1234})) << line;
-  for (const std::wstring& line :
-       {bare + L"/c", quoted + L"/C ", bare, quoted, L"C:\\x /p 5\\Tamarak's SS.scr"s, quoted + L"x"})
+  for (const std::wstring& line : {bare + L"/c", quoted + L"/C ", bare, quoted, L"C:\\x /p 5\\Tamarak's SS.scr"s,
+                                   L"\"C:\\x /p 5\\a.scr\""s, quoted + L"x"})
     EXPECT_EQ(saver_request(line), SaverRequest{SaverMode::settings}) << line;
   EXPECT_EQ(saver_request(bare + L"/c:4242"), (SaverRequest{SaverMode::settings, 4242}));
   EXPECT_EQ(saver_request(bare + L"/p 18446744073709551615"), (SaverRequest{SaverMode::preview, UINTPTR_MAX}));

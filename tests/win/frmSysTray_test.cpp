@@ -259,8 +259,7 @@ TEST_F(MainWindowTest, CallbackIgnoresOtherIconsAndMouseMessages) {
   system.popup_by_key = true;  // by Escape: the focus goes back to the notification area
   tray_callback(WM_RBUTTONDOWN);
   EXPECT_EQ(last_tray_call().operation, DWORD{NIM_SETFOCUS});
-  EXPECT_EQ(system.popup_points[1].x, 20);
-  EXPECT_EQ(system.popup_points[1].y, 30);
+  EXPECT_EQ(std::pair(system.popup_points[1].x, system.popup_points[1].y), std::pair(20L, 30L));
   EXPECT_EQ(system.popups_in_front, (std::vector<bool>{true, false}));
   system.icon_rect.reset();
   system.pointer.reset();

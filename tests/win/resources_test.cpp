@@ -88,6 +88,8 @@ TEST(FailureNote, TheDebuggerLineNamesTheFunctionLineAndCodeAnHresultInHex) {
                        "tamarak: apply_rounded_frame:1907: SetWindowRgn(window, region.get(), TRUE) (error 1400)\n",
                        "tamarak: txtList_PasteFiles:86: OleGetClipboard(&data) (error 0x8007000E)\n",
                        "tamarak: add:0: Shell_NotifyIconW(NIM_ADD, &data) (error 0)\n"}));
+  const ExpectFailures shell("HINSTANCE>(32)");  // ShellExecute's greatest failure code; 33 is its least success
+  NOTE_IF_SHELL_FAILED(reinterpret_cast<HINSTANCE>(32)), NOTE_IF_SHELL_FAILED(reinterpret_cast<HINSTANCE>(33));
 }
 
 }  // namespace

@@ -252,8 +252,7 @@ TEST_F(ClipTest, RightDropOffersTheMenuAtTheDropPoint) {
   EXPECT_TRUE(clip().right_drag());
   ASSERT_EQ(system.popups, std::vector{clip().popup_menu()});
   EXPECT_EQ(GetMenuDefaultItem(clip().popup_menu(), FALSE, 0), UINT{frmClip_design::mnuPopup_FullPath});
-  EXPECT_EQ(system.popup_points[0].x, drop_point.x);
-  EXPECT_EQ(system.popup_points[0].y, drop_point.y);
+  EXPECT_EQ(std::pair(system.popup_points[0].x, system.popup_points[0].y), std::pair(drop_point.x, drop_point.y));
   EXPECT_EQ(text_of(box), "a.txt\r\nb.txt\r\n");
   EXPECT_FALSE(clip().holds_drop_data());
 

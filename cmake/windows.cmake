@@ -142,7 +142,7 @@ add_executable(win_tests
   tests/win/sys_info_test.cpp
   tests/win/frmSysTray_test.cpp
   tests/win/commands_test.cpp
-  tests/win/fake_file_data.cpp
+  tests/common/fake_file_data.cpp
   tests/win/tool_windows_test.cpp
   tests/win/resources_test.cpp
   tests/win/long_run_test.cpp
@@ -170,7 +170,7 @@ target_compile_definitions(win_tests PRIVATE MSINFO_STAND_IN_EXE="$<TARGET_FILE:
 
 add_executable(e2e_tests tests/e2e/about_test.cpp tests/e2e/resident_test.cpp tests/e2e/commands_test.cpp
   tests/e2e/tool_windows_test.cpp tests/e2e/executable_test.cpp tests/e2e/drag_files.cpp tests/e2e/driver.cpp
-  tests/common/debug_output.cpp)
+  tests/common/debug_output.cpp tests/common/fake_file_data.cpp)
 # Control and command ids only: the driver links none of the program.
 target_include_directories(e2e_tests PRIVATE src tests/common)
 target_link_libraries(e2e_tests PRIVATE GTest::gtest_main user32 gdi32 advapi32 ole32 ws2_32)

@@ -45,6 +45,26 @@ bool system_information_registered() {
   return path || folder;
 }
 
+// For the test's length the shell hands a scheme's links to the stand-in, which notes them and ends, so
+// no browser or mail program opens; then the prefix's own program for them is put back.
+class LinkStandIn {
+ public:
+  explicit LinkStandIn(const wchar_t* scheme) : key_(std::wstring(scheme) + L"\\shell\\open\\command") {
+    DWORD size = sizeof was_;
+    RegGetValueW(HKEY_CLASSES_ROOT, key_.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, was_, &size);
+    set(L"\"" + windows_path(BROWSER_STAND_IN) + L"\" \"%1\"");
+  }
+  ~LinkStandIn() { set(was_); }
+
+ private:
+  void set(const std::wstring& command) {
+    RegSetKeyValueW(HKEY_CLASSES_ROOT, key_.c_str(), nullptr, REG_SZ, command.c_str(),
+                    static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)));
+  }
+  std::wstring key_;
+  wchar_t was_[MAX_PATH] = L"";
+};
+
 using About = ProgramTest;
 
 TEST_F(About, OpensModallyFromTheHelpMenuScrollsAndClosesOnEscape) {
@@ -93,6 +113,14 @@ TEST_F(About, OpensModallyFromTheHelpMenuScrollsAndClosesOnEscape) {
   EXPECT_GE(start.bottom, 0);
   EXPECT_TRUE(wait_until([&] { return strip_rect(again).top != start.top; }));
   EXPECT_FALSE(IsWindowEnabled(main));
+
+  // Enter on a link opens it through the shell: the home page and a mail to the address shown.
+  const LinkStandIn web(L"https"), mail(L"mailto");
+  for (const auto& [link, opened] : {std::pair{frmAbout_design::Label1, L"https://www.example.com/tamarak/"},
+                                     {frmAbout_design::LblMail, L"mailto:tamarak@example.com"}}) {
+    PostMessageW(GetDlgItem(again, link), WM_KEYDOWN, VK_RETURN, 0);
+    EXPECT_NE(stand_in_command_line().find(L" \"" + std::wstring(opened) + L"\""), std::wstring::npos) << opened;
+  }
 
   if (system_information_registered()) {
     GTEST_SKIP() << "the system information tool is registered here; it would really start";

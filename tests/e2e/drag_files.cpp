@@ -1,74 +1,16 @@
 #include "drag_files.h"
 
 #include <ole2.h>
-#include <shlobj.h>
 
 #include <atomic>
-#include <cstring>
 #include <thread>
 
 #include "driver.h"
+#include "fake_file_data.h"
 
 namespace e2e {
 
 namespace {
-
-FORMATETC file_list_format() { return {CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL}; }
-
-// The file list in CF_HDROP, as a file manager hands it to OLE.
-class FileList final : public IDataObject {
- public:
-  explicit FileList(const std::vector<std::wstring>& paths) {
-    for (const std::wstring& path : paths) list_ += path + L'\0';
-    list_ += L'\0';
-  }
-
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
-    if (iid != IID_IUnknown && iid != IID_IDataObject) return *object = nullptr, E_NOINTERFACE;
-    *object = static_cast<IDataObject*>(this);
-    AddRef();
-    return S_OK;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-  ULONG STDMETHODCALLTYPE Release() override { return --references_; }
-  HRESULT STDMETHODCALLTYPE QueryGetData(FORMATETC* format) override {
-    return format->cfFormat == CF_HDROP && (format->tymed & TYMED_HGLOBAL) ? S_OK : DV_E_FORMATETC;
-  }
-  HRESULT STDMETHODCALLTYPE GetData(FORMATETC* format, STGMEDIUM* medium) override {
-    if (QueryGetData(format) != S_OK) return DV_E_FORMATETC;
-    const size_t bytes = sizeof(DROPFILES) + list_.size() * sizeof(wchar_t);
-    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes);
-    auto* files = static_cast<DROPFILES*>(GlobalLock(memory));
-    files->pFiles = sizeof(DROPFILES);
-    files->fWide = TRUE;
-    std::memcpy(files + 1, list_.data(), list_.size() * sizeof(wchar_t));
-    GlobalUnlock(memory);
-    *medium = {};
-    medium->tymed = TYMED_HGLOBAL;
-    medium->hGlobal = memory;
-    return S_OK;
-  }
-  HRESULT STDMETHODCALLTYPE EnumFormatEtc(DWORD direction, IEnumFORMATETC** formats) override {
-    if (direction != DATADIR_GET) return E_NOTIMPL;
-    FORMATETC format = file_list_format();
-    return SHCreateStdEnumFmtEtc(1, &format, formats);
-  }
-  HRESULT STDMETHODCALLTYPE GetDataHere(FORMATETC*, STGMEDIUM*) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE GetCanonicalFormatEtc(FORMATETC*, FORMATETC* out) override {
-    if (out) out->ptd = nullptr;
-    return E_NOTIMPL;
-  }
-  HRESULT STDMETHODCALLTYPE SetData(FORMATETC*, STGMEDIUM*, BOOL) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) override {
-    return OLE_E_ADVISENOTSUPPORTED;
-  }
-  HRESULT STDMETHODCALLTYPE DUnadvise(DWORD) override { return OLE_E_ADVISENOTSUPPORTED; }
-  HRESULT STDMETHODCALLTYPE EnumDAdvise(IEnumSTATDATA**) override { return OLE_E_ADVISENOTSUPPORTED; }
-
- private:
-  std::wstring list_;
-  std::atomic<LONG> references_{1};
-};
 
 // Drops when the dragging button comes up; reports what the target last offered.
 class ButtonSource final : public IDropSource {
@@ -129,7 +71,7 @@ DragOutcome drag_files(const std::vector<std::wstring>& paths, POINT to, bool ri
     const HWND source_window = CreateWindowExW(
         WS_EX_TOPMOST | WS_EX_TOOLWINDOW, L"STATIC", L"drag source", WS_POPUP | WS_VISIBLE | SS_BLACKRECT | SS_NOTIFY,
         from.x - 30, from.y - 30, 60, 60, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    FileList data(paths);
+    test_support::FakeFileData data(paths);
     ButtonSource source(right_button ? MK_RBUTTON : MK_LBUTTON);
 
     const DWORD down = right_button ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;

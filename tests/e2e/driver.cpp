@@ -113,6 +113,15 @@ std::vector<char> file_bytes(const std::wstring& path) {
   return {std::istreambuf_iterator<char>(in), {}};
 }
 
+std::wstring stand_in_command_line() {
+  const std::wstring self = windows_path(BROWSER_STAND_IN),
+                     noted = self.substr(0, self.rfind(L'\\')) + L"\\started.txt";
+  if (!wait_until([&] { return GetFileAttributesW(noted.c_str()) != INVALID_FILE_ATTRIBUTES; })) return {};
+  const std::vector<char> bytes = file_bytes(noted);
+  DeleteFileW(noted.c_str());
+  return std::wstring(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / sizeof(wchar_t));
+}
+
 std::wstring control_text(HWND parent, int id) { return text_of(GetDlgItem(parent, id)); }
 
 std::wstring message_box_text(HWND box) {

@@ -90,6 +90,9 @@ std::vector<HWND> open_menus(DWORD pid);
 void press_keys(HWND menu, std::initializer_list<UINT> keys);
 std::wstring text_of(HWND window);
 std::vector<char> file_bytes(const std::wstring& path);
+// The command line the shell's stand-in program was started with, once it has noted it in "started.txt"
+// beside itself (which is then removed for the next start); empty if it never starts.
+std::wstring stand_in_command_line();
 std::wstring control_text(HWND parent, int id);
 // A message box's text: Windows gives its label the id 0xFFFF, Wine 100.
 std::wstring message_box_text(HWND box);

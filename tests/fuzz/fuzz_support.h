@@ -2,6 +2,7 @@
 // together with the input that caused it.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -51,6 +52,14 @@ class Cursor {
     if (!value) fail("malformed number", whole_);
     rest_.remove_prefix(n);
     return *value;
+  }
+
+  // Numbers, each followed by its text: {"時", "分"} reads "12時5分".
+  template <std::size_t N>
+  std::array<long long, N> integers(const std::string_view (&after)[N]) {
+    std::array<long long, N> values{};
+    for (std::size_t i = 0; i < N; ++i) values[i] = integer(), literal(after[i]);
+    return values;
   }
 
   bool ends_with_nothing_but(std::string_view tail) const { return rest_ == tail; }

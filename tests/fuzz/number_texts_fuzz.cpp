@@ -165,11 +165,7 @@ void check_uptime(std::uint64_t milliseconds) {
   const std::string text = uptime_text(milliseconds);
   fuzz::Cursor cursor(text);
   cursor.literal("起動してから，");
-  const long long hours = cursor.integer();
-  cursor.literal("時間");
-  const long long minutes = cursor.integer();
-  cursor.literal("分");
-  const long long seconds = cursor.integer();
+  const auto [hours, minutes, seconds] = cursor.integers({"時間", "分", ""});
   require(cursor.ends_with_nothing_but("秒 経過しました"), "uptime ending wrong", text);
   require(hours >= 0 && minutes >= 0 && minutes < 60 && seconds >= 0 && seconds < 60, "uptime fields out of range",
           text);

@@ -36,17 +36,7 @@ bool real_date(const UtcTime& t) {
 void check_time_line(const UtcTime& t, const std::string& line) {
   fuzz::Cursor cursor(line);
   cursor.literal("  ");
-  const long long year = cursor.integer();
-  cursor.literal("年");
-  const long long month = cursor.integer();
-  cursor.literal("月");
-  const long long day = cursor.integer();
-  cursor.literal("日 ");
-  const long long hour = cursor.integer();
-  cursor.literal("時");
-  const long long minute = cursor.integer();
-  cursor.literal("分");
-  const long long second = cursor.integer();
+  const auto [year, month, day, hour, minute, second] = cursor.integers({"年", "月", "日 ", "時", "分", ""});
   require(minute == t.minute && second == t.second, "minute or second not the reading's", line);
 
   const bool next_japan_day = t.hour >= 16;

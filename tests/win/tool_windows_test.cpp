@@ -20,6 +20,8 @@
 namespace tamarak {
 namespace {
 
+using test_support::FakeFileData;
+
 class ToolWindowTest : public ToolWindowFixture {
  protected:
   static void close(HWND window) { SendMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0); }

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-namespace tamarak {
+namespace test_support {
 
 HRESULT FakeFileData::QueryInterface(REFIID iid, void** object) {
   if (iid == IID_IUnknown || iid == IID_IDataObject) {
@@ -19,6 +19,12 @@ HRESULT FakeFileData::QueryInterface(REFIID iid, void** object) {
 HRESULT FakeFileData::QueryGetData(FORMATETC* format) {
   const bool file_list = format->cfFormat == CF_HDROP && (format->tymed & TYMED_HGLOBAL);
   return offers_files_ == file_list ? S_OK : DV_E_FORMATETC;
+}
+
+// What OLE hands a target in another process: the file list's format, or no format it could read.
+HRESULT FakeFileData::EnumFormatEtc(DWORD direction, IEnumFORMATETC** formats) {
+  FORMATETC format{CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+  return direction == DATADIR_GET ? SHCreateStdEnumFmtEtc(offers_files_ ? 1 : 0, &format, formats) : E_NOTIMPL;
 }
 
 HRESULT FakeFileData::GetData(FORMATETC* format, STGMEDIUM* medium) {
@@ -40,4 +46,4 @@ HRESULT FakeFileData::GetData(FORMATETC* format, STGMEDIUM* medium) {
   return S_OK;
 }
 
-}  // namespace tamarak
+}  // namespace test_support

@@ -2,13 +2,13 @@
 // data in some other format only. Counts its references so tests can see them released.
 #pragma once
 
-#include <windows.h>
 #include <ole2.h>
+#include <windows.h>
 
 #include <string>
 #include <vector>
 
-namespace tamarak {
+namespace test_support {
 
 class FakeFileData final : public IDataObject {
  public:
@@ -28,7 +28,7 @@ class FakeFileData final : public IDataObject {
     return E_NOTIMPL;
   }
   HRESULT STDMETHODCALLTYPE SetData(FORMATETC*, STGMEDIUM*, BOOL) override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE EnumFormatEtc(DWORD, IEnumFORMATETC**) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE EnumFormatEtc(DWORD direction, IEnumFORMATETC** formats) override;
   HRESULT STDMETHODCALLTYPE DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) override {
     return OLE_E_ADVISENOTSUPPORTED;
   }
@@ -41,4 +41,4 @@ class FakeFileData final : public IDataObject {
   LONG references_ = 1;
 };
 
-}  // namespace tamarak
+}  // namespace test_support

@@ -336,6 +336,12 @@ TEST_F(ClipTest, FilesPastedFromTheKeyboardComeAsADropAndEscapeKeepsTheText) {
   STGMEDIUM medium{};
   ASSERT_EQ(files.GetData(&format, &medium), S_OK);
   set_clipboard(CF_HDROP, medium.hGlobal);
+  // The box's own menu, which would offer Paste for text only, offers it for files too.
+  const HMENU own = CreatePopupMenu();
+  AppendMenuW(own, MF_GRAYED, WM_PASTE, L"Paste");
+  SendMessageW(box, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(own), 0);
+  EXPECT_EQ(GetMenuState(own, WM_PASTE, MF_BYCOMMAND), UINT{MF_ENABLED});
+  DestroyMenu(own);
   // Ctrl+V, Shift+Insert and the box's own menu all paste by WM_PASTE; the choice comes at the caret.
   system.popup_choice = frmClip_design::mnuPopup_FileName;
   SendMessageW(box, WM_PASTE, 0, 0);

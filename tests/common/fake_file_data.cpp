@@ -27,23 +27,33 @@ HRESULT FakeFileData::EnumFormatEtc(DWORD direction, IEnumFORMATETC** formats) {
   return direction == DATADIR_GET ? SHCreateStdEnumFmtEtc(offers_files_ ? 1 : 0, &format, formats) : E_NOTIMPL;
 }
 
-HRESULT FakeFileData::GetData(FORMATETC* format, STGMEDIUM* medium) {
-  if (QueryGetData(format) != S_OK || format->cfFormat != CF_HDROP) return DV_E_FORMATETC;
-  // DROPFILES, then the wide paths one after another, each ending in a zero, and a final zero.
+HGLOBAL FakeFileData::file_list() const {
   std::wstring list;
   for (const std::wstring& path : paths_) list += path + L'\0';
   list += L'\0';
-  const size_t bytes = sizeof(DROPFILES) + list.size() * sizeof(wchar_t);
-  const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes);
+  const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + list.size() * sizeof(wchar_t));
   auto* files = static_cast<DROPFILES*>(GlobalLock(memory));
   files->pFiles = sizeof(DROPFILES);
   files->fWide = TRUE;
-  std::memcpy(reinterpret_cast<char*>(files) + sizeof(DROPFILES), list.data(), list.size() * sizeof(wchar_t));
+  std::memcpy(files + 1, list.data(), list.size() * sizeof(wchar_t));
   GlobalUnlock(memory);
+  return memory;
+}
+
+HRESULT FakeFileData::GetData(FORMATETC* format, STGMEDIUM* medium) {
+  if (QueryGetData(format) != S_OK || format->cfFormat != CF_HDROP) return DV_E_FORMATETC;
   medium->tymed = TYMED_HGLOBAL;
-  medium->hGlobal = memory;
+  medium->hGlobal = file_list();
   medium->pUnkForRelease = nullptr;
   return S_OK;
+}
+
+bool set_clipboard(UINT format, HGLOBAL data) {
+  if (!OpenClipboard(nullptr)) return false;
+  EmptyClipboard();
+  const bool set = SetClipboardData(format, data) != nullptr;
+  CloseClipboard();
+  return set;
 }
 
 }  // namespace test_support

@@ -16,6 +16,9 @@ class FakeFileData final : public IDataObject {
       : paths_(std::move(paths)), offers_files_(offers_files) {}
 
   LONG references() const { return references_; }
+  // The paths as a drop's CF_HDROP memory: DROPFILES, then the wide paths one after another, each
+  // ending in a zero, and a final zero.
+  HGLOBAL file_list() const;
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
   ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
@@ -40,5 +43,8 @@ class FakeFileData final : public IDataObject {
   bool offers_files_;
   LONG references_ = 1;
 };
+
+// What a program leaves on the clipboard: the data in one format, as the clipboard's own.
+bool set_clipboard(UINT format, HGLOBAL data);
 
 }  // namespace test_support

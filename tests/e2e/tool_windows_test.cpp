@@ -1,10 +1,9 @@
+#include <gtest/gtest.h>
+#include <shlobj.h>
+#include <tlhelp32.h>
+#include <windows.h>
 #include <winsock2.h>
 #include <ws2tcpip.h>
-#include <windows.h>
-#include <tlhelp32.h>
-#include <shlobj.h>
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <set>
@@ -14,6 +13,7 @@
 #include "app/commands.h"
 #include "drag_files.h"
 #include "driver.h"
+#include "fake_file_data.h"
 #include "tools/frmAppRun_design.h"
 #include "tools/frmClip_design.h"
 #include "tools/frmIp_design.h"
@@ -248,14 +248,8 @@ TEST_F(ToolWindows, EachUsedByKeysAlone) {
   // with each choice of the menu at the caret taken by its access key; Escape keeps everything.
   const HWND clip = open(mnuFileClip, L"TamarakClip", frmClip_design::kCaption);
   const HWND box = GetDlgItem(clip, frmClip_design::txtList);
-  const std::wstring list = std::wstring(L"C:\\報告書 2002.txt") + L'\0' + L"C:\\b.txt" + L'\0' + L'\0';
-  const HGLOBAL files = GlobalAlloc(GMEM_FIXED | GMEM_ZEROINIT, sizeof(DROPFILES) + list.size() * sizeof(wchar_t));
-  *static_cast<DROPFILES*>(files) = {sizeof(DROPFILES), {}, FALSE, TRUE};
-  std::copy(list.begin(), list.end(), reinterpret_cast<wchar_t*>(static_cast<DROPFILES*>(files) + 1));
-  ASSERT_TRUE(OpenClipboard(nullptr));
-  EmptyClipboard();
-  SetClipboardData(CF_HDROP, files);
-  CloseClipboard();
+  ASSERT_TRUE(test_support::set_clipboard(
+      CF_HDROP, test_support::FakeFileData({L"C:\\報告書 2002.txt", L"C:\\b.txt"}).file_list()));
   for (wchar_t key : {L'f', L'n'}) {
     PostMessageW(box, WM_CHAR, 0x16, 0);
     const HWND menu = wait_for_menu();

@@ -21,6 +21,7 @@ namespace tamarak {
 namespace {
 
 using test_support::FakeFileData;
+using test_support::set_clipboard;
 
 class ToolWindowTest : public ToolWindowFixture {
  protected:
@@ -321,21 +322,10 @@ TEST_F(ClipTest, PasteContinuesTypedTextAndAnEmptyListAppendsNothing) {
   EXPECT_FALSE(clip().holds_drop_data());
 }
 
-void set_clipboard(UINT format, HGLOBAL data) {
-  ASSERT_TRUE(OpenClipboard(nullptr));
-  EmptyClipboard();
-  SetClipboardData(format, data);
-  CloseClipboard();
-}
-
 TEST_F(ClipTest, FilesPastedFromTheKeyboardComeAsADropAndEscapeKeepsTheText) {
   SetWindowTextW(box, L"memo ");
-  FakeFileData files({L"C:\\Data\\a b.txt", L"C:\\\U0002000B.txt"});
   // What Explorer's Copy leaves on the clipboard for a program that takes files.
-  FORMATETC format{CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
-  STGMEDIUM medium{};
-  ASSERT_EQ(files.GetData(&format, &medium), S_OK);
-  set_clipboard(CF_HDROP, medium.hGlobal);
+  ASSERT_TRUE(set_clipboard(CF_HDROP, FakeFileData({L"C:\\Data\\a b.txt", L"C:\\\U0002000B.txt"}).file_list()));
   // The box's own menu, which would offer Paste for text only, offers it for files too.
   const HMENU own = CreatePopupMenu();
   AppendMenuW(own, MF_GRAYED, WM_PASTE, L"Paste");
@@ -355,7 +345,7 @@ TEST_F(ClipTest, FilesPastedFromTheKeyboardComeAsADropAndEscapeKeepsTheText) {
   // Text pastes as text, at the caret, with no menu.
   const HGLOBAL plain = GlobalAlloc(GMEM_FIXED, sizeof L"plain");
   std::memcpy(plain, L"plain", sizeof L"plain");
-  set_clipboard(CF_UNICODETEXT, plain);
+  ASSERT_TRUE(set_clipboard(CF_UNICODETEXT, plain));
   SendMessageW(box, EM_SETSEL, 0, 0);
   SendMessageW(box, WM_PASTE, 0, 0);
   EXPECT_EQ(text_of(box), "plain" + both);

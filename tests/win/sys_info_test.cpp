@@ -206,6 +206,30 @@ TEST(RealSystem, OrdinaryFilesAreWhatAListingShows) {
   EXPECT_FALSE(real.is_ordinary_file((scratch.root() / L"missing.exe").wstring()));
 }
 
+// The user's settings as Windows keeps them: animations off is off, and the app mode is dark only where
+// the apps are told not to use the light theme (a missing value is light). Each put back afterwards.
+TEST(RealSystem, ReadsTheUsersAnimationAndAppModeSettings) {
+  Win32Services real;
+  BOOL animations = TRUE;
+  SystemParametersInfoW(SPI_GETCLIENTAREAANIMATION, 0, &animations, 0);
+  for (BOOL on : {FALSE, TRUE}) {
+    ASSERT_TRUE(SystemParametersInfoW(SPI_SETCLIENTAREAANIMATION, 0, IntToPtr(on), 0));
+    EXPECT_EQ(real.animations(), on == TRUE);
+  }
+  SystemParametersInfoW(SPI_SETCLIENTAREAANIMATION, 0, IntToPtr(animations), 0);
+  const std::wstring key = L"Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize";
+  DWORD light = 1, size = sizeof light;
+  const LSTATUS had =
+      RegGetValueW(HKEY_CURRENT_USER, key.c_str(), L"AppsUseLightTheme", RRF_RT_REG_DWORD, nullptr, &light, &size);
+  for (const DWORD value : {0u, 1u}) {
+    set_value(HKEY_CURRENT_USER, key, L"AppsUseLightTheme", REG_DWORD, &value, sizeof value);
+    EXPECT_EQ(real.dark_app_mode(), value == 0);
+  }
+  RegDeleteKeyValueW(HKEY_CURRENT_USER, key.c_str(), L"AppsUseLightTheme");
+  EXPECT_FALSE(real.dark_app_mode());
+  if (had == ERROR_SUCCESS) set_value(HKEY_CURRENT_USER, key, L"AppsUseLightTheme", REG_DWORD, &light, sizeof light);
+}
+
 TEST(GetKeyValue, ReadsRealValuesAsText) {
   Win32Services real;
   const std::wstring key = L"Software\\Tamarak tests\\GetKeyValue";

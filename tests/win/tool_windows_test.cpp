@@ -327,11 +327,13 @@ TEST_F(ClipTest, FilesPastedFromTheKeyboardComeAsADropAndEscapeKeepsTheText) {
   // What Explorer's Copy leaves on the clipboard for a program that takes files.
   ASSERT_TRUE(set_clipboard(CF_HDROP, FakeFileData({L"C:\\Data\\a b.txt", L"C:\\\U0002000B.txt"}).file_list()));
   // The box's own menu, which would offer Paste for text only, offers it for files too.
-  const HMENU own = CreatePopupMenu();
-  AppendMenuW(own, MF_GRAYED, WM_PASTE, L"Paste");
-  SendMessageW(box, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(own), 0);
-  EXPECT_EQ(GetMenuState(own, WM_PASTE, MF_BYCOMMAND), UINT{MF_ENABLED});
-  DestroyMenu(own);
+  const auto paste_offered = [&] {
+    const OwnedMenu own(CreatePopupMenu());
+    AppendMenuW(own.get(), MF_GRAYED, WM_PASTE, L"Paste");
+    SendMessageW(box, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(own.get()), 0);
+    return GetMenuState(own.get(), WM_PASTE, MF_BYCOMMAND) == MF_ENABLED;
+  };
+  EXPECT_TRUE(paste_offered());
   // Ctrl+V, Shift+Insert and the box's own menu all paste by WM_PASTE; the choice comes at the caret.
   system.popup_choice = frmClip_design::mnuPopup_FileName;
   SendMessageW(box, WM_PASTE, 0, 0);
@@ -346,6 +348,7 @@ TEST_F(ClipTest, FilesPastedFromTheKeyboardComeAsADropAndEscapeKeepsTheText) {
   const HGLOBAL plain = GlobalAlloc(GMEM_FIXED, sizeof L"plain");
   std::memcpy(plain, L"plain", sizeof L"plain");
   ASSERT_TRUE(set_clipboard(CF_UNICODETEXT, plain));
+  EXPECT_FALSE(paste_offered());  // the box's own to offer, or not
   SendMessageW(box, EM_SETSEL, 0, 0);
   SendMessageW(box, WM_PASTE, 0, 0);
   EXPECT_EQ(text_of(box), "plain" + both);

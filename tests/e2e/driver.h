@@ -68,9 +68,12 @@ HWND find_window(DWORD pid, const wchar_t* class_name, const std::wstring& capti
 HWND wait_for_window(DWORD pid, const wchar_t* class_name, const std::wstring& caption);
 // The program's main window, hidden or shown, once it exists.
 HWND wait_for_main_window(DWORD pid);
+// Number of icons in Wine's stand-alone tray window.
+int tray_icon_count();
 // Each test with the program started afresh, its main window found.
 class ProgramTest : public ::testing::Test {
  protected:
+  const int icons_before = tray_icon_count();  // the tray's icons before the program adds its own
   Program program;
   HWND main = nullptr;
   void SetUp() override { ASSERT_TRUE(main = wait_for_main_window(program.pid())); }
@@ -98,8 +101,6 @@ std::wstring control_text(HWND parent, int id);
 std::wstring message_box_text(HWND box);
 using test_support::DebugOutput;
 
-// Number of icons in Wine's stand-alone tray window.
-int tray_icon_count();
 // The screen area as 24-bit rows, bottom-up as a BMP keeps them.
 std::vector<char> screen_bits(const RECT& r, BITMAPINFOHEADER& header);
 // Saves the screen area of the window (or the whole screen) as a BMP under screenshots/.

@@ -14,11 +14,9 @@ using namespace tamarak::frmSysTray_design;
 
 bool matches(const std::wstring& text, const wchar_t* pattern) { return std::regex_match(text, std::wregex(pattern)); }
 
-TEST(Resident, LivesInTheTrayShowsItsFiguresHidesOnCloseAndExits) {
-  const int icons_before = tray_icon_count();
-  Program program;
-  const HWND main = wait_for_main_window(program.pid());
-  ASSERT_TRUE(main);
+using Resident = ProgramTest;
+
+TEST_F(Resident, LivesInTheTrayShowsItsFiguresHidesOnCloseAndExits) {
   EXPECT_FALSE(IsWindowVisible(main));
   EXPECT_TRUE(wait_until([&] { return tray_icon_count() == icons_before + 1; }));
 
@@ -31,7 +29,7 @@ TEST(Resident, LivesInTheTrayShowsItsFiguresHidesOnCloseAndExits) {
 
   // By keys alone, through the program's own loop: it starts from the first level button, Tab
   // moves on, Escape hides the window.
-  const auto focused = [main] {
+  const auto focused = [this] {
     GUITHREADINFO info{sizeof info};
     GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &info);
     return info.hwndFocus;
@@ -54,11 +52,7 @@ TEST(Resident, LivesInTheTrayShowsItsFiguresHidesOnCloseAndExits) {
   EXPECT_TRUE(wait_until([&] { return tray_icon_count() == icons_before; }));
 }
 
-TEST(Resident, SecondCopyWarnsAndEndsLeavingTheFirstUntouched) {
-  const int icons_before = tray_icon_count();
-  Program first;
-  const HWND main = wait_for_main_window(first.pid());
-  ASSERT_TRUE(main);
+TEST_F(Resident, SecondCopyWarnsAndEndsLeavingTheFirstUntouched) {
   ASSERT_TRUE(wait_until([&] { return tray_icon_count() == icons_before + 1; }));
 
   Program second;
@@ -71,14 +65,11 @@ TEST(Resident, SecondCopyWarnsAndEndsLeavingTheFirstUntouched) {
   PostMessageW(box, WM_COMMAND, IDOK, 0);
   EXPECT_TRUE(second.wait_for_exit());
   EXPECT_TRUE(wait_until([&] { return tray_icon_count() == icons_before + 1; }));
-  EXPECT_TRUE(first.running());
+  EXPECT_TRUE(program.running());
   EXPECT_TRUE(IsWindow(main) && !IsWindowVisible(main));
 }
 
-TEST(Resident, MenuBarOpensByMnemonicAndPopupOpensAtThePointer) {
-  Program program;
-  const HWND main = wait_for_main_window(program.pid());
-  ASSERT_TRUE(main);
+TEST_F(Resident, MenuBarOpensByMnemonicAndPopupOpensAtThePointer) {
   ASSERT_TRUE(show_main_window(main));
   // Painted before any menu opens over it, so the screenshots show the window whole.
   RedrawWindow(main, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);

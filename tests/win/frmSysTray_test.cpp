@@ -221,7 +221,10 @@ TEST_F(MainWindowTest, DoubleClickShowsAndFillsThePanelOnlyWhenHidden) {
     SendMessageW(hwnd(), WM_ACTIVATE, MAKEWPARAM(WA_ACTIVE, minimised), 0);
     EXPECT_EQ(GetFocus() == GetDlgItem(hwnd(), cmdMemMid), !minimised);
   }
-  tray_callback(WM_LBUTTONDBLCLK);  // shown again from the tray: the focus stays where it is
+  // Shown again from the tray while in front: the focus stays where it is.
+  SetForegroundWindow(hwnd());
+  SetFocus(GetDlgItem(hwnd(), cmdMemMid));
+  tray_callback(WM_LBUTTONDBLCLK);
   EXPECT_EQ(GetFocus(), GetDlgItem(hwnd(), cmdMemMid));
   system.memory.total_phys = 10'000'000;
   press_key(GetDlgItem(hwnd(), cmdMemHig), VK_RETURN);

@@ -46,15 +46,15 @@ bool system_information_registered() {
 }
 
 // For the test's length the shell hands a scheme's links to the stand-in, which notes them and ends, so
-// no browser or mail program opens; then the prefix's own program for them is put back.
+// no browser or mail program opens; then the prefix's own command for them is put back, or none.
 class LinkStandIn {
  public:
   explicit LinkStandIn(const wchar_t* scheme) : key_(std::wstring(scheme) + L"\\shell\\open\\command") {
     DWORD size = sizeof was_;
-    RegGetValueW(HKEY_CLASSES_ROOT, key_.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, was_, &size);
+    had_ = RegGetValueW(HKEY_CLASSES_ROOT, key_.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, was_, &size) == ERROR_SUCCESS;
     set(L"\"" + windows_path(BROWSER_STAND_IN) + L"\" \"%1\"");
   }
-  ~LinkStandIn() { set(was_); }
+  ~LinkStandIn() { had_ ? set(was_) : (void)RegDeleteKeyValueW(HKEY_CLASSES_ROOT, key_.c_str(), nullptr); }
 
  private:
   void set(const std::wstring& command) {
@@ -63,6 +63,7 @@ class LinkStandIn {
   }
   std::wstring key_;
   wchar_t was_[MAX_PATH] = L"";
+  bool had_ = false;
 };
 
 using About = ProgramTest;

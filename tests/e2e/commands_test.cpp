@@ -292,7 +292,7 @@ TEST(Release, FromItsFolderTheHelpPageOpensAndOriginalStartsTheSaverFullScreenUn
   ASSERT_TRUE(main);
 
   PostMessageW(main, WM_COMMAND, mnuHelpHelp, 0);
-  EXPECT_NE(stand_in_command_line().find(L" \"" + folder + L"\\help.htm\""), std::wstring::npos);
+  EXPECT_TRUE(stand_in_handed(windows_path(BROWSER_STAND_IN), folder + L"\\help.htm"));
 
   PostMessageW(main, WM_COMMAND, mnuFileScreenNew, 0);
   HWND shown = nullptr;

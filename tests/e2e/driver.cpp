@@ -113,13 +113,13 @@ std::vector<char> file_bytes(const std::wstring& path) {
   return {std::istreambuf_iterator<char>(in), {}};
 }
 
-std::wstring stand_in_command_line() {
-  const std::wstring self = windows_path(BROWSER_STAND_IN),
-                     noted = self.substr(0, self.rfind(L'\\')) + L"\\started.txt";
-  if (!wait_until([&] { return GetFileAttributesW(noted.c_str()) != INVALID_FILE_ATTRIBUTES; })) return {};
+bool stand_in_handed(const std::wstring& stand_in, const std::wstring& argument) {
+  const std::wstring noted = stand_in.substr(0, stand_in.rfind(L'\\')) + L"\\started.txt";
+  if (!wait_until([&] { return GetFileAttributesW(noted.c_str()) != INVALID_FILE_ATTRIBUTES; })) return false;
   const std::vector<char> bytes = file_bytes(noted);
   DeleteFileW(noted.c_str());
-  return std::wstring(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / sizeof(wchar_t));
+  const std::wstring line(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / sizeof(wchar_t));
+  return line.find(L" \"" + argument + L"\"") != std::wstring::npos;
 }
 
 std::wstring control_text(HWND parent, int id) { return text_of(GetDlgItem(parent, id)); }

@@ -93,9 +93,9 @@ std::vector<HWND> open_menus(DWORD pid);
 void press_keys(HWND menu, std::initializer_list<UINT> keys);
 std::wstring text_of(HWND window);
 std::vector<char> file_bytes(const std::wstring& path);
-// The command line the shell's stand-in program was started with, once it has noted it in "started.txt"
-// beside itself (which is then removed for the next start); empty if it never starts.
-std::wstring stand_in_command_line();
+// Whether a stand-in program (its Windows path) was started with `argument` quoted in its command line,
+// once it has noted that line in "started.txt" beside itself (then removed for the next start).
+bool stand_in_handed(const std::wstring& stand_in, const std::wstring& argument);
 std::wstring control_text(HWND parent, int id);
 // A message box's text: Windows gives its label the id 0xFFFF, Wine 100.
 std::wstring message_box_text(HWND box);

@@ -350,6 +350,7 @@ TEST_F(MainWindowTest, SessionEndAndBothExitCommandsUnload) {
 
 TEST_F(MainWindowTest, OldWindowsIsRefusedBeforeAnythingIsRegistered) {
   system.major_version = 3;
+  system.while_message_box = [&] { SendMessageW(hwnd(), system.taskbar_created, 0, 0); };  // no icon even then
   start();
   EXPECT_EQ(boxes_read(system.message_boxes),
             std::vector{program_box("This program requires Windows 95 or later, or Windows NT 4.0 or later.", MB_OK)});
